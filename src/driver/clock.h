@@ -1,0 +1,22 @@
+// The run's date and time stamp.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "input/problem.h"
+
+namespace bentpier {
+
+// DATE as DD-MMM-YY and TIME as HH:MM:SS for a calendar time.
+RunStamp stampFor(const std::tm& when);
+
+// The stamp of the run: SOURCE_DATE_EPOCH (seconds, UTC) when the variable
+// holds a valid number, else the local clock.
+RunStamp runStamp(const char* source_date_epoch);
+
+// Seconds of a SOURCE_DATE_EPOCH value, or nothing when it is not a number.
+std::optional<long long> parseEpoch(const char* text);
+
+}  // namespace bentpier

@@ -1,0 +1,22 @@
+#include "driver/run.h"
+
+#include "input/deck.h"
+#include "input/reader.h"
+
+namespace bentpier {
+
+void runStages(Problem& problem, Report& report) {
+  (void)problem;
+  (void)report;
+}
+
+void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {
+  Deck deck(in);
+  for (;;) {
+    Problem problem;
+    if (PIER11(deck, report, stamp, problem, diag) != kProblemRead) break;
+    runStages(problem, report);
+  }
+}
+
+}  // namespace bentpier

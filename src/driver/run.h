@@ -1,0 +1,41 @@
+// Run control: the problem loop, the file dialogue and the command line.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "input/problem.h"
+#include "report/report.h"
+
+namespace bentpier {
+
+// Runs every problem of a deck through the pipeline, writing the report.
+void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag);
+
+// The analysis and design stages of one problem, in pipeline order.
+void runStages(Problem& problem, Report& report);
+
+// Exit statuses of the program.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;      // bad arguments, or output exists
+inline constexpr int kExitBadInput = 2;   // the input file cannot be read
+inline constexpr int kExitBadOutput = 3;  // the report cannot be written
+
+inline constexpr int kFileNameLength = 35;
+
+// SETIO: asks for the two file names on the console. Returns false when the
+// console input ends before both are given (the run ends without message).
+bool askFileNames(std::istream& con_in, std::ostream& con_out, std::string& input,
+                  std::string& output);
+
+// Asks whether an existing output file may be replaced; true for "Y"/"y".
+bool askOverwrite(std::istream& con_in, std::ostream& con_out);
+
+// The whole program: arguments without the program name, the console and the
+// error stream, and the SOURCE_DATE_EPOCH value (may be null).
+int runProgram(const std::vector<std::string>& args, std::istream& con_in,
+               std::ostream& con_out, std::ostream& err, const char* source_date_epoch);
+
+}  // namespace bentpier

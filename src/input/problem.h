@@ -1,0 +1,138 @@
+// The problem data store: everything known about one bent, from its input
+// cards to the results of each stage. A fresh store is made for every problem
+// and handed to each stage in turn; nothing in it outlives the problem.
+//
+// Indexing follows the bent's own numbering and starts at 1: cap segment 1 is
+// the left cantilever, segment k (2..NCOL) the span between columns k-1 and
+// k, segment NCOL+1 the right cantilever; columns and footings are 1..NCOL;
+// load case 0 is the dead load and 1..NLLC the live-load cases; load points
+// are 1..NLP. Element 0 of each array is not used.
+//
+// Field names are the report's mnemonics: F'C -> FPC, DEL.B -> DEL_B,
+// R.B/D -> R_BD, S/P -> SP, S.HT. -> S_HT, SYM. -> SYM, SET. -> SET,
+// MIN.P -> MIN_P, CL.SP. -> CL_SP, CONC. STRAIN -> CONC_STRAIN, I.D. -> ID.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace bentpier {
+
+inline constexpr int kMaxColumns = 12;
+inline constexpr int kMaxCantilevers = 2;
+inline constexpr int kMaxSegments = 13;
+inline constexpr int kMaxBearings = 8;
+inline constexpr int kMaxLiveCases = 25;
+inline constexpr int kMaxLoadPoints = 36;
+inline constexpr int kLoadsPerCard = 12;
+inline constexpr int kMaxWindDirections = 5;
+inline constexpr int kBarGroups = 4;
+inline constexpr int kSeismicForces = 7;
+inline constexpr float kConcreteWeight = 0.15f;  // kip per cubic foot
+
+// The run's date (DD-MMM-YY) and time of day (HH:MM:SS), fixed at start.
+struct RunStamp {
+  std::string DATE = "01-JAN-70";
+  std::string TIME = "00:00:00";
+};
+
+// Design data card (card 1).
+struct DesignData {
+  char CAPOPT = ' ', COLOPT = ' ', FTGOPT = ' ', METHOD = 'L';
+  int NCAN = 0, NCOL = 0, NLLC = 0;
+  int SKEWD = 0, SKEWM = 0, SKEWS = 0;
+  float FPC = 0, FC = 0, N = 0, FY = 0, FS = 0, EC = 0, ES = 0;
+  float CONC_STRAIN = 0, Z = 0;
+  int MAINSZ = 0, STRSZ = 0, MAXTOP = 0, MAXBOT = 0, MINSZ = 0, MINNO = 0;
+  float TOPCL = 0, MINSSP = 0, DEPINC = 0, BOTCL = 0;
+  // Derived.
+  float SINSKW = 0, COSSKW = 1;
+  int NSPAN = 0;
+};
+
+// Column reinforcing steel card (card 2), with load factors, soil and piles.
+struct ColumnSteel {
+  float MIN_P = 0, MAX_P = 0, CL_SP = 0, CLEAR = 0;
+  int RMODE = 0;
+  float KLCOEF = 0, OC = 0, OF = 0, CM = 0, BD1 = 0, BD2 = 0;
+  float IMPACT = 0;  // the fraction IMPACT/(IMPACT+100) once the echo is done
+  float SOILWT = 0, ALLSP = 0, MINPLSP = 0, MAXPLSP = 0, EDGEDIST = 0;
+  float PILEDEPTH = 0, REBARCLR = 0, PILECAP = 0, PILEUPL = 0;
+  char IP = ' ';
+};
+
+// One cap segment (span or cantilever), lengths in feet.
+struct CapSegment {
+  char C = ' ';
+  float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
+  std::array<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
+  int NB = 0;
+};
+
+// One column as read from its card.
+struct Column {
+  int P = 0;  // load points carried by the column itself
+  char I = ' ', T = ' ', S = ' ';
+  float HT = 0, A = 0, DT = 0, BT = 0, DB = 0, BB = 0, DL = 0, FLEX = 0;
+  float SLOPE = 0, EP = 0, AP = 0;
+  std::array<int, kBarGroups + 1> ND{}, NB{}, SZ{};  // bar groups 1..4
+};
+
+// One footing as read from its card.
+struct Footing {
+  char SP = ' ';  // 'S' spread, 'P' pile
+  float B = 0, D = 0, T = 0, DEL_B = 0, DEL_D = 0, DEL_T = 0;
+  float R_BD = 0, R_DB = 0, S_HT = 0, BP = 0, DP = 0, SET = 0;
+  int NP = 0, SYM = 0;
+  int REF = 0;  // footing this one is the same as; 0 for a full card
+};
+
+// Seismic forces of one column (absolute values, kips and kip-feet), in the
+// order TOP-VL, TOP-VT, BOT-ML, TOP-ML, BOT-MT, TOP-MT, TOP-P (1..7).
+struct SeismicForces {
+  std::array<float, kSeismicForces + 1> LONG{}, TRANS{};
+};
+
+struct WindLoads {
+  // Group II: superstructure areas, intensities (ksf), arms, wind on pier.
+  float WAT = 0, WAL = 0;
+  std::array<float, kMaxWindDirections + 1> WFT2{}, WFL2{};
+  int NW2 = 0;
+  float APT2 = 0, APL2 = 0, PT2 = 0, PL2 = 0;
+  // Group III: reduced superstructure wind (ksf) and wind on live load (k/ft).
+  std::array<float, kMaxWindDirections + 1> WFT3{}, WFL3{}, LFT3{}, LFL3{};
+  int NW3 = 0;
+  float LLT = 0, LLL = 0, APT3 = 0, APL3 = 0;
+};
+
+struct MiscForces {
+  float FT = 0, FL = 0, APT = 0, APL = 0, EXPC = 0, SHRC = 0, PT = 0, PL = 0;
+  int NSEIS = 0;
+};
+
+// Bearing loads: case 0 is the dead load, 1..NLLC the live-load cases.
+struct LoadTable {
+  std::array<std::array<float, kMaxLoadPoints + 1>, kMaxLiveCases + 1> LOAD{};
+  std::array<std::string, kMaxLiveCases + 1> ID{};
+  std::array<int, kMaxLiveCases + 1> NL{};
+  int NLP = 0;
+};
+
+struct Problem {
+  std::string PROBNO = "    ";
+  std::string TITLE = std::string(72, ' ');
+
+  DesignData dd;
+  ColumnSteel cs;
+  std::array<CapSegment, kMaxSegments + 1> cap{};
+  std::array<Column, kMaxColumns + 1> col{};
+  std::array<Footing, kMaxColumns + 1> ftg{};
+  std::array<SeismicForces, kMaxColumns + 1> seis{};
+  int PILECODE = 0;  // 1..4 standard pile, 5 special; 0 not a pile bent
+  int BATTER = 0;    // 1 when any pile column is battered
+  WindLoads wind;
+  MiscForces misc;
+  LoadTable loads;
+};
+
+}  // namespace bentpier

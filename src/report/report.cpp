@@ -1,0 +1,84 @@
+#include "report/report.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace bentpier {
+
+std::string fmtF(double value, int width, int decimals) {
+  const std::string stars(static_cast<size_t>(width > 0 ? width : 0), '*');
+  if (width <= 0) return stars;
+  if (!std::isfinite(value)) return stars;
+  if (std::fabs(value) >= 1e30) return stars;
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+  std::string s(buf);
+  // A value that rounds to zero prints without a minus sign.
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  if (static_cast<int>(s.size()) > width) return stars;
+  return std::string(static_cast<size_t>(width) - s.size(), ' ') + s;
+}
+
+std::string fmtI(long long value, int width) {
+  const std::string s = std::to_string(value);
+  if (width <= 0 || static_cast<int>(s.size()) > width)
+    return std::string(static_cast<size_t>(width > 0 ? width : 0), '*');
+  return std::string(static_cast<size_t>(width) - s.size(), ' ') + s;
+}
+
+std::string fmtIZ(long long value, int width) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (static_cast<int>(digits.size()) < width - (value < 0 ? 1 : 0))
+    digits.insert(0, static_cast<size_t>(width - (value < 0 ? 1 : 0)) - digits.size(), '0');
+  if (value < 0) digits.insert(0, 1, '-');
+  if (width <= 0 || static_cast<int>(digits.size()) > width)
+    return std::string(static_cast<size_t>(width > 0 ? width : 0), '*');
+  return digits;
+}
+
+void Report::write(std::string_view line) {
+  const char cc = line.empty() ? kNextLine : line[0];
+  std::string_view body = line.empty() ? line : line.substr(1);
+  // Trailing blanks carry nothing on a printer; do not store them.
+  while (!body.empty() && body.back() == ' ') body.remove_suffix(1);
+
+  if (cc == kNewPage) {
+    ++pages_;
+    lines_on_page_ = 1;
+  } else if (cc == kSkipLine) {
+    lines_on_page_ += 2;
+  } else if (cc != kOverprint) {
+    lines_on_page_ += 1;
+  }
+
+  if (raw_) {
+    if (started_) out_ << '\n';
+    out_ << cc << body;
+  } else {
+    switch (cc) {
+      case kOverprint:
+        if (started_) out_ << '\r';
+        break;
+      case kSkipLine:
+        if (started_) out_ << '\n';
+        out_ << '\n';
+        break;
+      case kNewPage:
+        if (started_) out_ << '\n';
+        out_ << '\f';
+        break;
+      default:
+        if (started_) out_ << '\n';
+        break;
+    }
+    out_ << body;
+  }
+  started_ = true;
+}
+
+void Report::finish() {
+  if (started_) out_ << '\n';
+  out_.flush();
+}
+
+}  // namespace bentpier
