@@ -118,6 +118,50 @@ struct LoadTable {
   int NLP = 0;
 };
 
+// Properties of one cap segment (span or cantilever), from the member-
+// property stage. Bearing arrays are indexed 1..NB of the segment.
+struct CapProperties {
+  float K = 0;     // end stiffness (4EI/L equivalent), kip-ft per radian
+  float CO = 0;    // carry-over factor, equal at both ends
+  float FMWT = 0;  // span: fixed-end moment of own weight; cantilever: moment of weight about the column
+  float UFEM = 0;  // end moment for a unit relative end displacement
+  float RW = 0;    // span: end reaction of own weight; cantilever: total weight
+  float RI = 0;    // relative stiffness BC DE^3 / (12 L) for column end restraint
+  std::array<float, kMaxBearings + 1> FMLP{}, FMRP{};  // unit-load fixed-end moments
+  std::array<float, kMaxBearings + 1> XR{};    // bearing from right end (span) or column (cantilever)
+  std::array<float, kMaxBearings + 1> VW{}, MW{};      // own-weight shear and moment at the bearing
+  std::array<float, kMaxBearings + 1> DEPB{}, WIDB{};  // cap depth and width at the bearing
+  // Span stiffnesses and carry-overs modified for the joints beyond them.
+  float KML = 0, KMR = 0, COMLR = 0, COMRL = 0;
+};
+
+// Properties of one column and the joint factors at its top.
+struct ColumnProperties {
+  float WCOL = 0;           // weight over the clear height, kips
+  float KT = 0, KB = 0;     // stiffness at top and bottom, kip-ft per radian
+  float COTB = 0, COBT = 0; // carry-overs top to bottom, bottom to top
+  float UFMT = 0, UFMB = 0; // end moments for a unit sway
+  float KL = 0;             // longitudinal lateral-stiffness index
+  float HV = 0, HH = 0;     // vertical and horizontal projections of HT
+  float SECS = 1, COSS = 1; // sqrt(1 + SLOPE^2) and its reciprocal
+  float FMWTT = 0, FMWTB = 0;  // fixed-end moments of own weight (battered)
+  float ARMW = 0;           // horizontal lever term of the column weight
+  float FLU = 0;            // unsupported length, feet
+  float RGTB = 0, RGL = 0;  // mean radii of gyration, inches
+  float EITTB = 0, EILTB = 0;  // mean flexural rigidities / 1000, kip-in^2
+  float PSIT = 0, PSIB = 0; // end-restraint factors
+  float FKBR = 0, FKUBR = 0, KLRL = 0;  // slenderness ratios kl/r
+  float PCBR = 0, PCUBR = 0, PCL = 0;   // critical loads, kips
+  // Minimum eccentricities, feet: 1 top transverse, 2 top longitudinal,
+  // 3 bottom transverse, 4 bottom longitudinal.
+  std::array<float, 5> EMIN{};
+  float KTM = 0, COTBM = 0, COBTM = 0;  // modified for base release and joint
+  float DFL = 0, DFC = 0, DFR = 0;      // distribution factors at the top joint
+  float TLR = 0, TLC = 0, TRL = 0, TRC = 0, TCR = 0, TCL = 0;  // transfer factors
+  float PDF = 0;  // share of longitudinal force
+  float XC = 0;   // overturning factor x / sum x^2
+};
+
 struct Problem {
   std::string PROBNO = "    ";
   std::string TITLE = std::string(72, ' ');
@@ -133,6 +177,10 @@ struct Problem {
   WindLoads wind;
   MiscForces misc;
   LoadTable loads;
+
+  // Member properties.
+  std::array<CapProperties, kMaxSegments + 1> capp{};
+  std::array<ColumnProperties, kMaxColumns + 1> colp{};
 };
 
 }  // namespace bentpier
