@@ -1,22 +1,31 @@
 #include "report/report.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace bentpier {
 
 std::string fmtF(double value, int width, int decimals) {
   const std::string stars(static_cast<size_t>(width > 0 ? width : 0), '*');
-  if (width <= 0) return stars;
-  if (!std::isfinite(value)) return stars;
-  if (std::fabs(value) >= 1e30) return stars;
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  std::string s(buf);
+  if (width <= 0 || decimals < 0 || decimals > 9 || !std::isfinite(value)) return stars;
+  // Round half away from zero, as engineers read a printed figure.
+  const double scale = std::pow(10.0, decimals);
+  const double scaled = std::round(std::fabs(value) * scale);
+  if (scaled >= 1e17) return stars;
+  std::string digits = std::to_string(static_cast<unsigned long long>(scaled));
+  if (decimals > 0) {
+    if (static_cast<int>(digits.size()) <= decimals)
+      digits.insert(0, static_cast<size_t>(decimals + 1) - digits.size(), '0');
+    digits.insert(digits.size() - static_cast<size_t>(decimals), 1, '.');
+  }
   // A value that rounds to zero prints without a minus sign.
-  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
-  if (static_cast<int>(s.size()) > width) return stars;
-  return std::string(static_cast<size_t>(width) - s.size(), ' ') + s;
+  if (value < 0 && scaled > 0) digits.insert(0, 1, '-');
+  if (static_cast<int>(digits.size()) > width) {
+    // Like a line printer, drop the leading zero of a fraction before giving up.
+    if (digits.rfind("0.", 0) == 0 || digits.rfind("-0.", 0) == 0)
+      digits.erase(digits[0] == '-' ? 1 : 0, 1);
+    if (static_cast<int>(digits.size()) > width) return stars;
+  }
+  return std::string(static_cast<size_t>(width) - digits.size(), ' ') + digits;
 }
 
 std::string fmtI(long long value, int width) {

@@ -1,0 +1,122 @@
+#include "input/card.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "input/deck.h"
+
+namespace bentpier {
+namespace {
+
+float real(std::string_view field, int decimals) {
+  float v = -999.0f;
+  EXPECT_TRUE(parseRealField(field, decimals, v)) << "field '" << field << "'";
+  return v;
+}
+
+long long integer(std::string_view field) {
+  long long v = -999;
+  EXPECT_TRUE(parseIntegerField(field, v)) << "field '" << field << "'";
+  return v;
+}
+
+TEST(BlankAsZero, BlanksInsideANumberAreZeros) {
+  EXPECT_EQ(integer("  3  "), 300);
+  EXPECT_FLOAT_EQ(real("  3  ", 0), 300.0f);
+  EXPECT_EQ(integer("     "), 0);
+  EXPECT_FLOAT_EQ(real("     ", 3), 0.0f);
+  EXPECT_EQ(integer(" 1 2"), 102);
+}
+
+TEST(BlankAsZero, ImpliedDecimalsNeedRightJustifiedNumbers) {
+  EXPECT_FLOAT_EQ(real("  125", 3), 0.125f);
+  EXPECT_FLOAT_EQ(real(" 125 ", 3), 1.25f);
+  EXPECT_FLOAT_EQ(real("2563", 3), 2.563f);
+  EXPECT_FLOAT_EQ(real("  4", 2), 0.04f);
+}
+
+TEST(BlankAsZero, TypedDecimalPointOverridesImpliedDecimals) {
+  EXPECT_FLOAT_EQ(real("1.2  ", 3), 1.2f);
+  EXPECT_FLOAT_EQ(real("  12.", 3), 12.0f);
+  EXPECT_FLOAT_EQ(real(" .5", 2), 0.5f);
+  EXPECT_FLOAT_EQ(real("30.00", 2), 30.0f);
+}
+
+TEST(BlankAsZero, SignsAndExponents) {
+  EXPECT_EQ(integer("  -12"), -12);
+  EXPECT_EQ(integer("+7"), 7);
+  EXPECT_FLOAT_EQ(real(" -150", 1), -15.0f);
+  EXPECT_FLOAT_EQ(real("-1.5 ", 1), -1.5f);
+  EXPECT_FLOAT_EQ(real("1.5E2", 3), 150.0f);
+  EXPECT_FLOAT_EQ(real("25E-1", 0), 2.5f);
+  EXPECT_EQ(integer("-"), 0);
+}
+
+TEST(BlankAsZero, TextThatIsNotANumberIsRejected) {
+  long long i = 0;
+  float f = 0;
+  EXPECT_FALSE(parseIntegerField("AB", i));
+  EXPECT_FALSE(parseIntegerField("1.5", i));
+  EXPECT_FALSE(parseIntegerField("--1", i));
+  EXPECT_FALSE(parseIntegerField("99999999999999", i));
+  EXPECT_FALSE(parseRealField("1.2.3", 0, f));
+  EXPECT_FALSE(parseRealField("12A", 0, f));
+  EXPECT_FALSE(parseRealField(".", 2, f));
+  EXPECT_FALSE(parseRealField("1E999", 0, f));
+  EXPECT_FALSE(parseRealField("\t12", 0, f));
+}
+
+TEST(CardImage, ShortLinesArePaddedAndCarriageReturnIgnored) {
+  Card card("01DD\r");
+  EXPECT_EQ(card.text().size(), 80u);
+  EXPECT_EQ(card.column(3), 'D');
+  EXPECT_EQ(card.column(5), ' ');
+  // The CR of a CRLF file must not read as a field character.
+  Card numbers("0112\r");
+  EXPECT_EQ(numbers.integer(3, 5), 120);
+  EXPECT_FALSE(numbers.bad());
+  // Columns past 80 are not part of the card.
+  Card longCard(std::string(80, '1') + "XYZ");
+  EXPECT_EQ(longCard.columns(79, 82), "11");
+}
+
+TEST(CardImage, FirstBadFieldIsRemembered) {
+  Card card("01  AB  C7");
+  EXPECT_EQ(card.integer(1, 2), 1);
+  EXPECT_EQ(card.integer(5, 6), 0);
+  EXPECT_EQ(card.integer(9, 10), 0);
+  ASSERT_TRUE(card.bad());
+  EXPECT_EQ(card.error().first_column, 5);
+  EXPECT_EQ(card.error().last_column, 6);
+  EXPECT_EQ(card.error().text, "AB");
+}
+
+TEST(DeckReading, LinesCardsAndTitleSearch) {
+  std::istringstream in("JUNK\r\n02 X\n*B03 0002 TITLE\n01\n");
+  Deck deck(in);
+  Card c;
+  ASSERT_TRUE(deck.skipToTitle());
+  ASSERT_TRUE(deck.next(c));
+  EXPECT_TRUE(c.startsWith("*B03"));
+  EXPECT_EQ(deck.lineNumber(), 3);
+  ASSERT_TRUE(deck.next(c));
+  EXPECT_EQ(c.integer(1, 2), 1);
+  EXPECT_FALSE(deck.next(c));
+  EXPECT_FALSE(deck.skipToTitle());
+}
+
+TEST(DeckReading, LastLineWithoutNewlineAndBinaryJunk) {
+  std::string junk(5000, '\0');
+  junk += "\xff\xfe*B03\n*B03X";
+  std::istringstream in(junk);
+  Deck deck(in);
+  Card c;
+  ASSERT_TRUE(deck.skipToTitle());
+  ASSERT_TRUE(deck.next(c));
+  EXPECT_EQ(c.columns(1, 5), "*B03X");
+  EXPECT_FALSE(deck.next(c));
+}
+
+}  // namespace
+}  // namespace bentpier
