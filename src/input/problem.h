@@ -162,6 +162,161 @@ struct ColumnProperties {
   float XC = 0;   // overturning factor x / sum x^2
 };
 
+// ---------------------------------------------------------------------------
+// Load-case results.
+
+inline constexpr int kForceRows = 13;     // rows ML..PSTAT of the column force set
+inline constexpr int kCaseRows = 12;      // rows ML..VL, the most a stored case holds
+inline constexpr int kWindCases = 5;      // wind cases per wind card
+inline constexpr int kCapFaceSlots = 32;  // slots of the column-face cap table X
+inline constexpr int kCapPointSlots = 21; // slots of the bearing-point cap table CP
+inline constexpr int kListSize = 25;      // design-load sets kept per ranking list
+
+// Row numbers of the column force set, in their fixed order; stored cases
+// keep runs of consecutive rows under the same numbers.
+inline constexpr int kRowML = 1;      // cap moment at the left face of the column
+inline constexpr int kRowMR = 2;      // cap moment at the right face
+inline constexpr int kRowV = 3;       // transverse column shear
+inline constexpr int kRowMT = 4;      // transverse moment at the column top
+inline constexpr int kRowPC = 5;      // axial load at the column top
+inline constexpr int kRowMB = 6;      // transverse moment at the column bottom
+inline constexpr int kRowPB = 7;      // axial load at the column bottom
+inline constexpr int kRowRF = 8;      // vertical reaction at the footing
+inline constexpr int kRowMTL = 9;     // longitudinal moment at the column top
+inline constexpr int kRowMBL = 10;    // longitudinal moment at the column bottom
+inline constexpr int kRowMF = 11;     // longitudinal moment at the footing
+inline constexpr int kRowVL = 12;     // longitudinal column shear
+inline constexpr int kRowPSTAT = 13;  // statical column load from the cap
+
+using ColumnRow = std::array<float, kMaxColumns + 1>;  // one value per column 1..NCOL
+// One value per bearing point, indexed [segment k][bearing q].
+using BearingTable = std::array<std::array<float, kMaxBearings + 1>, kMaxSegments + 1>;
+
+// The column force set: forces of the load case in hand. Until the
+// bearing-point correction ML carries the joint-analysis sign (opposite to a
+// beam moment); MR and MP are beam moments (sagging positive) throughout.
+struct ColumnForces {
+  std::array<ColumnRow, kForceRows + 1> row{};  // row[kRowML..kRowPSTAT][c]
+  ColumnRow VCL{}, VCR{};  // cap shear just left and right of the column
+  ColumnRow VSP{};         // end-moment shear of the span ending at column c (c >= 2)
+  BearingTable MP{}, VPL{}, VPR{};  // cap moment and shears left/right at each bearing
+  float FTRAN = 0;  // transverse force; after a frame solution the total column shear
+  float FLONG = 0;  // longitudinal force
+  float ARMT = 0, ARML = 0;  // arms of the lateral forces above the cap centreline
+};
+
+// A copy of rows of the column force set, under their own row numbers.
+struct StoredCase {
+  std::array<ColumnRow, kCaseRows + 1> row{};
+};
+
+// Stored cases that the combinations of the load groups are formed from.
+struct StoredCases {
+  StoredCase UNIT;        // rows ML..RF per unit transverse force at the cap
+  ColumnRow USP{};        // span end-moment shears per unit transverse force
+  StoredCase UNITSTRAIN;  // ML..RF, unit cap strain
+  StoredCase EXPN, SHRK;  // V..RF, cap expansion and shrinkage
+  StoredCase DEADL;       // V..RF, dead load total
+  StoredCase DL1, DL2;    // V..RF, DEADL times BD1 and BD2
+  StoredCase STRM;        // V..VL, stream flow
+  StoredCase TRAC;        // V..VL, traction of one lane
+  StoredCase SEIS1, SEIS2;  // V..VL, the two seismic combinations
+  StoredCase CENT;        // V..VL, centrifugal force of one lane
+  StoredCase WSUB;        // ML..VL, wind on the substructure
+  StoredCase UWIND;       // V..VL, unit wind on the superstructure
+  // V..VL per wind case w (1..5) and direction s (1, 2): group II, later group III.
+  std::array<std::array<StoredCase, 3>, kWindCases + 1> WTAB{};
+  StoredCase LLC;         // V..VL, the live-load case in hand
+};
+
+// Cap results and envelopes. X(c, s) holds values at the faces of column c,
+// CP(q, k, s) at bearing q of segment k. Slots:
+//   X  1,2 dead load VCL,VCR      3,4 dead load ML,MR
+//      5,6 group I max VCL,VCR    7,8 group I max ML,MR
+//      9,10 group I min VCL,VCR   11,12 group I min ML,MR
+//      13,14 group II max ML,MR   15,16 group II min ML,MR
+//      17,18 group III max ML,MR  19,20 group III min ML,MR
+//      21,22 envelope B max,min ML   23,24 envelope B max,min MR
+//      25,26 centrifugal VCL,VCR  27,28 centrifugal ML,MR (one lane)
+//      29,30 stream flow VCL,VCR  31,32 stream flow ML,MR
+//   CP 1 dead load MP   2,3 dead load VPL,VPR
+//      4 group I max MP   5,6 group I max VPL,VPR
+//      7 group I min MP   8,9 group I min VPL,VPR
+//      10,11 group II max,min MP   12,13 group III max,min MP
+//      14,15 envelope B max,min MP
+//      16 centrifugal MP   17,18 centrifugal VPL,VPR (one lane)
+//      19 stream flow MP   20,21 stream flow VPL,VPR
+// Envelope B is group I without live-load factor and without wind.
+struct CapEnvelopes {
+  std::array<std::array<float, kCapFaceSlots + 1>, kMaxColumns + 1> X{};
+  std::array<std::array<std::array<float, kCapPointSlots + 1>, kMaxSegments + 1>,
+             kMaxBearings + 1>
+      CP{};
+  ColumnRow UWML{}, UWMR{};  // cap face moments under unit wind
+  BearingTable UWMP{};       // bearing-point moments under unit wind
+};
+
+// Identification and factors of the design-load combination in hand.
+struct Combination {
+  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '7' 'B'
+  std::string LLID = "    ";  // live-load case, blank without live load
+  int WIND = 0, DIR = 0;   // wind case and direction, 0 without wind
+  char FLAGR = ' ';        // 'R' reversed wind
+  char FLAGE = ' ';        // 'E' expansion, 'S' shrinkage
+  char FLAGC = ' ';        // 'C' centrifugal force
+  char FLAGS = ' ';        // 'S' stream flow
+  float GAMMA = 1, ALLOWF = 1, GRPF = 1, BETAL = 1, PAVG = 0.5f, BD12 = 1;
+  ColumnRow PHIC{};        // strength-reduction factor of each column
+};
+
+// One column design-load set (one column end).
+struct ColumnLoadSet {
+  float PM = 0, MTM = 0, MLM = 0;  // magnified axial load and moments
+  float PF = 0, MTF = 0, MLF = 0;  // factored, unmagnified
+  float VLF = 0;                   // longitudinal shear
+  float DEL_T = 0, DEL_L = 0;      // magnifiers used
+  float BD12 = 0, BD = 0, CM = 0, SUMPU = 0, SUMPC = 0;
+  char GR = ' ';
+  std::string LLID = "    ";
+  int WC = 0;  // 10 x wind case + direction
+  char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+};
+
+// One footing design-load set: service and factored loads, impact removed.
+struct FootingLoadSet {
+  float PS = 0, MTS = 0, VTS = 0, MLS = 0, VLS = 0;
+  float PF = 0, MTF = 0, VTF = 0, MLF = 0, VLF = 0;
+  char GR = ' ';
+  std::string LLID = "    ";
+  int WC = 0;
+  char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+};
+
+constexpr std::array<int, kListSize + 1> initialListOrder() {
+  std::array<int, kListSize + 1> order{};
+  for (int i = 1; i <= kListSize; ++i) order[static_cast<size_t>(i)] = kListSize + 1 - i;
+  return order;
+}
+
+// The most severe design-load sets by integer key: ORDER(1..25) names the
+// slots by descending KEY; a slot never filled keeps key 0.
+template <typename Set>
+struct RankedList {
+  std::array<int, kListSize + 1> KEY{};
+  std::array<int, kListSize + 1> ORDER = initialListOrder();
+  std::array<Set, kListSize + 1> SET{};
+};
+
+struct DesignLoadLists {
+  // [column][end]: end 1 top, 2 bottom.
+  std::array<std::array<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> COL{};
+  // Pile bents only: the same, keyed by the longitudinal shear.
+  std::array<std::array<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> PILE{};
+  std::array<RankedList<FootingLoadSet>, kMaxColumns + 1> FTG{};
+  int NCLS = 0;  // column combinations offered
+  int NFLS = 0;  // footing combinations offered
+};
+
 struct Problem {
   std::string PROBNO = "    ";
   std::string TITLE = std::string(72, ' ');
@@ -181,6 +336,13 @@ struct Problem {
   // Member properties.
   std::array<CapProperties, kMaxSegments + 1> capp{};
   std::array<ColumnProperties, kMaxColumns + 1> colp{};
+
+  // Load cases.
+  ColumnForces frc;       // the load case in hand
+  StoredCases stored;     // cases kept for the combinations
+  CapEnvelopes env;       // cap results and envelopes
+  Combination comb;       // the design-load combination in hand
+  DesignLoadLists lists;  // most severe sets per column end and footing
 };
 
 }  // namespace bentpier
