@@ -189,6 +189,7 @@ inline constexpr int kRowVL = 12;     // longitudinal column shear
 inline constexpr int kRowPSTAT = 13;  // statical column load from the cap
 
 using ColumnRow = std::array<float, kMaxColumns + 1>;  // one value per column 1..NCOL
+using ForceRows = std::array<ColumnRow, kForceRows + 1>;  // [row][column]
 // One value per bearing point, indexed [segment k][bearing q].
 using BearingTable = std::array<std::array<float, kMaxBearings + 1>, kMaxSegments + 1>;
 
@@ -196,7 +197,7 @@ using BearingTable = std::array<std::array<float, kMaxBearings + 1>, kMaxSegment
 // bearing-point correction ML carries the joint-analysis sign (opposite to a
 // beam moment); MR and MP are beam moments (sagging positive) throughout.
 struct ColumnForces {
-  std::array<ColumnRow, kForceRows + 1> row{};  // row[kRowML..kRowPSTAT][c]
+  ForceRows row{};  // row[kRowML..kRowPSTAT][c]
   ColumnRow VCL{}, VCR{};  // cap shear just left and right of the column
   ColumnRow VSP{};         // end-moment shear of the span ending at column c (c >= 2)
   BearingTable MP{}, VPL{}, VPR{};  // cap moment and shears left/right at each bearing
@@ -205,9 +206,10 @@ struct ColumnForces {
   float ARMT = 0, ARML = 0;  // arms of the lateral forces above the cap centreline
 };
 
-// A copy of rows of the column force set, under their own row numbers.
+// A copy of rows of the column force set, under their own row numbers
+// (at most ML..VL; the rows a case does not keep stay 0).
 struct StoredCase {
-  std::array<ColumnRow, kCaseRows + 1> row{};
+  ForceRows row{};
 };
 
 // Stored cases that the combinations of the load groups are formed from.
