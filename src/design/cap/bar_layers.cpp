@@ -1,0 +1,20 @@
+// Counting the main bars of a face and placing them in layers.
+#include "design/cap/bar_layers.h"
+
+namespace bentpier {
+
+int barCount(float AS, float AB, int ceiling) {
+  const float r = AS / AB;
+  if (!(r <= static_cast<float>(ceiling))) return ceiling;  // also NaN
+  if (r <= 0.0f) return 0;
+  const int whole = static_cast<int>(r);
+  return static_cast<float>(whole) < r ? whole + 1 : whole;
+}
+
+float layerOffset(int NBARS, int NMAX, float DMAIN, float HDMIN) {
+  if (NBARS <= NMAX) return HDMIN;
+  return DMAIN - static_cast<float>(2 * NMAX - NBARS) * HDMIN /
+                     static_cast<float>(NBARS);
+}
+
+}  // namespace bentpier
