@@ -26,7 +26,17 @@ Step readProblemCards(ProblemReader& r) {
   if (s != Step::Ok) return s;
   s = readColumnSteel(r);
   if (s != Step::Ok) return s;
-  return Step::Ok;
+  s = readCapCards(r);
+  if (s != Step::Ok) return s;
+  s = readColumnCards(r);
+  if (s != Step::Ok) return s;
+  s = readFootingCards(r);
+  if (s != Step::Ok) return s;
+  s = readWindCards(r);
+  if (s != Step::Ok) return s;
+  s = readForceCards(r);
+  if (s != Step::Ok) return s;
+  return readLoadCards(r);
 }
 
 }  // namespace
@@ -36,6 +46,12 @@ Step ProblemReader::next(Card& card, int expected) {
   if (!deck_.next(card)) return Step::End;
   long long n = 0;
   number_read_ = parseIntegerField(card.columns(1, 2), n) ? static_cast<int>(n) : 0;
+  // A title card here means this problem is short of cards: it is an order
+  // error, and the title is left to start the next problem.
+  if (card.startsWith(kTitleCode)) {
+    deck_.unread(card);
+    return Step::Error;
+  }
   return Step::Ok;
 }
 

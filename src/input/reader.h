@@ -30,8 +30,10 @@ class ProblemReader {
   Deck& deck() { return deck_; }
 
   // Reads the next card of the problem, expected to carry card number
-  // `expected`. End when the input is exhausted. The card number is read
-  // from columns 1-2 but not compared: the caller decides when it counts.
+  // `expected`. End when the input is exhausted; Error when the card is the
+  // title card of the next problem, which is kept for it. The card number is
+  // read from columns 1-2 but not compared: the caller decides when it
+  // counts.
   Step next(Card& card, int expected);
 
   // Checks that every numeric field of the card read as a number; reports
@@ -55,6 +57,28 @@ class ProblemReader {
 // Card groups, each reading, defaulting, echoing and checking its cards.
 Step readDesignData(ProblemReader& r);
 Step readColumnSteel(ProblemReader& r);
+Step readCapCards(ProblemReader& r);
+Step readColumnCards(ProblemReader& r);
+Step readFootingCards(ProblemReader& r);  // only with a footing option
+Step readWindCards(ProblemReader& r);     // group II and group III wind
+Step readForceCards(ProblemReader& r);    // miscellaneous and seismic forces
+Step readLoadCards(ProblemReader& r);     // dead load and live-load cases
+
+// PIER12: reads the `cards` cards of one load case into column `load_case` of
+// the load table, numbered from the expected card number plus one. Error on a
+// wrong card number, End at the end of the input.
+Step PIER12(ProblemReader& r, int load_case, int cards);
+
+// The earlier member (segment, column or footing) that a reference card
+// names by a digit "1" to "7" in its code column, when that number lies in
+// first..last; 0 when the code names none.
+inline constexpr int kHighestReference = 7;
+inline int referencedMember(char code, int first, int last) {
+  if (code < '1' || code > '0' + kHighestReference) return 0;
+  const int t = code - '0';
+  return t >= first && t <= last ? t : 0;
+}
+
 void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
 // PIER11: reads the next problem into `problem`. Problems with input errors
