@@ -1,13 +1,13 @@
 #include "driver/run.h"
 
+#include "frame/member_properties.h"
 #include "input/deck.h"
 #include "input/reader.h"
 
 namespace bentpier {
 
 void runStages(Problem& problem, Report& report) {
-  (void)problem;
-  (void)report;
+  PIER21(problem, report);
 }
 
 void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {
