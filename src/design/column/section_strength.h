@@ -1,0 +1,148 @@
+// Design strength of a column section under axial load and biaxial bending.
+//
+// Concrete: parabola up to the strain EPS0, then constant FCC2 up to EPSCU;
+// no tension. Strain is linear over the section with EPSCU at the extreme
+// compression fibre and zero at the neutral axis, c below it. Steel:
+// elastic-perfectly plastic, with the concrete it displaces subtracted.
+//
+// A search that cannot close within its safety limit returns no value; the
+// caller reports the section as one that cannot be designed.
+#pragma once
+
+#include <optional>
+
+#include "design/column/section_state.h"
+
+namespace bentpier::column {
+
+// Safety limits. A sound section converges in a few dozen steps at most.
+inline constexpr int kMaxRegulaFalsiSteps = 200;
+inline constexpr int kMaxDepthHalvings = 60;
+
+// Closing tolerances (kips) of the moment search at a given axial load.
+inline constexpr float kLoadTolerance = 0.5f;
+inline constexpr float kCurveLoadTolerance = 0.05f;
+// Relative closing tolerance of the eccentricity searches.
+inline constexpr float kEccentricityTolerance = 0.005f;
+
+// Force resultants of one material, before reduction: axial force (kips)
+// and moments about the centroid (kip-inches).
+struct Forces {
+  float P = 0, M = 0;
+};
+struct BiForces {
+  float P = 0, MX = 0, MY = 0;
+};
+
+// How PHI reduces the nominal strength: by the normal rule, or held at PHIC
+// (while the interaction-curve points are built).
+enum class PhiRule { Normal, HeldAtCompression };
+
+// Stress of the concrete (ksi) at a compressive strain eps >= 0.
+float concreteStress(const SectionState& s, float eps);
+
+// --- Steel -----------------------------------------------------------------
+
+// Net stress (ksi) of a bar at strain eps: ES*eps within +-FY, less the
+// stress of the concrete it displaces when in compression.
+float FES(const SectionState& s, float eps);
+
+// Steel forces for bending direction 1 or 2 at neutral-axis depth c, half
+// depth hh; the moment is about the centroid.
+Forces UNSPM(const SectionState& s, int direction, float c);
+// Steel forces for the diagonal direction.
+BiForces BISPM(const SectionState& s, float c);
+
+// --- Concrete ----------------------------------------------------------------
+
+// Concrete of a rectangle of depth h and width w
+// bent about the axis parallel to w.
+Forces UNCPM(const SectionState& s, float c, float h, float w);
+// Concrete of the circle (radius RG); the moment is about a diameter.
+Forces CRCPM(const SectionState& s, float c);
+// Concrete of the rectangle with the neutral axis parallel to its diagonal.
+BiForces BICPM(const SectionState& s, float c);
+
+// Angle from the y axis to the point (x, y), as the circle integration uses
+// it; 0 at x = 0.
+double ATYX(double x, double y);
+
+// --- Strength at a depth -----------------------------------------------------
+
+// Resultant of two moments, negative when either component is.
+float RST(float x, float y);
+
+// Reduction: design strength from the nominal forces (moments in kip-in).
+Strength PHI(const SectionState& s, float pn, float mx, float my, PhiRule rule);
+
+Strength RECX(const SectionState& s, float c, PhiRule rule = PhiRule::Normal);
+Strength RECY(const SectionState& s, float c, PhiRule rule = PhiRule::Normal);
+Strength RECZ(const SectionState& s, float c, PhiRule rule = PhiRule::Normal);
+// The strength function of one bending direction.
+Strength REC(const SectionState& s, int direction, float c,
+             PhiRule rule = PhiRule::Normal);
+
+// Half depth of the section in a bending direction (d/2, b/2 or RG) and a
+// bar's coordinate in it (y, x or z).
+float halfDepth(const SectionState& s, int direction);
+float barCoordinate(const BarPoint& bar, int direction);
+
+// --- Interaction curves and searches -----------------------------------------
+
+// Builds the three curve points of one direction into s.curve; false when a
+// search does not close.
+bool FCPM(SectionState& s, int direction);
+
+// Depth where the chord between two curve points reaches the load p (the
+// mid-point when the two loads coincide).
+float FIX(float p, const CurvePoint& a, const CurvePoint& b);
+// Axial load where the chord between two points meets the line M = e*P.
+float FIY(float e, const CurvePoint& a, const CurvePoint& b);
+
+// Bracket of a one-dimensional search: lower and upper ends and the last
+// point tried.
+struct Bracket {
+  CurvePoint lower, upper, spare;
+};
+// Keeps point p: it replaces the lower end when lowSide, else the upper end;
+// it also becomes the spare.
+void SENDL(Bracket& br, const CurvePoint& p, bool lowSide);
+
+// Regula falsi on the neutral-axis depth for the axial load p, between a
+// lower end (load below p) and an upper end (load above p); closes when the
+// load is within tol of p.
+std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
+                                     float p, const CurvePoint& lower,
+                                     const CurvePoint& upper, float tol);
+
+// Strength in a direction at the axial load p.
+std::optional<Strength> FINDM(const SectionState& s, int direction, float p);
+// Strength in a direction at the eccentricity of the load (p, m).
+std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
+                              float m);
+
+// Load-contour constants at one axial load.
+struct ContourConstants {
+  float MX0 = 0, MY0 = 0;  // uniaxial strengths
+  float MXZ = 0, MYZ = 0;  // diagonal strength
+  float BETA = 0, ALPHA = 0;
+  bool usable = false;     // a contour through positive strengths exists
+};
+std::optional<ContourConstants> FINDB(const SectionState& s, float p);
+
+// Biaxial moment strength at p in the direction of (mx, my).
+struct MomentPair {
+  float MXU = 0, MYU = 0;
+};
+std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
+                                float my);
+
+// Biaxial strength along the line from the origin through (p, mx, my), and
+// the capacity ratio of the load.
+struct LoadLineStrength {
+  float PU = 0, MXU = 0, MYU = 0, RATIO = 0;
+};
+std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
+                                      float my);
+
+}  // namespace bentpier::column

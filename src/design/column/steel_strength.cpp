@@ -1,0 +1,69 @@
+// Forces in the reinforcing bars for a neutral-axis depth.
+#include <algorithm>
+
+#include "design/column/section_strength.h"
+
+namespace bentpier::column {
+
+float concreteStress(const SectionState& s, float eps) {
+  if (eps >= s.EPS0) return s.FCC2;
+  const float u = eps / s.EPS0;
+  return s.FCC2 * u * (2.0f - u);
+}
+
+float FES(const SectionState& s, float eps) {
+  float stress = std::clamp(s.ES * eps, -s.FY, s.FY);
+  if (eps > 0.0f) stress -= concreteStress(s, eps);
+  return stress;
+}
+
+float halfDepth(const SectionState& s, int direction) {
+  switch (direction) {
+    case kAboutX: return s.D / 2.0f;
+    case kAboutY: return s.B / 2.0f;
+    default: return s.RG;
+  }
+}
+
+float barCoordinate(const BarPoint& bar, int direction) {
+  switch (direction) {
+    case kAboutX: return bar.Y;
+    case kAboutY: return bar.X;
+    default: return bar.Z;
+  }
+}
+
+namespace {
+
+// Strain of a fibre at coordinate z when the extreme fibre, at hh, carries
+// EPSCU and the neutral axis lies c below it.
+float strainAt(const SectionState& s, float z, float hh, float c) {
+  return (z - (hh - c)) * s.EPSCU / c;
+}
+
+}  // namespace
+
+Forces UNSPM(const SectionState& s, int direction, float c) {
+  const float hh = halfDepth(s, direction);
+  Forces f;
+  for (const BarPoint& bar : s.bars) {
+    const float z = barCoordinate(bar, direction);
+    const float force = FES(s, strainAt(s, z, hh, c)) * bar.A;
+    f.P += force;
+    f.M += z * force;
+  }
+  return f;
+}
+
+BiForces BISPM(const SectionState& s, float c) {
+  BiForces f;
+  for (const BarPoint& bar : s.bars) {
+    const float force = FES(s, strainAt(s, bar.Z, s.RG, c)) * bar.A;
+    f.P += force;
+    f.MX += bar.Y * force;
+    f.MY += bar.X * force;
+  }
+  return f;
+}
+
+}  // namespace bentpier::column

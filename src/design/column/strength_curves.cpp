@@ -1,0 +1,126 @@
+// Strength of a column section for a neutral-axis depth in each bending
+// direction, the reduction factor, and the characteristic points of the
+// interaction curves.
+#include <algorithm>
+#include <cmath>
+
+#include "design/column/section_strength.h"
+
+namespace bentpier::column {
+namespace {
+
+// The reduction rises from PHIC to PHIB as the nominal load falls from
+// 0.1 f'c AG / PHIC to zero (FCC2 = 0.85 f'c).
+constexpr float kLowLoadFraction = 0.1f;
+constexpr float kStressIntensity = 0.85f;
+
+}  // namespace
+
+float RST(float x, float y) {
+  const float r = std::sqrt(x * x + y * y);
+  return (x < 0.0f || y < 0.0f) ? -r : r;
+}
+
+Strength PHI(const SectionState& s, float pn, float mx, float my,
+             PhiRule rule) {
+  float phi = s.PHIC;
+  if (rule == PhiRule::Normal) {
+    const float p1 = s.AG * s.FCC2 * kLowLoadFraction / s.PHIC / kStressIntensity;
+    if (pn <= 0.0f) {
+      phi = s.PHIB;
+    } else if (pn <= p1) {
+      phi = s.PHIB - pn * (s.PHIB - s.PHIC) / p1;
+    }
+  }
+  Strength r;
+  r.P = phi * pn;
+  r.MX = phi * mx / kInchesPerFoot;
+  r.MY = phi * my / kInchesPerFoot;
+  r.M = RST(r.MX, r.MY);
+  return r;
+}
+
+Strength RECX(const SectionState& s, float c, PhiRule rule) {
+  const Forces conc =
+      s.SECT == kCircular ? CRCPM(s, c) : UNCPM(s, c, s.D, s.B);
+  const Forces steel = UNSPM(s, kAboutX, c);
+  return PHI(s, conc.P + steel.P, conc.M + steel.M, 0.0f, rule);
+}
+
+Strength RECY(const SectionState& s, float c, PhiRule rule) {
+  const Forces conc =
+      s.SECT == kCircular ? CRCPM(s, c) : UNCPM(s, c, s.B, s.D);
+  const Forces steel = UNSPM(s, kAboutY, c);
+  return PHI(s, conc.P + steel.P, 0.0f, conc.M + steel.M, rule);
+}
+
+Strength RECZ(const SectionState& s, float c, PhiRule rule) {
+  BiForces conc;
+  if (s.SECT == kCircular) {
+    const Forces f = CRCPM(s, c);
+    conc = {f.P, kRootHalf * f.M, kRootHalf * f.M};
+  } else {
+    conc = BICPM(s, c);
+  }
+  const BiForces steel = BISPM(s, c);
+  return PHI(s, conc.P + steel.P, conc.MX + steel.MX, conc.MY + steel.MY,
+             rule);
+}
+
+Strength REC(const SectionState& s, int direction, float c, PhiRule rule) {
+  switch (direction) {
+    case kAboutX: return RECX(s, c, rule);
+    case kAboutY: return RECY(s, c, rule);
+    default: return RECZ(s, c, rule);
+  }
+}
+
+bool FCPM(SectionState& s, int direction) {
+  InteractionCurve& curve = s.curve[direction];
+  curve.built = false;
+  if (s.bars.empty()) return false;
+  const float hh = halfDepth(s, direction);
+  float zmin = barCoordinate(s.bars.front(), direction);
+  for (const BarPoint& bar : s.bars)
+    zmin = std::min(zmin, barCoordinate(bar, direction));
+  const float dfar = hh - zmin;  // depth of the farthest bar
+  if (!(dfar > 0.0f)) return false;
+  const PhiRule held = PhiRule::HeldAtCompression;
+
+  // 1: maximum compression. The far fibre reaches the peak strain and the
+  // far bar its compressive yield.
+  float c = 1.0f - s.KR > 0.0f ? 2.0f * hh / (1.0f - s.KR) : 10.0f * hh;
+  if (1.0f - s.KY > 0.0f) {
+    c = std::max(c, dfar / (1.0f - s.KY));
+  } else {
+    c *= 2.0f;
+  }
+  curve.PT[1] = {c, REC(s, direction, c, held)};
+
+  // 2: balanced, the far bar at its tensile yield.
+  const float cb = dfar / (s.KY + 1.0f);
+  curve.PT[2] = {cb, REC(s, direction, cb, held)};
+
+  // 3: pure bending.
+  if (curve.PT[2].S.P > 0.0f) {
+    CurvePoint above{cb, REC(s, direction, cb)};
+    CurvePoint below = above;
+    int halvings = 0;
+    while (below.S.P > 0.0f) {
+      if (++halvings > kMaxDepthHalvings) return false;
+      above = below;
+      below.C = above.C / 2.0f;
+      below.S = REC(s, direction, below.C);
+    }
+    const std::optional<CurvePoint> zero =
+        solveDepth(s, direction, 0.0f, below, above, kCurveLoadTolerance);
+    if (!zero) return false;
+    curve.PT[3] = *zero;
+  } else {
+    curve.PT[3] = {cb, REC(s, direction, cb)};
+  }
+  curve.built = true;
+  return true;
+}
+
+}  // namespace bentpier::column

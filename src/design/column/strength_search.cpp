@@ -1,0 +1,239 @@
+// Searches on the interaction curves of a column section: the moment
+// strength at an axial load, the strength at an eccentricity, and the
+// biaxial strength by the load-contour method.
+#include <algorithm>
+#include <cmath>
+
+#include "design/column/section_strength.h"
+
+namespace bentpier::column {
+namespace {
+
+constexpr float kLnHalf = -0.6931472f;
+// The load contour flattens into the rectangle of the two uniaxial strengths
+// as beta approaches 1; beta is kept just below it so that alpha stays finite.
+constexpr float kBetaCeiling = 0.999999f;
+
+float referenceDepth(const SectionState& s, int direction) {
+  switch (direction) {
+    case kAboutX: return s.D;
+    case kAboutY: return s.B;
+    default: return s.DIAG;
+  }
+}
+
+bool inside(float v, float a, float b) {
+  return v > std::min(a, b) && v < std::max(a, b);
+}
+
+}  // namespace
+
+float FIX(float p, const CurvePoint& a, const CurvePoint& b) {
+  const float dp = b.S.P - a.S.P;
+  if (std::fabs(dp) <= 1e-30f) return (a.C + b.C) / 2.0f;
+  return a.C + (p - a.S.P) / dp * (b.C - a.C);
+}
+
+float FIY(float e, const CurvePoint& a, const CurvePoint& b) {
+  const float dm = b.S.M - a.S.M, dp = b.S.P - a.S.P;
+  const float den = dm - e * dp;
+  if (den == 0.0f) return (a.S.P + b.S.P) / 2.0f;
+  return (dm * a.S.P - dp * a.S.M) / den;
+}
+
+void SENDL(Bracket& br, const CurvePoint& p, bool lowSide) {
+  if (lowSide) {
+    br.lower = p;
+  } else {
+    br.upper = p;
+  }
+  br.spare = p;
+}
+
+std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
+                                     float p, const CurvePoint& lower,
+                                     const CurvePoint& upper, float tol) {
+  Bracket br{lower, upper, lower};
+  for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
+    const float c = FIX(p, br.lower, br.upper);
+    const CurvePoint pt{c, REC(s, direction, c)};
+    if (std::fabs(pt.S.P - p) < tol) return pt;
+    SENDL(br, pt, pt.S.P < p);
+  }
+  return std::nullopt;
+}
+
+std::optional<Strength> FINDM(const SectionState& s, int direction, float p) {
+  const InteractionCurve& curve = s.curve[direction];
+  if (!curve.built) return std::nullopt;
+  const auto& pt = curve.PT;
+  if (p >= pt[1].S.P) return REC(s, direction, pt[1].C);
+  if (p <= pt[3].S.P) return REC(s, direction, pt[3].C);
+  const bool compressionSide = p > pt[2].S.P;
+  const CurvePoint& lower = compressionSide ? pt[2] : pt[3];
+  const CurvePoint& upper = compressionSide ? pt[1] : pt[2];
+  const std::optional<CurvePoint> found =
+      solveDepth(s, direction, p, lower, upper, kLoadTolerance);
+  if (!found) return std::nullopt;
+  return found->S;
+}
+
+std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
+                              float m) {
+  const InteractionCurve& curve = s.curve[direction];
+  if (!curve.built) return std::nullopt;
+  const auto& pt = curve.PT;
+  // Tension, or an eccentricity beyond the reach of the curve: pure bending.
+  if (referenceDepth(s, direction) * p - m <= 0.0f || p <= 0.0f)
+    return REC(s, direction, pt[3].C);
+  const float e = m / p;
+  if (e <= 0.0f) return REC(s, direction, pt[1].C);
+
+  // Sought: the depth where the strength lies on the line M = e P. Points on
+  // the tension side of the line (M - e P > 0) have the smaller depths.
+  auto tensionSide = [e](const CurvePoint& q) { return q.S.M - e * q.S.P > 0.0f; };
+  if (tensionSide(pt[1])) return REC(s, direction, pt[1].C);
+  if (!tensionSide(pt[3])) return REC(s, direction, pt[3].C);
+  Bracket br;
+  if (tensionSide(pt[2])) {
+    br = {pt[2], pt[1], pt[2]};  // e below the balanced eccentricity
+  } else {
+    br = {pt[3], pt[2], pt[3]};
+  }
+  for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
+    const float pStar = FIY(e, br.lower, br.upper);
+    float c = FIX(pStar, br.lower, br.upper);
+    if (!inside(c, br.lower.C, br.upper.C)) c = (br.lower.C + br.upper.C) / 2.0f;
+    const CurvePoint q{c, REC(s, direction, c)};
+    if (q.S.P > 0.0f &&
+        std::fabs(q.S.M / q.S.P - e) / e < kEccentricityTolerance)
+      return q.S;
+    SENDL(br, q, tensionSide(q));
+  }
+  return std::nullopt;
+}
+
+std::optional<ContourConstants> FINDB(const SectionState& s, float p) {
+  const std::optional<Strength> sx = FINDM(s, kAboutX, p);
+  const std::optional<Strength> sy = FINDM(s, kAboutY, p);
+  const std::optional<Strength> sz = FINDM(s, kDiagonal, p);
+  if (!sx || !sy || !sz) return std::nullopt;
+  ContourConstants k;
+  k.MX0 = sx->MX;
+  k.MY0 = sy->MY;
+  k.MXZ = sz->MX;
+  k.MYZ = sz->MY;
+  // Without positive strengths in all three directions there is no contour:
+  // the section carries no biaxial moment at this load.
+  if (!(k.MX0 > 0.0f && k.MY0 > 0.0f && k.MXZ > 0.0f && k.MYZ > 0.0f))
+    return k;
+  const float a = k.MXZ / k.MX0, b = k.MYZ / k.MY0;
+  const float sq = (a - b) * (a - b);
+  if (!(1.0f - sq > 0.0f)) return k;
+  const float beta = ((a + b - sq) / (1.0f - sq)) * 0.5f;
+  if (!(beta > 0.0f)) return k;
+  k.BETA = std::min(beta, kBetaCeiling);
+  k.ALPHA = kLnHalf / std::log(k.BETA);
+  k.usable = true;
+  return k;
+}
+
+std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
+                                float my) {
+  if (p >= s.P0) return MomentPair{};
+  if (mx > 0.0f && my > 0.0f) {
+    const std::optional<ContourConstants> k = FINDB(s, p);
+    if (!k) return std::nullopt;
+    if (!k->usable) return MomentPair{};
+    const float a = mx / k->MX0, b = my / k->MY0;
+    MomentPair u;
+    if (a > b) {
+      u.MXU = k->MX0 / std::pow(std::pow(b / a, k->ALPHA) + 1.0f, 1.0f / k->ALPHA);
+      u.MYU = (my / mx) * u.MXU;
+    } else if (a < b) {
+      u.MYU = k->MY0 / std::pow(std::pow(a / b, k->ALPHA) + 1.0f, 1.0f / k->ALPHA);
+      u.MXU = (mx / my) * u.MYU;
+    } else {
+      u.MXU = k->BETA * k->MX0;
+      u.MYU = k->BETA * k->MY0;
+    }
+    return u;
+  }
+  const int direction = (my > 0.0f && !(mx > 0.0f)) ? kAboutY : kAboutX;
+  const std::optional<Strength> r = FINDM(s, direction, p);
+  if (!r) return std::nullopt;
+  return MomentPair{r->MX, r->MY};
+}
+
+std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
+                                      float my) {
+  const float m = RST(mx, my);
+  if (m <= 0.0f) {
+    // Axial load alone: the strength is P0.
+    return LoadLineStrength{s.P0, 0.0f, 0.0f, p > 0.0f ? s.P0 / p : 0.0f};
+  }
+  if (p <= 0.0f) {
+    // No compression to scale along: the moment strength at the load itself.
+    const std::optional<MomentPair> u = FUMXY(s, p, mx, my);
+    if (!u) return std::nullopt;
+    return LoadLineStrength{p, u->MXU, u->MYU,
+                            RST(p, RST(u->MXU, u->MYU)) / RST(p, m)};
+  }
+  const float e = m / p;
+
+  // The strength at axial load q in the direction of the load, as a point
+  // (q, M) of the contour section along the load line; C carries q.
+  auto along = [&](float q) -> std::optional<CurvePoint> {
+    const std::optional<MomentPair> u = FUMXY(s, q, mx * q / p, my * q / p);
+    if (!u) return std::nullopt;
+    CurvePoint pt;
+    pt.C = q;
+    pt.S = {q, u->MXU, u->MYU, RST(u->MXU, u->MYU)};
+    return pt;
+  };
+  auto closes = [e](const CurvePoint& q) {
+    return q.S.P > 0.0f && std::fabs(q.S.M / q.S.P - e) / e <= kEccentricityTolerance;
+  };
+  auto tensionSide = [e](const CurvePoint& q) { return q.S.M - e * q.S.P > 0.0f; };
+  auto result = [&](const CurvePoint& q) {
+    return LoadLineStrength{q.S.P, q.S.MX, q.S.MY, RST(q.S.P, q.S.M) / RST(p, m)};
+  };
+
+  // First estimate: the reciprocal load formula from the two uniaxial
+  // strengths at the load's eccentricities.
+  const std::optional<Strength> sx = FINDE(s, kAboutX, p, mx);
+  const std::optional<Strength> sy = FINDE(s, kAboutY, p, my);
+  if (!sx || !sy) return std::nullopt;
+  float pu = s.P0 / (s.P0 / sx->P + s.P0 / sy->P - 1.0f);
+  if (!(pu > 0.0f && pu < s.P0)) pu = s.P0 / 2.0f;
+  std::optional<CurvePoint> q = along(pu);
+  if (!q) return std::nullopt;
+  if (closes(*q)) return result(*q);
+
+  // Bracket between pure bending and P0, where the moment strength is 0.
+  CurvePoint top;
+  top.C = s.P0;
+  top.S = {s.P0, 0.0f, 0.0f, 0.0f};
+  Bracket br;
+  if (tensionSide(*q)) {
+    br = {*q, top, *q};
+  } else {
+    const std::optional<CurvePoint> bottom = along(0.0f);
+    if (!bottom) return std::nullopt;
+    // No moment strength without axial load either: nothing along the line.
+    if (!tensionSide(*bottom)) return LoadLineStrength{};
+    br = {*bottom, *q, *q};
+  }
+  for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
+    float next = FIY(e, br.lower, br.upper);
+    if (!inside(next, br.lower.S.P, br.upper.S.P))
+      next = (br.lower.S.P + br.upper.S.P) / 2.0f;
+    q = along(next);
+    if (!q) return std::nullopt;
+    if (closes(*q)) return result(*q);
+    SENDL(br, *q, tensionSide(*q));
+  }
+  return std::nullopt;
+}
+
+}  // namespace bentpier::column
