@@ -1,0 +1,39 @@
+// Counting main bars and placing them in layers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "design/cap/bar_layers.h"
+
+namespace bentpier {
+namespace {
+
+TEST(CapSectionBarCount, AnyExcessTakesAnotherBar) {
+  EXPECT_EQ(barCount(8.0f, 1.0f, 100), 8);
+  EXPECT_EQ(barCount(8.0001f, 1.0f, 100), 9);
+  EXPECT_EQ(barCount(7.9999f, 1.0f, 100), 8);
+  EXPECT_EQ(barCount(0.5f, 1.56f, 100), 1);
+  EXPECT_EQ(barCount(0.0f, 1.56f, 100), 0);
+}
+
+TEST(CapSectionBarCount, HugeOrUnformedCountsStopAtTheCeiling) {
+  EXPECT_EQ(barCount(1.0e30f, 1.0f, 13), 13);
+  EXPECT_EQ(barCount(5.0f, 0.0f, 13), 13);
+  EXPECT_EQ(barCount(std::nanf(""), 1.0f, 13), 13);
+  EXPECT_EQ(barCount(12.5f, 1.0f, 13), 13);
+  EXPECT_EQ(barCount(13.5f, 1.0f, 13), 13);
+}
+
+TEST(CapSectionBarCount, LayerOffsetRunsFromOneLayerToTwoFullLayers) {
+  // Six to a layer, #9 main bars (1.25 in): half a bar above the cover line
+  // for one layer; with the half-diameter of the same bar the second layer
+  // moves the centroid up in proportion to its share of the bars, reaching
+  // one full diameter when both layers are full.
+  EXPECT_FLOAT_EQ(layerOffset(4, 6, 1.25f, 0.625f), 0.625f);
+  EXPECT_FLOAT_EQ(layerOffset(6, 6, 1.25f, 0.625f), 0.625f);
+  EXPECT_FLOAT_EQ(layerOffset(8, 6, 1.25f, 0.625f), 0.625f + 1.25f * 2 / 8);
+  EXPECT_FLOAT_EQ(layerOffset(12, 6, 1.25f, 0.625f), 1.25f);
+}
+
+}  // namespace
+}  // namespace bentpier
