@@ -51,9 +51,12 @@ struct CurvePoint {
 };
 
 // The three characteristic points of one interaction curve: 1 maximum
-// compression, 2 balanced, 3 pure bending (element 0 unused).
+// compression, 2 balanced, 3 pure bending (element 0 unused). Points 1 and
+// 2 are evaluated with PHI held at PHIC; PN keeps the design load of every
+// point under the normal reduction rule, which is what the searches meet.
 struct InteractionCurve {
   std::array<CurvePoint, 4> PT{};
+  std::array<float, 4> PN{};
   bool built = false;
 };
 

@@ -15,8 +15,10 @@
 
 namespace bentpier::column {
 
-// Safety limits. A sound section converges in a few dozen steps at most.
-inline constexpr int kMaxRegulaFalsiSteps = 200;
+// Safety limits. Most searches close in a few dozen steps; the moment search
+// for a load just below the squash load, where the curve flattens, can take
+// several hundred.
+inline constexpr int kMaxRegulaFalsiSteps = 2000;
 inline constexpr int kMaxDepthHalvings = 60;
 
 // Closing tolerances (kips) of the moment search at a given axial load.

@@ -119,6 +119,9 @@ bool FCPM(SectionState& s, int direction) {
   } else {
     curve.PT[3] = {cb, REC(s, direction, cb)};
   }
+  curve.PN[1] = REC(s, direction, curve.PT[1].C).P;
+  curve.PN[2] = REC(s, direction, cb).P;
+  curve.PN[3] = curve.PT[3].S.P;
   curve.built = true;
   return true;
 }

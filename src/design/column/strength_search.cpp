@@ -67,11 +67,19 @@ std::optional<Strength> FINDM(const SectionState& s, int direction, float p) {
   const InteractionCurve& curve = s.curve[direction];
   if (!curve.built) return std::nullopt;
   const auto& pt = curve.PT;
-  if (p >= pt[1].S.P) return REC(s, direction, pt[1].C);
+  if (p >= pt[1].S.P || p >= curve.PN[1]) return REC(s, direction, pt[1].C);
   if (p <= pt[3].S.P) return REC(s, direction, pt[3].C);
-  const bool compressionSide = p > pt[2].S.P;
-  const CurvePoint& lower = compressionSide ? pt[2] : pt[3];
-  const CurvePoint& upper = compressionSide ? pt[1] : pt[2];
+  // The bracket ends carry the loads of the normal reduction, like every
+  // point the search evaluates: where PHI held at PHIC differs from it, the
+  // sought load could otherwise lie outside the bracket.
+  auto normal = [&](int i) {
+    CurvePoint q = pt[i];
+    q.S.P = curve.PN[i];
+    return q;
+  };
+  const bool compressionSide = p > curve.PN[2];
+  const CurvePoint lower = compressionSide ? normal(2) : normal(3);
+  const CurvePoint upper = compressionSide ? normal(1) : normal(2);
   const std::optional<CurvePoint> found =
       solveDepth(s, direction, p, lower, upper, kLoadTolerance);
   if (!found) return std::nullopt;

@@ -69,6 +69,14 @@ inline FibreSection fibreOf(const SectionState& s, const Material& m, int cells)
   return f;
 }
 
+// Fibre model of a rectangle for bending about the x axis only: thin
+// strips across the full width.
+inline FibreSection stripsOf(const SectionState& s, const Material& m, int strips) {
+  FibreSection f = FibreSection::rectangle(m, s.B, s.D, 1, strips);
+  for (const BarPoint& b : s.bars) f.bars.push_back({b.A, b.X, b.Y});
+  return f;
+}
+
 // The plane of strain of a bending direction at depth c: 1 about the x
 // axis (compression at +y), 2 about the y axis (compression at +x), 3 with
 // the neutral axis parallel to the diagonal (compression at the corner
@@ -81,5 +89,45 @@ inline Plane planeOf(const SectionState& s, int direction, double c) {
   const double diag = std::hypot(b, d);
   return {d / diag, b / diag, b * d / diag, c};
 }
+
+// Design strength of the fibre model at depth c: PHI Pn (kips) and PHI Mx,
+// PHI My (kip-feet), PHI held at PHIC or by the rule of the reduction.
+struct FibreStrength {
+  double p = 0, mx = 0, my = 0;
+};
+
+inline FibreStrength fibreStrength(const FibreSection& f, const SectionState& s,
+                                   int direction, double c, bool held = false) {
+  const Resultant r = f.forces(planeOf(s, direction, c));
+  const double phi = held ? s.PHIC
+                          : reduction(r.p, f.area, s.FCC2 / 0.85, s.PHIC, s.PHIB);
+  return {phi * r.p, phi * r.mx / 12.0, phi * r.my / 12.0};
+}
+
+// Bisection on the depth for a zero of g(strength), g increasing with the
+// depth between lo and hi.
+template <class G>
+FibreStrength fibreRoot(const FibreSection& f, const SectionState& s, int direction,
+                        double lo, double hi, G g) {
+  for (int i = 0; i < 60; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    if (g(fibreStrength(f, s, direction, mid)) > 0.0) {
+      hi = mid;
+    } else {
+      lo = mid;
+    }
+  }
+  return fibreStrength(f, s, direction, 0.5 * (lo + hi));
+}
+
+// Fibre-model strength at the design axial load p.
+inline FibreStrength fibreAtLoad(const FibreSection& f, const SectionState& s,
+                                 int direction, double p) {
+  return fibreRoot(f, s, direction, 1e-3, 50.0 * s.DIAG,
+                   [p](const FibreStrength& q) { return q.p - p; });
+}
+
+// Magnitude of the fibre-model moment in a direction.
+inline double fibreMoment(const FibreStrength& q) { return std::hypot(q.mx, q.my); }
 
 }  // namespace bentpier::column::testing

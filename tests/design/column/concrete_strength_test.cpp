@@ -32,11 +32,11 @@ void expectRectangleMatches(const Material& m, float b, float d) {
   }
 }
 
-TEST(ColumnConcrete, RectangleMatchesFibreModel) {
+TEST(ColumnSectionConcrete, RectangleMatchesFibreModel) {
   expectRectangleMatches(testing::grade60(), 24.0f, 36.0f);
 }
 
-TEST(ColumnConcrete, RectangleWhenThePeakStrainExceedsTheUltimate) {
+TEST(ColumnSectionConcrete, RectangleWhenThePeakStrainExceedsTheUltimate) {
   // EC 2000 ksi puts the peak of the parabola (0.0034) beyond EPSCU: the
   // whole block is parabolic and never reaches FCC2.
   Material m = testing::grade60();
@@ -44,7 +44,7 @@ TEST(ColumnConcrete, RectangleWhenThePeakStrainExceedsTheUltimate) {
   expectRectangleMatches(m, 20.0f, 30.0f);
 }
 
-TEST(ColumnConcrete, RectangleClosedForms) {
+TEST(ColumnSectionConcrete, RectangleClosedForms) {
   // c = h: plateau over c (1 - KR), parabola (2/3) c KR.
   const Material m = testing::grade60();
   const SectionState s = testing::sectionOf(kTiedRectangle, 10.0f, 20.0f, m);
@@ -59,7 +59,7 @@ TEST(ColumnConcrete, RectangleClosedForms) {
   EXPECT_EQ(UNCPM(s, 0.0f, 20.0f, 10.0f).P, 0.0f);
 }
 
-TEST(ColumnConcrete, CircleMatchesFibreModel) {
+TEST(ColumnSectionConcrete, CircleMatchesFibreModel) {
   for (double ec : {3644.0, 2000.0}) {
     Material m = testing::grade60();
     m.ec = ec;
@@ -76,14 +76,14 @@ TEST(ColumnConcrete, CircleMatchesFibreModel) {
   }
 }
 
-TEST(ColumnConcrete, CircleFullyAtThePlateau) {
+TEST(ColumnSectionConcrete, CircleFullyAtThePlateau) {
   const SectionState s = testing::sectionOf(kCircular, 30.0f, 30.0f, testing::grade60());
   const Forces f = CRCPM(s, 1000.0f);
   EXPECT_NEAR(f.P, 3.4 * M_PI * 225.0, 1e-3 * 3.4 * M_PI * 225.0);
   EXPECT_NEAR(f.M, 0.0, 1e-2);
 }
 
-TEST(ColumnConcrete, DiagonalRectangleMatchesFibreModel) {
+TEST(ColumnSectionConcrete, DiagonalRectangleMatchesFibreModel) {
   for (double ec : {3644.0, 2000.0}) {
     Material m = testing::grade60();
     m.ec = ec;
@@ -103,7 +103,7 @@ TEST(ColumnConcrete, DiagonalRectangleMatchesFibreModel) {
   }
 }
 
-TEST(ColumnConcrete, AngleOfAPointFromTheYAxis) {
+TEST(ColumnSectionConcrete, AngleOfAPointFromTheYAxis) {
   const double q = M_PI / 4.0;
   EXPECT_NEAR(ATYX(1.0, 1.0), q, 1e-7);
   EXPECT_NEAR(ATYX(1.0, -1.0), 3.0 * q, 1e-7);
