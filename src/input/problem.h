@@ -16,6 +16,8 @@
 #include <array>
 #include <string>
 
+#include "groups/record_store.h"
+
 namespace bentpier {
 
 inline constexpr int kMaxColumns = 12;
@@ -319,6 +321,23 @@ struct DesignLoadLists {
   int NFLS = 0;  // footing combinations offered
 };
 
+// The design-load record stores that the load-group stage writes for the
+// cap, column and footing designs, sized for the largest accepted bent:
+//  CAPREC: the parameter record, a column-line record per column and a point
+//          record per bearing of every segment;
+//  COLREC: the column count, then four records per end of every column;
+//  FTGREC: the parameter record, then per footing its own record and one
+//          record per kept design-load set.
+inline constexpr int kCapRecordCapacity = 1 + kMaxColumns + kMaxBearings * kMaxSegments;
+inline constexpr int kColumnRecordCapacity = 1 + 8 * kMaxColumns;
+inline constexpr int kFootingRecordCapacity = 1 + kMaxColumns * (1 + kListSize);
+
+struct DesignRecords {
+  RecordStore CAPREC{kCapRecordLength, kCapRecordCapacity};
+  RecordStore COLREC{kColumnRecordLength, kColumnRecordCapacity};
+  RecordStore FTGREC{kFootingRecordLength, kFootingRecordCapacity};
+};
+
 struct Problem {
   std::string PROBNO = "    ";
   std::string TITLE = std::string(72, ' ');
@@ -345,6 +364,9 @@ struct Problem {
   CapEnvelopes env;       // cap results and envelopes
   Combination comb;       // the design-load combination in hand
   DesignLoadLists lists;  // most severe sets per column end and footing
+
+  // Load groups.
+  DesignRecords rec;  // design-load records for the three design stages
 };
 
 }  // namespace bentpier
