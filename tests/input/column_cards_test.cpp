@@ -53,28 +53,7 @@ Step readOne(const ColumnSpec& c, char colopt = ' ', int rmode = 0, Problem* out
   return s;
 }
 
-TEST(ColumnCards, PileCodeSetsTheStandardPile) {
-  ColumnSpec c;
-  c.S = '2';
-  c.T = 'T';       // replaced: piles are round
-  c.DT = 2.5;      // replaced by the code's depth
-  c.bars[0] = 8;   // ND of group 1, replaced
-  c.bars[2] = 11;  // SZ of group 1, replaced
-  c.bars[1] = 3;   // NB of group 1 stays
-  Problem p;
-  ASSERT_EQ(readOne(c, 'D', 0, &p), Step::Ok);
-  const Column& col = p.col[1];
-  EXPECT_FLOAT_EQ(col.DT, 1.239f);
-  EXPECT_EQ(col.T, 'R');
-  EXPECT_EQ(col.S, 'P');
-  EXPECT_EQ(col.ND[1], 4);
-  EXPECT_EQ(col.SZ[1], 6);
-  EXPECT_EQ(col.NB[1], 3);
-  EXPECT_EQ(p.PILECODE, 2);
-  EXPECT_EQ(p.BATTER, 0);
-}
-
-TEST(ColumnCards, PileCodesAndBatter) {
+TEST(ColumnCards, PileCodesSetTheStandardPile) {
   const struct {
     char code;
     float depth;
@@ -83,12 +62,24 @@ TEST(ColumnCards, PileCodesAndBatter) {
   for (const auto& k : codes) {
     ColumnSpec c;
     c.S = k.code;
-    c.DT = 2.5;
-    c.SLOPE = -0.25;
+    c.T = 'T';       // replaced: piles are round
+    c.DT = 2.5;      // replaced by the depth of a standard pile
+    c.bars[0] = 8;   // ND of group 1, replaced
+    c.bars[1] = 3;   // NB of group 1, kept
+    c.bars[2] = 11;  // SZ of group 1, replaced
     Problem p;
-    ASSERT_EQ(readOne(c, ' ', 0, &p), Step::Ok) << k.code;
-    EXPECT_FLOAT_EQ(p.col[1].DT, k.depth) << k.code;
+    ASSERT_EQ(readOne(c, 'D', 0, &p), Step::Ok) << k.code;
+    const Column& col = p.col[1];
+    EXPECT_FLOAT_EQ(col.DT, k.depth) << k.code;
+    EXPECT_EQ(col.T, 'R');
+    EXPECT_EQ(col.S, 'P');
+    EXPECT_EQ(col.ND[1], 4);
+    EXPECT_EQ(col.NB[1], 3);
+    EXPECT_EQ(col.SZ[1], 6);
     EXPECT_EQ(p.PILECODE, k.number);
+    EXPECT_EQ(p.BATTER, 0);
+    c.SLOPE = -0.25;
+    ASSERT_EQ(readOne(c, 'D', 0, &p), Step::Ok) << k.code;
     EXPECT_EQ(p.BATTER, 1) << "a pile with a slope is battered";
   }
 }
