@@ -1,0 +1,115 @@
+// The footing's bottom reinforcement in both directions and the
+// "ANALYSIS/DESIGN RESULTS" block.
+#include <algorithm>
+
+#include "design/bar_table.h"
+#include "design/footing/footing.h"
+
+namespace bentpier {
+namespace {
+
+// Allowable stresses of the service-load method for a direction, raised by
+// the group factors of its governing moment (GFM) and shear (GFV) slots.
+void setServiceStresses(FootingConstants& k, float GFM, float GFV) {
+  k.PHIFY = GFM * k.p.FS;
+  k.FCALL = GFM * k.p.FC;
+  k.VBK = GFV * k.VBS;
+}
+
+float slotValue(const FootingDesign& fd, int slot, int element) {
+  return fd.GOV.slot[static_cast<size_t>(slot)].FST[static_cast<size_t>(element)];
+}
+
+}  // namespace
+
+FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
+  const float MT = slotValue(fd, kSlotMT, kFstMTF);
+  const float ML = slotValue(fd, kSlotML, kFstMLF);
+  const float GF2 = slotValue(fd, kSlotMT, kFstGF);
+  const float GF3 = slotValue(fd, kSlotVT, kFstGF);
+  const float GF4 = slotValue(fd, kSlotVP, kFstGF);
+  const float GF5 = slotValue(fd, kSlotML, kFstGF);
+  const float GF6 = slotValue(fd, kSlotVL, kFstGF);
+  const bool service = k.serviceMethod();
+  const FootingSection& s = fd.sec;
+  float D0 = s.D0;
+
+  FootingSteel steel;
+  if (ML / GF5 < MT / GF2) {
+    // Transverse bars in the lower layer, longitudinal bars on them.
+    if (service) {
+      setServiceStresses(k, GF2, GF3);
+      k.VPK = punchingStress(k, s.BETA, GF4);
+    }
+    steel.bottom = designDirection(k, MT, fd.f.B, D0, s.H2, s.DS);
+    D0 -= barOf(steel.bottom.BSIZE).diameter;
+    if (service) setServiceStresses(k, GF5, GF6);
+    steel.top = designDirection(k, ML, fd.f.D, D0, s.H2, steel.bottom.DS);
+    steel.topLabel = "LONG";
+    steel.bottomLabel = "TRAN";
+  } else {
+    if (service) {
+      setServiceStresses(k, GF5, GF6);
+      k.VPK = punchingStress(k, s.BETA, GF4);
+    }
+    steel.bottom = designDirection(k, ML, fd.f.D, D0, s.H2, s.DS);
+    D0 -= barOf(steel.bottom.BSIZE).diameter;
+    if (service) setServiceStresses(k, GF2, GF3);
+    steel.top = designDirection(k, MT, fd.f.B, D0, s.H2, steel.bottom.DS);
+    steel.topLabel = "TRAN";
+    steel.bottomLabel = "LONG";
+  }
+  return steel;
+}
+
+void printResults(Report& rep, const FootingDesign& fd,
+                  const FootingSteel& steel, float allowable) {
+  const FootingState& F1 = fd.GOV.slot[kSlotP1].FST;
+  const float ratio =
+      allowable == 0.0f ? 0.0f : F1[kFstP1] / (allowable * F1[kFstGF]);
+
+  rep << Line(kNextLine);
+  rep << Line(kNextLine);
+  rep << Line(kNextLine).blanks(35).text("FOOTING").i(fd.counter, 2).text(
+      " ANALYSIS/DESIGN RESULTS");
+  rep << Line(kSkipLine)
+             .text("     FOOTING SIZE")
+             .blanks(12)
+             .text(" *   BAR REINFORCEMENT STEEL")
+             .blanks(5)
+             .text("*")
+             .blanks(9)
+             .text("SECTION CAPACITIES")
+             .blanks(9)
+             .text("*");
+  rep << Line(kSkipLine)
+             .text("   B       D       T    P1/PA   AS   NO.SIZE  SPAC.")
+             .text(" PLACEMENT    MT.     VB      VP      DS      FC");
+
+  auto direction = [](Line& line, const DirectionSteel& d, const char* face,
+                      const char* label) {
+    line.f(d.AS, 6, 2)
+        .i(d.NBAR, 4)
+        .text(" #")
+        .i(d.BSIZE, 2)
+        .text(" @")
+        .f(d.SPAC, 6, 3)
+        .text(face)
+        .text(label)
+        .f(d.MCAP, 8, 3)
+        .f(d.VBCAP, 8, 3)
+        .f(d.VPCAP, 8, 3)
+        .f(d.DS, 8, 3)
+        .f(d.FCS, 7, 3);
+  };
+  Line first(kSkipLine);
+  first.f(fd.f.B, 6, 3).f(fd.f.D, 8, 3).f(fd.f.T, 8, 3).f(ratio, 7, 3);
+  direction(first, steel.top, "  TOP ", steel.topLabel);
+  rep << first;
+  Line second(kSkipLine);
+  second.blanks(29);
+  direction(second, steel.bottom, "  BOT.", steel.bottomLabel);
+  rep << second;
+}
+
+}  // namespace bentpier

@@ -1,0 +1,68 @@
+// The footing stage: every footing of the bent in turn, from the footing
+// design parameters and the footings' records.
+#include "design/footing/footing.h"
+
+namespace bentpier {
+namespace {
+
+void outOfOrder(Report& rep, int counter) {
+  rep << Line(kSkipLine).text("DATA OUT OF ORDER FOR FOOTING").i(counter, 2);
+}
+
+// A footing whose plan, thickness or column section is not a positive
+// size cannot be designed.
+bool usableSize(const FootingRecord& r) {
+  const bool column = r.DB > 0.0f && r.BB >= 0.0f;
+  if (r.SP == 'S') return column && r.B > 0.0f && r.D > 0.0f && r.T > 0.0f;
+  return column && r.T > 0.0f;
+}
+
+}  // namespace
+
+void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
+                    Report& rep) {
+  int counter = 0;
+  if (!in.params) {
+    outOfOrder(rep, counter);
+    return;
+  }
+  FootingConstants k = footingConstants(*in.params, METHOD, FTGOPT);
+  for (;;) {
+    ++counter;
+    if (counter > static_cast<int>(in.footings.size())) {
+      outOfOrder(rep, counter);
+      return;
+    }
+    const FootingRecord& r = in.footings[static_cast<size_t>(counter - 1)];
+    if (r.SAME != 0) {
+      rep << Line(kSkipLine)
+                 .text("FOOTING")
+                 .i(counter, 2)
+                 .text(" DESIGN SAME AS FOOTING")
+                 .i(r.SAME, 2);
+    } else {
+      if (static_cast<int>(r.sets.size()) < r.NFLS) {
+        outOfOrder(rep, counter);
+        return;
+      }
+      if (r.SP == 'S' || r.SP == 'P') {
+        FootingDesign fd = prepareFooting(r, counter, k);
+        if (!usableSize(r)) {
+          fd.current = fd.sets() >= 1 ? 1 : 0;
+          failFooting(rep, fd, havingTrouble(counter));
+        } else if (r.SP == 'S') {
+          designSpreadFooting(fd, k, rep);
+        } else {
+          designPileFooting(fd, k, rep);
+        }
+        if (fd.stop) {
+          outOfOrder(rep, counter);
+          return;
+        }
+      }
+    }
+    if (counter >= in.params->NCOL) return;
+  }
+}
+
+}  // namespace bentpier

@@ -1,0 +1,220 @@
+// Design or check of a spread footing on soil: every design-load set in
+// turn, the plan enlarged until the corner soil pressure is allowable, the
+// thickness increased until shear and moment capacities suffice, the
+// governing sets kept; then the tables of the footing.
+#include <initializer_list>
+
+#include "design/footing/footing.h"
+
+namespace bentpier {
+namespace {
+
+constexpr int kMaxRatioSteps = 100;      // plan steps of one enlargement
+constexpr int kMaxThicknessSteps = 50;   // thickness steps of one check
+// An enlargement is taken back only down to the plan as read; float sums
+// of the increments may miss it by a little.
+constexpr float kPlanTolerance = 0.001f;  // ft
+
+class SpreadFooting {
+ public:
+  SpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
+      : fd_(fd), k_(k), rep_(rep), f_(fd.f) {}
+
+  void run();
+
+ private:
+  bool canEnlarge() const {
+    return k_.design() && f_.DEL_B + f_.DEL_D > 0.0f;
+  }
+  bool canThicken() const { return k_.design() && f_.DEL_T > 0.0f; }
+
+  void fail(const Line& message) { failFooting(rep_, fd_, message); }
+
+  // Soil pressure of the current FST; false when the footing fails. Sets
+  // unresolved_ when the pressures are only those of full contact (or
+  // unsettled) and the plan may still grow.
+  bool pressure();
+  bool designSet(int s);
+  bool enlargePlan();
+  bool reevaluate(std::initializer_list<int> slots);
+  void setSection() { fd_.sec = spreadSection(f_, k_.p.REBARCLR); }
+
+  FootingDesign& fd_;
+  FootingConstants& k_;
+  Report& rep_;
+  FootingRecord& f_;
+  bool unresolved_ = false;
+};
+
+bool SpreadFooting::pressure() {
+  const SoilContact c = soilPressure(fd_.FST, fd_.sec, f_.T, fd_.wt.FWT);
+  unresolved_ = false;
+  if (c == SoilContact::kFull || c == SoilContact::kPartial) return true;
+  if (canEnlarge()) {
+    unresolved_ = true;
+    return true;
+  }
+  if (c == SoilContact::kOutside)
+    rep_ << Line(kSkipLine)
+                .text("UNSTABLE LOAD CONDITION ON FOOTING")
+                .i(fd_.counter, 2);
+  else
+    rep_ << Line(kSkipLine)
+                .text("TOO MANY ITERATIONS TO FIND SOIL STRESS FOR FOOTING")
+                .i(fd_.counter, 2);
+  fail(havingTrouble(fd_.counter));
+  return false;
+}
+
+bool SpreadFooting::enlargePlan() {
+  const FootingState& F = fd_.FST;
+  bool stepD = (F[kFstP4] < F[kFstP2] && f_.DEL_D > 0.0f) ||
+               (F[kFstP4] >= F[kFstP2] && f_.DEL_B <= 0.0f);
+  bool backB = false, backD = false;
+  for (int steps = 1;; ++steps) {
+    if (stepD)
+      f_.D += f_.DEL_D;
+    else
+      f_.B += f_.DEL_B;
+    if (steps > kMaxRatioSteps) {
+      fail(havingTrouble(fd_.counter));
+      return false;
+    }
+    if (f_.B / f_.D > f_.R_BD) {
+      if (f_.DEL_D <= 0.0f) break;
+      // Take the last lengthening back and widen instead.
+      if (!backD && f_.B - f_.DEL_B >= fd_.BMIN - kPlanTolerance) {
+        f_.B -= f_.DEL_B;
+        backB = true;
+      }
+      stepD = true;
+    } else if (f_.D / f_.B > f_.R_DB) {
+      if (f_.DEL_B <= 0.0f) break;
+      if (!backB && f_.D - f_.DEL_D >= fd_.DMIN - kPlanTolerance) {
+        f_.D -= f_.DEL_D;
+        backD = true;
+      }
+      stepD = false;
+    } else {
+      return true;
+    }
+  }
+  fail(Line(kSkipLine)
+           .text("SIDE RATIOS TOO RESTRICTING FOR FOOTING")
+           .i(fd_.counter, 2));
+  return false;
+}
+
+bool SpreadFooting::reevaluate(std::initializer_list<int> slots) {
+  const FootingState kept = fd_.FST;
+  int before = 0;  // set of the slot re-evaluated just before
+  for (int m : slots) {
+    GoverningSlot& slot = fd_.GOV.slot[static_cast<size_t>(m)];
+    if (slot.set == 0) {
+      before = 0;
+      continue;
+    }
+    if (slot.set != before) {
+      fd_.FST = slot.FST;
+      if (!pressure()) return false;
+      spreadDesignForces(fd_.FST, fd_);
+    }
+    slot.FST = fd_.FST;
+    before = slot.set;
+  }
+  fd_.FST = kept;
+  return true;
+}
+
+bool SpreadFooting::designSet(int s) {
+  const FootingSetRecord& set = fd_.set(s);
+  fd_.current = s;
+  FootingState& F = fd_.FST;
+  F[kFstFCOL] = set.FCOL;
+  F[kFstGF] = groupAllowanceFactor(set.GR);
+  const float GF = F[kFstGF];
+  fd_.PALL = k_.p.ALLSP * GF;
+  bool first = true;
+  bool reload = true;
+  for (int evaluation = 1;; ++evaluation) {
+    if (evaluation > kMaxSetEvaluations) {
+      fail(havingTrouble(fd_.counter));
+      return false;
+    }
+    if (reload) loadServiceLoads(F, set);
+
+    // Service loads: soil pressure at the current size.
+    setSection();
+    fd_.wt = footingWeight(fd_, kServiceWeightFactor);
+    if (!pressure()) return false;
+    if (canEnlarge() && (F[kFstP1] > fd_.PALL || unresolved_)) {
+      if (!enlargePlan()) return false;
+      first = false;
+      reload = false;
+      continue;
+    }
+    spreadDesignForces(F, fd_);
+    if (s > 1 && !first && !reevaluate({kSlotP1, kSlotP3})) return false;
+    updateGoverning(fd_.GOV, kSlotP1, F, s);
+    updateGoverning(fd_.GOV, kSlotP3, F, s);
+
+    // Factored loads for the structural design forces.
+    if (!k_.serviceMethod()) {
+      loadFactoredLoads(F, set);
+      fd_.wt = footingWeight(fd_, kFactoredWeightFactor);
+      k_.VPK = punchingStress(k_, fd_.sec.BETA, 1.0f);
+      F[kFstGF] = 1.0f;
+      if (!pressure()) return false;
+      spreadDesignForces(F, fd_);
+    }
+
+    if (canThicken()) {
+      const float gf = F[kFstGF];
+      if (k_.serviceMethod()) {
+        k_.PHIFY = k_.p.FS * gf;
+        k_.FCALL = k_.p.FC * gf;
+        k_.VBK = k_.VBS * gf;
+      }
+      int steps = 0;
+      while (!thicknessSuffices(k_, fd_, gf)) {
+        if (++steps > kMaxThicknessSteps) {
+          fail(havingTrouble(fd_.counter));
+          return false;
+        }
+        f_.T += f_.DEL_T;
+        setSection();
+      }
+      if (steps > 0) {
+        // Thicker and heavier: the set again from its service loads.
+        first = false;
+        F[kFstGF] = GF;
+        reload = !k_.serviceMethod();
+        continue;
+      }
+    }
+
+    if (s > 1 && !first &&
+        !reevaluate({kSlotMT, kSlotVT, kSlotVP, kSlotML, kSlotVL}))
+      return false;
+    for (int m = kSlotMT; m <= kSlotVL; ++m) updateGoverning(fd_.GOV, m, F, s);
+    return true;
+  }
+}
+
+void SpreadFooting::run() {
+  setSection();
+  for (int s = 1; s <= fd_.sets(); ++s)
+    if (!designSet(s)) return;
+  printDesignLoads(rep_, fd_);
+  const FootingSteel steel = reinforceFooting(fd_, k_);
+  printResults(rep_, fd_, steel, k_.p.ALLSP);
+  if (f_.SYM == 2) printRotationNote(rep_);
+}
+
+}  // namespace
+
+void designSpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep) {
+  SpreadFooting(fd, k, rep).run();
+}
+
+}  // namespace bentpier
