@@ -64,7 +64,7 @@ void echoColumnSteel(Report& rep, const ColumnSteel& c, float impact_percent) {
 
 Step readDesignData(ProblemReader& r) {
   Card card;
-  if (r.next(card, 1) == Step::End) return Step::End;
+  if (const Step s = r.next(card, 1); s != Step::Ok) return s;
   DesignData& d = r.problem().dd;
   d.CAPOPT = card.column(3);
   d.COLOPT = card.column(4);
@@ -140,7 +140,7 @@ Step readDesignData(ProblemReader& r) {
 
 Step readColumnSteel(ProblemReader& r) {
   Card card;
-  if (r.next(card, 2) == Step::End) return Step::End;
+  if (const Step s = r.next(card, 2); s != Step::Ok) return s;
   const DesignData& d = r.problem().dd;
   ColumnSteel& c = r.problem().cs;
   c.MIN_P = card.real(3, 5, 2);

@@ -156,6 +156,15 @@ TEST(DesignDataCard, EndOfInputAndBadNumbers) {
   Harness empty("");
   EXPECT_EQ(readDesignData(empty.reader), Step::End);
 
+  // A problem cut short by the next title card: an order error, and the
+  // title is neither echoed nor consumed.
+  Harness cut("*B030002NEXT BENT\n");
+  EXPECT_EQ(readDesignData(cut.reader), Step::Error);
+  EXPECT_EQ(cut.printed().find("DESIGN DATA"), std::string::npos);
+  Card title;
+  ASSERT_TRUE(cut.deck.next(title));
+  EXPECT_TRUE(title.startsWith("*B03"));
+
   Harness bad(designCard({{18, "4OOO"}}) + "\n");
   EXPECT_EQ(readDesignData(bad.reader), Step::Error);
   EXPECT_NE(bad.diag.str().find("columns 18-21"), std::string::npos);
