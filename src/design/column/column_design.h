@@ -1,0 +1,127 @@
+// The steps of the design and investigation of one column end: setting up
+// the section and its loads, building trial bar arrangements, checking them
+// against every load, searching the lightest one that carries all, and the
+// strength of every load along its load line.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "design/column/column_end.h"
+#include "design/column/section_state.h"
+
+namespace bentpier::column {
+
+// A load carries when factor times strength reaches this part of it.
+inline constexpr float kCarryRatio = 0.99f;
+// Most bars a design arrangement may hold.
+inline constexpr int kMaxDesignBars = 100;
+
+// The loads of a column end as the section routines see them, with the
+// strength found for each, and the bending code: 1 if any load bends about
+// x (Mx), plus 2 if any bends about y (My).
+struct LoadTable {
+  int NLOAD = 0;
+  std::array<LoadResult, kMaxColumnLoads + 1> LOAD{};
+  int BENDING = 0;
+};
+
+// Limits of the design search. Sizes are bar-table codes.
+struct DesignLimits {
+  float ASMIN = 0, ASMAX = 0;
+  float CLR = 0;
+  int NMIN = 0, NMAX = 0;    // bars on the circle, or on each B face
+  int NDMIN = 0, NDMAX = 0;  // bars on each D face (tied, pattern 2)
+  int SZMIN = 0, SZMAX = 0;
+  int IPAT = 0;
+  float CORE = 0;              // circle and spiral: diameter of the core
+  float COREB = 0, CORED = 0;  // tied: core along B and along D
+};
+
+// A trial arrangement. Circle and spiral: NB bars on the circle. Tied: NB
+// bars on each B face and ND on each D face.
+struct Arrangement {
+  int NB = 0, ND = 0, SZ = 0;
+  float AS = 0;
+};
+
+// What the set-up of a column end gives the design or the investigation.
+struct ColumnEndSetup {
+  bool design = true;
+  SectionState section;
+  DesignLimits limits;
+  LoadTable loads;
+  // Investigation: the bar record with its defaults applied.
+  float COVER = 0;
+  std::array<float, kMaxFaces + 1> FACECOVER{};
+};
+
+// Section, materials, covers and limits from the option, section and bar
+// records. Returns kColumnDone or kColumnInputError.
+int setUpSection(const ColumnEndData& in, ColumnEndSetup& out);
+
+// The load table: loads, allowable-stress factors, minimum eccentricities
+// and the bending code. Returns kColumnDone, kColumnInputError or
+// kColumnBadLoad.
+int setUpLoads(const ColumnEndData& in, ColumnEndSetup& out);
+
+// Allowable-stress factor of a load group.
+float groupFactor(char group, char method, bool pileBent);
+
+// Bar-table code of a bar size: 14 is code 12, anything above 14 code 13.
+int barCode(int size);
+
+// Steel area of count bars of a size when it lies within the limits
+// (ASMIN <= As < bound, at most 100 bars), else 0.
+float LIMIT(const DesignLimits& lim, int count, int size, float bound);
+
+// Clearance of a bar spacing: negative when the clear distance is less than
+// CLR or less than 1.5 bar diameters.
+float CLEAR(float spacing, float diameter, float clr);
+
+// Circle and spiral: n bars of one size evenly on the core circle, the first
+// on the axis along D. Tied: nb bars on each B face, nd on each D face.
+// Both return the steel area, or 0 when the arrangement is outside the
+// limits or too tight; an accepted arrangement replaces the bars of s.
+float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
+            float bound);
+float REINT(SectionState& s, const DesignLimits& lim, int nb, int nd,
+            int size, float bound);
+
+// Interaction-curve points for the directions a bending code needs; false
+// when a search does not close.
+bool buildCurves(SectionState& s, int bending);
+
+enum class Check { Carries, Fails, Unstable };
+
+// Whether the arrangement in s carries every load at its own axial load.
+Check CHECK(SectionState& s, const LoadTable& loads);
+
+// The lightest arrangement that carries every load (the first in search
+// order among equal areas), left built in s; unstable when a strength
+// search did not close.
+struct DesignOutcome {
+  bool unstable = false;
+  std::optional<Arrangement> best;
+};
+DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
+                    const LoadTable& loads);
+DesignOutcome DESTT(SectionState& s, const DesignLimits& lim,
+                    const LoadTable& loads);
+
+// Strength and capacity ratio of every load along its load line; false
+// when a search did not close.
+bool SUMRY(SectionState& s, LoadTable& loads);
+
+// Investigation: builds the arrangement of the bar record. Returns
+// kColumnDone or kColumnInputError; faces receives the face counts and codes.
+int REINF(const ColumnEndData& in, ColumnEndSetup& setup,
+          std::array<FaceBars, kMaxFaces + 1>& faces);
+
+// Investigation: curve points and the strength of every load.
+bool INVST(SectionState& s, LoadTable& loads);
+
+// Fills the result from the loads: the governing load and its values.
+void REPRT(const LoadTable& loads, ColumnEndResult& result);
+
+}  // namespace bentpier::column

@@ -1,0 +1,97 @@
+// Design or investigation of the reinforcement of one column end (top or
+// bottom section of one column) under its critical design-load sets.
+//
+// The column design driver fills a ColumnEndData from the column's
+// design-load records (option, section, bar and load-count records) and the
+// design-load sets kept for that end, calls PIER62 and prints the result.
+#pragma once
+
+#include <array>
+
+namespace bentpier::column {
+
+inline constexpr int kMaxColumnLoads = 25;
+inline constexpr int kMaxFaces = 4;
+
+// Statuses of a column end.
+inline constexpr int kColumnDone = 0;
+inline constexpr int kColumnInputError = 1;  // "ERROR IN INPUT FOR COLUMN"
+inline constexpr int kColumnBadLoad = 2;     // "UNSTABLE OR NO DESIGN POSSIBLE"
+inline constexpr int kColumnNoDesign = 20;   // "UNSTABLE OR NO DESIGN POSSIBLE"
+
+// One bar group of the bar record: count, bar size, cover (inches). In
+// design the groups are the search limits: 1 the least count and size, 2 the
+// greatest, 3 and 4 the least and greatest count of the D faces. In
+// investigation they are the faces 1 to 4 (faces 1 and 2 run along B,
+// faces 3 and 4 along D).
+struct BarGroup {
+  int N = 0;
+  int SZ = 0;
+  float COVER = 0;
+};
+
+// One design-load set of the column end: magnified axial load (kips) and
+// moments (kip-feet), and its group code.
+struct ColumnLoadSet {
+  float PM = 0, MTM = 0, MLM = 0;
+  char GR = '1';
+};
+
+struct ColumnEndData {
+  // Option record.
+  char OPTION = 'D';  // D design, I investigate
+  char TYPE = 'R';    // R circular, S rectangular with spiral, T tied
+  // Section and material record (inches, ksi). A value of 0 or less takes
+  // its default.
+  float B = 0, D = 0;  // circular: D is the diameter
+  float FPC = 0, FY = 0;
+  float PHIC = 0, PHIB = 0;
+  float MINRATIO = 0, MAXRATIO = 0;  // steel ratios (fractions of AG)
+  float CLR = 0;                     // least clear distance between bars
+  float FCC2 = 0, EC = 0, ES = 0, EPSCU = 0;
+  // Bar record.
+  int IPAT = 0;  // pattern of a tied section: 2 free D-face counts
+  int N = 0;     // bar count
+  int SZ = 0;    // bar size
+  float COVER = 0;
+  std::array<BarGroup, kMaxFaces + 1> GROUP{};  // 1..4
+  // Load-count record.
+  int LMODE = 3, NLOAD = 0, FLAGX = 1, FLAGY = 1;
+  // The design-load sets 1..NLOAD.
+  std::array<ColumnLoadSet, kMaxColumnLoads + 1> LOAD{};
+  // From the problem: the design method and whether the bent is a pile bent.
+  char METHOD = 'L';
+  bool PILEBENT = false;
+};
+
+// Bars of one face: count and bar-table code (12 is bar 14, 13 is bar 18).
+struct FaceBars {
+  int N = 0;
+  int SZ = 0;
+};
+
+// One load of the load table with the strength found along its line.
+struct LoadResult {
+  float P = 0, MX = 0, MY = 0;  // the load as checked (kips, kip-feet)
+  float FACTOR = 1;             // allowable-stress factor of its group
+  float PU = 0, MXU = 0, MYU = 0, RATIO = 0;  // strength and capacity ratio
+};
+
+struct ColumnEndResult {
+  int status = kColumnInputError;
+  float AS = 0;  // steel area, square inches
+  float PS = 0;  // steel ratio, percent
+  std::array<FaceBars, kMaxFaces + 1> FACE{};
+  float PHIC = 0;
+  int NLOAD = 0;
+  std::array<LoadResult, kMaxColumnLoads + 1> LOAD{};
+  // The governing load (smallest factored capacity ratio): its number, its
+  // loads and factor times its strength and ratio.
+  int GOVERN = 0;
+  float PM = 0, MTM = 0, MLM = 0;
+  float PU = 0, MTU = 0, MLU = 0, PUPM = 0;
+};
+
+ColumnEndResult PIER62(const ColumnEndData& in);
+
+}  // namespace bentpier::column

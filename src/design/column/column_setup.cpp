@@ -1,0 +1,176 @@
+// The section, its materials, the design limits and the load table of one
+// column end, from its design-load records and load sets.
+#include <algorithm>
+#include <cmath>
+
+#include "design/column/column_design.h"
+
+namespace bentpier::column {
+namespace {
+
+constexpr float kStressIntensity = 0.85f;   // FCC2 = 0.85 f'c
+constexpr float kEcPerRootFpc = 57.619f;    // EC = 57.619 sqrt(1000 f'c), ksi
+constexpr float kDefaultES = 29000.0f;
+constexpr float kDefaultEPSCU = 0.003f;
+constexpr float kSpiralPHIC = 0.75f;
+constexpr float kTiedPHIC = 0.70f;
+constexpr float kDefaultPHIB = 0.90f;
+constexpr float kDefaultMinRatio = 0.01f;
+constexpr float kDefaultMaxRatio = 0.08f;
+constexpr float kDefaultClearance = 1.5f;
+
+constexpr int kLeastDesignSize = 5;
+constexpr int kDefaultLargestSize = 11;
+constexpr int kLeastCircleBars = 6;
+constexpr int kMostCircleBars = 200;
+constexpr int kMostPatternFaceBars = 100;   // each B face, pattern 2
+constexpr int kMostPatternDFaceBars = 98;   // each D face, pattern 2
+constexpr int kMostUniformFaceBars = 51;    // each B face, other patterns
+
+// Minimum eccentricity: 0.05 (spiral) or 0.10 (tied) of the dimension in
+// inches, as feet, and at least one inch.
+constexpr float kSpiralEccentricity = 0.004166667f;
+constexpr float kTiedEccentricity = 0.008333333f;
+constexpr float kLeastEccentricity = 0.083333f;
+
+float orDefault(float v, float dflt) { return v > 0.0f ? v : dflt; }
+
+int sectionType(char type) {
+  switch (type) {
+    case 'R': return kCircular;
+    case 'S': return kSpiralRectangle;
+    case 'T': return kTiedRectangle;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+int barCode(int size) {
+  if (size == 14) return 12;
+  if (size > 14) return 13;
+  return size;
+}
+
+float groupFactor(char group, char method, bool pileBent) {
+  if (method != 'S' && !pileBent) return 1.0f;
+  switch (group) {
+    case '2':
+    case '3':
+    case '4': return 1.25f;
+    case '5': return 1.4f;
+    case '7':
+    case 'B': return 1.33f;
+    default: return 1.0f;
+  }
+}
+
+int setUpSection(const ColumnEndData& in, ColumnEndSetup& out) {
+  if (in.OPTION != 'D' && in.OPTION != 'I') return kColumnInputError;
+  const int sect = sectionType(in.TYPE);
+  if (sect == 0) return kColumnInputError;
+  out.design = in.OPTION == 'D';
+
+  SectionState& s = out.section;
+  s = SectionState{};
+  s.SECT = sect;
+  s.D = in.D;
+  s.B = sect == kCircular ? in.D : in.B;
+  // A section without size or materials has no strength to compute.
+  if (!(s.B > 0.0f && s.D > 0.0f && in.FPC > 0.0f && in.FY > 0.0f))
+    return kColumnInputError;
+  s.FY = in.FY;
+  s.FCC2 = orDefault(in.FCC2, kStressIntensity * in.FPC);
+  s.EC = orDefault(in.EC, kEcPerRootFpc * std::sqrt(1000.0f * in.FPC));
+  s.ES = orDefault(in.ES, kDefaultES);
+  s.EPSCU = orDefault(in.EPSCU, kDefaultEPSCU);
+  s.PHIC = orDefault(in.PHIC, sect == kTiedRectangle ? kTiedPHIC : kSpiralPHIC);
+  s.PHIB = orDefault(in.PHIB, kDefaultPHIB);
+  deriveSection(s);
+
+  out.COVER = in.COVER > 0.0f ? in.COVER : in.GROUP[1].COVER;
+  for (int f = 1; f <= kMaxFaces; ++f)
+    out.FACECOVER[f] = in.GROUP[f].COVER > 0.0f ? in.GROUP[f].COVER : out.COVER;
+  if (!out.design) return kColumnDone;
+
+  DesignLimits& lim = out.limits;
+  lim = DesignLimits{};
+  lim.ASMIN = s.AG * orDefault(in.MINRATIO, kDefaultMinRatio);
+  lim.ASMAX = s.AG * orDefault(in.MAXRATIO, kDefaultMaxRatio);
+  lim.CLR = orDefault(in.CLR, kDefaultClearance);
+  lim.SZMIN = in.GROUP[1].SZ < kLeastDesignSize ? kLeastDesignSize : in.GROUP[1].SZ;
+  lim.SZMAX = in.GROUP[2].SZ < kLeastDesignSize ? kDefaultLargestSize : in.GROUP[2].SZ;
+  lim.SZMIN = barCode(lim.SZMIN);
+  lim.SZMAX = barCode(lim.SZMAX);
+  lim.IPAT = in.IPAT;
+
+  if (sect != kTiedRectangle) {
+    auto inRange = [](int n) { return n >= kLeastCircleBars && n <= kMostCircleBars; };
+    lim.NMIN = inRange(in.GROUP[1].N) ? in.GROUP[1].N : kLeastCircleBars;
+    lim.NMAX = inRange(in.GROUP[2].N) ? in.GROUP[2].N : kMostCircleBars;
+    lim.CORE = std::min(s.B, s.D) - 2.0f * out.COVER;
+    return kColumnDone;
+  }
+  if (in.IPAT == 3) return kColumnInputError;
+  if (in.IPAT == 2) {
+    lim.NMIN = in.GROUP[1].N > kMostPatternFaceBars ? 2 : std::max(in.GROUP[1].N, 2);
+    lim.NMAX = std::min(in.GROUP[2].N, kMostPatternFaceBars);
+    lim.NDMIN = in.GROUP[3].N > kMostPatternDFaceBars ? 0 : std::max(in.GROUP[3].N, 0);
+    lim.NDMAX = std::min(in.GROUP[4].N, kMostPatternDFaceBars);
+  } else {
+    lim.NMIN = in.GROUP[1].N > kMostUniformFaceBars ? 2 : std::max(in.GROUP[1].N, 2);
+    const int nmax = in.GROUP[2].N;
+    lim.NMAX = (nmax < 2 || nmax > kMostUniformFaceBars) ? kMostUniformFaceBars : nmax;
+  }
+  lim.COREB = s.B - 2.0f * out.FACECOVER[3];
+  lim.CORED = s.D - 2.0f * out.FACECOVER[1];
+  return kColumnDone;
+}
+
+int setUpLoads(const ColumnEndData& in, ColumnEndSetup& out) {
+  LoadTable& t = out.loads;
+  t = LoadTable{};
+  // Without a load set there is nothing to design for or to check.
+  if (in.NLOAD < 1) return kColumnInputError;
+  t.NLOAD = std::min(in.NLOAD, kMaxColumnLoads);
+
+  const bool flagged = in.FLAGX != 0 || in.FLAGY != 0;
+  const int direction = (in.FLAGX != 0 && in.FLAGY == 0)   ? kAboutX
+                        : (in.FLAGX == 0 && in.FLAGY != 0) ? kAboutY
+                                                           : kDiagonal;
+  const SectionState& s = out.section;
+  const float f = s.SECT == kTiedRectangle ? kTiedEccentricity : kSpiralEccentricity;
+  const float ex = std::max(f * s.D, kLeastEccentricity);
+  const float ey = std::max(f * s.B, kLeastEccentricity);
+
+  // The whole table first, so that a bad load can be listed with the rest.
+  for (int i = 1; i <= t.NLOAD; ++i) {
+    const ColumnLoadSet& set = in.LOAD[i];
+    LoadResult& r = t.LOAD[i];
+    r.P = set.PM;
+    r.MX = set.MTM;
+    r.MY = set.MLM;
+    r.FACTOR = groupFactor(set.GR, in.METHOD, in.PILEBENT);
+  }
+  float sumx = 0.0f, sumy = 0.0f;
+  for (int i = 1; i <= t.NLOAD; ++i) {
+    LoadResult& r = t.LOAD[i];
+    if (!(std::isfinite(r.P) && std::isfinite(r.MX) && std::isfinite(r.MY)))
+      return kColumnBadLoad;
+    if (r.P < 0.0f || r.MX < 0.0f || r.MY < 0.0f) return kColumnBadLoad;
+    const bool noMoment = r.MX == 0.0f && r.MY == 0.0f;
+    if (noMoment && r.P <= 0.0f) return kColumnBadLoad;
+    if (out.design && flagged && noMoment) {
+      if (direction != kAboutY) r.MX = ex * r.P;
+      if (direction != kAboutX) r.MY = ey * r.P;
+    }
+    sumx += r.MX;
+    sumy += r.MY;
+  }
+  t.BENDING = (sumx > 0.0f ? kAboutX : 0) + (sumy > 0.0f ? kAboutY : 0);
+  if (out.design && (sumx < 0.0f || sumy < 0.0f || t.BENDING == 0))
+    return kColumnInputError;
+  return kColumnDone;
+}
+
+}  // namespace bentpier::column
