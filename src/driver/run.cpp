@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include "frame/load_cases.h"
 #include "frame/member_properties.h"
 #include "input/deck.h"
 #include "input/reader.h"
@@ -8,6 +9,7 @@ namespace bentpier {
 
 void runStages(Problem& problem, Report& report) {
   PIER21(problem, report);
+  PIER31(problem, report);
 }
 
 void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {

@@ -1,0 +1,637 @@
+// Load-case driver: unit sway, settlement, cap expansion and shrinkage, dead
+// load, stream flow, traction, seismic, centrifugal and wind forces and the
+// live-load cases, with the group combinations formed from them.
+#include "frame/load_cases.h"
+
+#include <algorithm>
+
+#include "frame/bent_analysis.h"
+#include "frame/cap_envelopes.h"
+#include "frame/design_load_ranking.h"
+#include "frame/force_table.h"
+#include "frame/stored_cases.h"
+
+namespace bentpier {
+namespace {
+
+size_t at(int i) { return static_cast<size_t>(i); }
+
+// Load and group factors of the combinations.
+constexpr float kLiveLoadFactor = 1.67f;
+constexpr float kLaneFreeLiveLoadFactor = 2.2f;  // a case with no lanes (group 'A')
+constexpr float kGroupLoadFactor = 1.3f;         // groups I to IV, load-factor method
+constexpr float kGroupVLoadFactor = 1.25f;
+constexpr float kOverstressII = 1.25f;           // groups II, III, IV
+constexpr float kOverstressV = 1.4f;
+constexpr float kOverstressVII = 1.33f;
+constexpr float kSeismicOrthogonal = 0.3f;       // share of the other earthquake direction
+constexpr float kGroupThreeWindShare = 0.3f;     // wind on the substructure in group III
+
+// Seismic forces of a column by their position in the seismic card.
+enum SeismicForce { kTopVL = 1, kTopVT, kBotML, kTopML, kBotMT, kTopMT, kTopP };
+
+class LoadCaseDriver {
+ public:
+  LoadCaseDriver(Problem& p, Report& rep) : p_(p), rep_(rep), ncol_(columnCount(p)) {}
+  void run();
+
+ private:
+  // Analyses and tables.
+  void reset();
+  void unitCase();
+  void settlement();
+  void capStrain();
+  void deadLoad();
+  void streamFlow();
+  void traction();
+  void seismic();
+  void centrifugal();
+  void windOnSubstructure();
+  void groupTwoWind();
+  void combinationSettings();
+  void groupsTwoAndFive();
+  void groupSeven();
+  void groupThreeWind();
+  void liveLoads();
+  void liveLoadCombinations(int lanes, float nl);
+
+  // Helpers.
+  void lateral() {
+    transverseLateralLoad(p_);
+    longitudinalLateralLoad(p_);
+  }
+  void windForces(float ft, float fl, int s);
+  void print(const CaseTitle& title) { printForceTable(p_, rep_, lines_, title); }
+  void store(StoredCase& c, RowRun rows) { storeRows(c.row, p_.frc.row, rows, ncol_); }
+  void load(const ForceRows& rows, RowRun run) { storeRows(p_.frc.row, rows, run, ncol_); }
+  void add(const ForceRows& rows, RowRun run, float f = 1.0f) { addRows(p_.frc.row, rows, run, ncol_, f); }
+  void scale(RowRun run, float f) { scaleRows(p_.frc.row, p_.frc.row, run, ncol_, f); }
+  void rank(const ForceRows& dead, bool columns, bool footings);
+  const ForceRows& deadOfPass(int pass) const {
+    return pass == 1 ? p_.stored.DL1.row : p_.stored.DL2.row;
+  }
+  float bdOfPass(int pass) const { return pass == 1 ? p_.cs.BD1 : p_.cs.BD2; }
+  void identify(char gr, int wind, int dir, char flagr, char flage) {
+    p_.comb.GR = gr;
+    p_.comb.WIND = wind;
+    p_.comb.DIR = dir;
+    p_.comb.FLAGR = flagr;
+    p_.comb.FLAGE = flage;
+  }
+  bool loadFactor() const { return p_.dd.METHOD == 'L'; }
+  bool columnsWanted() const { return p_.dd.COLOPT != ' '; }
+  bool footingsWanted() const { return p_.dd.FTGOPT != ' '; }
+
+  Problem& p_;
+  Report& rep_;
+  const int ncol_;
+  int lines_ = kForceTableFirstCount;
+  bool stream_ = false, centrifugal_ = false;
+  float tractionPerLane_ = 0.0f;  // transverse traction force of one lane
+  float groupThreeForce_ = 0.0f;  // FG3
+  int passes_ = 1;                // dead-load passes
+};
+
+void LoadCaseDriver::run() {
+  reset();
+  if (ncol_ < 1) return;
+  unitCase();
+  settlement();
+  capStrain();
+  deadLoad();
+  streamFlow();
+  traction();
+  seismic();
+  centrifugal();
+  windOnSubstructure();
+  groupTwoWind();
+  combinationSettings();
+  groupsTwoAndFive();
+  groupSeven();
+  groupThreeWind();
+  liveLoads();
+}
+
+void LoadCaseDriver::reset() {
+  if (columnsWanted()) resetColumnLists(p_);
+  if (footingsWanted()) resetFootingLists(p_);
+  clearForces(p_);
+}
+
+void LoadCaseDriver::unitCase() {
+  ColumnForces& f = p_.frc;
+  if (ncol_ > 1) makeUnitSolution(p_);
+  f.FTRAN = f.FLONG = 1.0f;
+  f.ARMT = f.ARML = 0.0f;
+  longitudinalLateralLoad(p_);
+  if (ncol_ < 2) transverseLateralLoad(p_);
+  lines_ = kForceTableFirstCount;
+  print(CaseTitle::labelled("UNIT F.AT CL.CAP"));
+}
+
+void LoadCaseDriver::settlement() {
+  if (!footingsWanted() || ncol_ <= 1) return;
+  clearForces(p_);
+  bool settles = false;
+  for (int c = 1; c <= ncol_ && !settles; ++c) settles = p_.ftg[at(c)].SET != 0.0f;
+  if (!settles) return;
+  ForceRows& r = p_.frc.row;
+  for (int c = 2; c <= ncol_; ++c) {
+    r[kRowMR][at(c - 1)] = p_.capp[at(c)].UFEM * (p_.ftg[at(c - 1)].SET - p_.ftg[at(c)].SET);
+    r[kRowML][at(c)] = r[kRowMR][at(c - 1)];
+  }
+  solveFrame(p_);
+  swayCorrection(p_);
+  print(CaseTitle::labelled("FOOT. SETTLEMENT"));
+}
+
+void LoadCaseDriver::capStrain() {
+  const MiscForces& m = p_.misc;
+  if (m.EXPC + m.SHRC == 0.0f || ncol_ <= 1) return;
+  clearForces(p_);
+  ForceRows& r = p_.frc.row;
+  ColumnRow x{};
+  for (int c = 2; c <= ncol_; ++c) {
+    const ColumnProperties& cp = p_.colp[at(c)];
+    x[at(c)] = x[at(c - 1)] + p_.cap[at(c)].L;
+    r[kRowMB][at(c)] = cp.UFMB * cp.SECS * x[at(c)];
+    r[kRowMT][at(c)] = cp.UFMT * cp.SECS * x[at(c)];
+    r[kRowMR][at(c - 1)] = p_.capp[at(c)].UFEM *
+                           (x[at(c)] * p_.col[at(c)].SLOPE - x[at(c - 1)] * p_.col[at(c - 1)].SLOPE);
+    r[kRowML][at(c)] = r[kRowMR][at(c - 1)];
+  }
+  solveFrame(p_);
+  swayCorrection(p_);
+  store(p_.stored.UNITSTRAIN, kRowsMLtoRF);
+  if (m.EXPC != 0.0f) {
+    scaleRows(r, p_.stored.UNITSTRAIN.row, kRowsMLtoRF, ncol_, -m.EXPC);
+    print(CaseTitle::labelled("EXPANSION OF CAP"));
+    store(p_.stored.EXPN, kRowsVtoRF);
+  }
+  if (m.SHRC != 0.0f) {
+    scaleRows(r, p_.stored.UNITSTRAIN.row, kRowsMLtoRF, ncol_, m.SHRC);
+    print(CaseTitle::labelled("SHRINKAGE OF CAP"));
+    store(p_.stored.SHRK, kRowsVtoRF);
+  }
+}
+
+void LoadCaseDriver::deadLoad() {
+  ColumnForces& f = p_.frc;
+  ForceRows& r = f.row;
+  clearForces(p_);
+  applyBearingLoads(p_, p_.loads.LOAD[0]);
+  for (int c = 1; c <= ncol_; ++c) {
+    float phic = 0.7f;
+    if (p_.col[at(c)].T == 'R' || p_.col[at(c)].T == 'S') phic = 0.75f;
+    if (p_.cs.OC != 0.0f) phic = p_.cs.OC;
+    if (p_.dd.METHOD != 'L' || isPileBent(p_)) phic = 1.0f;
+    p_.comb.PHIC[at(c)] = phic;
+  }
+  // Own weight of the columns and of the cap segments either side.
+  const auto weightOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[at(k)].RW : 0.0f; };
+  const auto momentOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[at(k)].FMWT : 0.0f; };
+  for (int c = 1; c <= ncol_; ++c) {
+    const size_t ci = at(c);
+    r[kRowMB][ci] += p_.colp[ci].FMWTB;
+    r[kRowMT][ci] += p_.colp[ci].FMWTT;
+    r[kRowML][ci] += momentOf(c);
+    r[kRowMR][ci] -= momentOf(c + 1);
+    r[kRowPSTAT][ci] += weightOf(c) + weightOf(c + 1);
+  }
+  solveFrame(p_);
+  // Battered columns: the weight acting off the column axis.
+  float total = f.FTRAN;
+  for (int c = 1; c <= ncol_; ++c) {
+    const size_t ci = at(c);
+    const ColumnProperties& cp = p_.colp[ci];
+    const float h = quotient(cp.ARMW * cp.WCOL, cp.HV);
+    total += h;
+    r[kRowPC][ci] += quotient(cp.HH * h, p_.col[ci].HT);
+    r[kRowV][ci] += h;
+    r[kRowPB][ci] = r[kRowPC][ci] + quotient(cp.WCOL, cp.SECS);
+    r[kRowRF][ci] += cp.WCOL;
+  }
+  if (ncol_ != 1) {
+    f.FTRAN = total;
+    swayCorrection(p_);
+  }
+  store(p_.stored.DEADL, kRowsVtoRF);
+  print(CaseTitle::labelled("DEAD LOAD TOTAL ", true));
+  for (int c = 1; c <= ncol_; ++c) {
+    f.VCL[at(c)] -= weightOf(c);
+    f.VCR[at(c)] += weightOf(c + 1);
+  }
+  for (int k = 1; k <= ncol_ + 1; ++k)
+    for (int q = 1; q <= bearingCount(p_, k); ++q) {
+      const CapProperties& cp = p_.capp[at(k)];
+      f.MP[at(k)][at(q)] += cp.MW[at(q)];
+      f.VPL[at(k)][at(q)] += cp.VW[at(q)];
+      f.VPR[at(k)][at(q)] += cp.VW[at(q)];
+    }
+  bearingPointCorrection(p_);
+  storeDeadLoadCapValues(p_);
+}
+
+void LoadCaseDriver::streamFlow() {
+  const MiscForces& m = p_.misc;
+  if (m.PT + m.PL == 0.0f) return;
+  stream_ = true;
+  ColumnForces& f = p_.frc;
+  f.FTRAN = m.PT;
+  f.FLONG = m.PL;
+  f.ARMT = f.ARML = 0.0f;
+  lateral();
+  print(CaseTitle::labelled("STREAM FLOW     "));
+  store(p_.stored.STRM, kRowsVtoVL);
+  clearBearingPoints(p_);
+  bearingPointCorrection(p_);
+  storeStreamFlowCapValues(p_);
+}
+
+void LoadCaseDriver::traction() {
+  const MiscForces& m = p_.misc;
+  ColumnForces& f = p_.frc;
+  f.ARMT = m.APT;
+  f.ARML = m.APL;
+  f.FTRAN = p_.dd.SINSKW * m.FL;
+  f.FLONG = -(p_.dd.COSSKW * m.FL);
+  tractionPerLane_ = f.FTRAN;
+  lateral();
+  store(p_.stored.TRAC, kRowsVtoVL);
+  if (m.FL != 0.0f) print(CaseTitle::labelled("TRAC. FORCE 1 LN"));
+}
+
+void LoadCaseDriver::seismic() {
+  if (p_.misc.NSEIS == 0) return;
+  ForceRows& r = p_.frc.row;
+  for (int pass = 1; pass <= 2; ++pass) {
+    for (int c = 1; c <= ncol_; ++c) {
+      const size_t ci = at(c);
+      const SeismicForces& sf = p_.seis[ci];
+      // Full forces of the one direction with 30 percent of the other.
+      const auto& main = pass == 1 ? sf.TRANS : sf.LONG;
+      const auto& other = pass == 1 ? sf.LONG : sf.TRANS;
+      const auto force = [&](int i) {
+        return main[at(i)] + kSeismicOrthogonal * other[at(i)];
+      };
+      r[kRowPC][ci] = force(kTopP);
+      r[kRowMT][ci] = force(kTopMT);
+      r[kRowV][ci] = force(kTopVT);
+      r[kRowMB][ci] = force(kBotMT);
+      r[kRowRF][ci] = r[kRowPB][ci] = r[kRowPC][ci];
+      r[kRowML][ci] = r[kRowMR][ci] = 0.0f;
+      r[kRowMTL][ci] = force(kTopML);
+      r[kRowVL][ci] = force(kTopVL);
+      r[kRowMBL][ci] = force(kBotML);
+      r[kRowMF][ci] = r[kRowMBL][ci];
+    }
+    store(pass == 1 ? p_.stored.SEIS1 : p_.stored.SEIS2, kRowsVtoVL);
+    print(CaseTitle::labelled(pass == 1 ? "SEISMIC FORCE 1 " : "SEISMIC FORCE 2 "));
+  }
+}
+
+void LoadCaseDriver::centrifugal() {
+  const MiscForces& m = p_.misc;
+  if (m.FT == 0.0f) return;
+  centrifugal_ = true;
+  ColumnForces& f = p_.frc;
+  f.FTRAN = p_.dd.COSSKW * m.FT;
+  f.FLONG = p_.dd.SINSKW * m.FT;
+  lateral();
+  print(CaseTitle::labelled("CENT. FORCE 1 LN"));
+  store(p_.stored.CENT, kRowsVtoVL);
+  clearBearingPoints(p_);
+  bearingPointCorrection(p_);
+  storeCentrifugalCapValues(p_);
+}
+
+void LoadCaseDriver::windOnSubstructure() {
+  const WindLoads& w = p_.wind;
+  ColumnForces& f = p_.frc;
+  f.FTRAN = w.PT2;
+  f.FLONG = -w.PL2;
+  f.ARMT = f.ARML = 0.0f;
+  lateral();
+  print(CaseTitle::labelled("WIND ON SUBSTR. "));
+  store(p_.stored.WSUB, kRowsMLtoVL);
+  f.FTRAN = f.FLONG = 1.0f;
+  f.ARMT = w.APT2;
+  f.ARML = w.APL2;
+  lateral();
+  store(p_.stored.UWIND, kRowsVtoVL);
+  clearBearingPoints(p_);
+  bearingPointCorrection(p_);
+  storeUnitWindCapMoments(p_);
+}
+
+// Transverse and longitudinal components of a wind with transverse and
+// longitudinal intensities ft, fl on the skewed bent, direction s 1 or 2.
+void LoadCaseDriver::windForces(float ft, float fl, int s) {
+  const float sn = p_.dd.SINSKW, cs = p_.dd.COSSKW;
+  if (s == 1) {
+    p_.frc.FTRAN = cs * ft + sn * fl;
+    p_.frc.FLONG = sn * ft - cs * fl;
+  } else {
+    p_.frc.FTRAN = cs * ft - sn * fl;
+    p_.frc.FLONG = cs * fl + sn * ft;
+  }
+}
+
+void LoadCaseDriver::groupTwoWind() {
+  const WindLoads& w = p_.wind;
+  const int nw = std::clamp(w.NW2, 0, kWindCases);
+  if (nw == 0) return;
+  p_.comb.LLID = "    ";
+  for (int wc = 1; wc <= nw; ++wc) {
+    const float ft = w.WAT * w.WFT2[at(wc)], fl = w.WAL * w.WFL2[at(wc)];
+    for (int s = 1; s <= 2; ++s) {
+      windForces(ft, fl, s);
+      lateral();
+      add(p_.stored.WSUB.row, kRowsMLtoRF);
+      add(p_.stored.WSUB.row, kRowsMTLtoVL, s == 1 ? 1.0f : -1.0f);
+      print(CaseTitle::windCase(2, wc, s));
+      store(p_.stored.WTAB[at(wc)][at(s)], kRowsVtoVL);
+      if (wc == 1 && s == 1) {
+        p_.frc.FTRAN += w.PT2;
+        updateGroupTwoEnvelope(p_, stream_);
+      }
+    }
+  }
+}
+
+void LoadCaseDriver::combinationSettings() {
+  Combination& cb = p_.comb;
+  cb.GAMMA = 1.0f;
+  cb.ALLOWF = 1.0f;
+  cb.PAVG = (isPileBent(p_) || p_.dd.METHOD == 'S') ? 1.25f : 0.5f;
+  passes_ = p_.cs.BD2 != 0.0f ? 2 : 1;
+  scaleRows(p_.stored.DL1.row, p_.stored.DEADL.row, kRowsVtoRF, ncol_, p_.cs.BD1);
+  if (passes_ == 2) scaleRows(p_.stored.DL2.row, p_.stored.DEADL.row, kRowsVtoRF, ncol_, p_.cs.BD2);
+  p_.lists.NCLS = 0;
+  p_.lists.NFLS = 0;
+  p_.stored.LLC = StoredCase{};
+}
+
+void LoadCaseDriver::rank(const ForceRows& dead, bool columns, bool footings) {
+  if (columns && columnsWanted()) rankForColumns(p_, dead);
+  if (footings && footingsWanted()) rankForFootings(p_);
+}
+
+void LoadCaseDriver::groupsTwoAndFive() {
+  const int nw = std::clamp(p_.wind.NW2, 0, kWindCases);
+  if (nw == 0) return;
+  Combination& cb = p_.comb;
+  const MiscForces& m = p_.misc;
+  cb.BETAL = 1.0f;
+  cb.FLAGC = ' ';
+  cb.LLID = "    ";
+  for (int pass = 1; pass <= passes_; ++pass) {
+    const ForceRows& dead = deadOfPass(pass);
+    cb.BD12 = bdOfPass(pass);
+    for (int wc = 1; wc <= nw; ++wc)
+      for (int rev = 1; rev <= 2; ++rev)
+        for (int s = 1; s <= 2; ++s) {
+          const ForceRows& wind = p_.stored.WTAB[at(wc)][at(s)].row;
+          scaleRows(p_.frc.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
+          add(dead, kRowsVtoRF);
+          const char flagr = rev == 1 ? ' ' : 'R';
+          // Group II.
+          identify('2', wc, s, flagr, ' ');
+          cb.GRPF = kOverstressII;
+          if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
+          else cb.ALLOWF = kOverstressII;
+          cb.FLAGS = ' ';
+          if (stream_ && rev == 1) {
+            cb.FLAGS = 'S';
+            add(p_.stored.STRM.row, kRowsVtoVL);
+          }
+          const ForceRows groupTwo = p_.frc.row;
+          rank(dead, true, pass == 1);
+          // Group V: group II with expansion or shrinkage of the cap.
+          identify('5', wc, s, flagr, ' ');
+          cb.GRPF = kOverstressV;
+          if (loadFactor()) cb.GAMMA = kGroupVLoadFactor;
+          else cb.ALLOWF = kOverstressV;
+          if (m.EXPC != 0.0f) {
+            add(p_.stored.EXPN.row, kRowsVtoRF);
+            cb.FLAGE = 'E';
+            rank(dead, true, pass == 1);
+          }
+          if (m.SHRC != 0.0f) {
+            cb.FLAGE = 'S';
+            load(groupTwo, kRowsVtoVL);
+            add(p_.stored.SHRK.row, kRowsVtoRF);
+            rank(dead, true, pass == 1);
+          }
+        }
+  }
+}
+
+void LoadCaseDriver::groupSeven() {
+  if (p_.misc.NSEIS == 0) return;
+  Combination& cb = p_.comb;
+  const bool pile = isPileBent(p_);
+  const int lastPass = pile ? 1 : 2;
+  for (int t = 1; t <= lastPass; ++t) {
+    // Response modification factor: columns first, then footings.
+    float response = (ncol_ == 1 ? 3.0f : 5.0f) / static_cast<float>(t);
+    if (pile) {
+      if (p_.PILECODE <= 2) response = p_.BATTER ? 3.0f : 5.0f;
+      else response = p_.BATTER ? 2.0f : 3.0f;
+    }
+    cb.BETAL = 1.0f;
+    cb.LLID = "    ";
+    cb.FLAGC = ' ';
+    for (int e = 1; e <= 2; ++e) {
+      const ForceRows& quake = e == 1 ? p_.stored.SEIS1.row : p_.stored.SEIS2.row;
+      for (int pass = 1; pass <= passes_; ++pass) {
+        const ForceRows& dead = deadOfPass(pass);
+        cb.BD12 = bdOfPass(pass);
+        scaleRows(p_.frc.row, quake, kRowsVtoVL, ncol_, 1.0f / response);
+        signAddRows(p_.frc.row, dead, kRowsVtoRF, ncol_);
+        identify(e == 1 ? '7' : 'B', 0, 0, ' ', ' ');
+        cb.GRPF = kOverstressVII;
+        if (loadFactor()) cb.GAMMA = 1.0f;
+        else cb.ALLOWF = kOverstressVII;
+        cb.FLAGS = ' ';
+        if (stream_) {
+          cb.FLAGS = 'S';
+          add(p_.stored.STRM.row, kRowsVtoVL);
+        }
+        rank(dead, t == 1, t == 2 && pass == 1);
+      }
+    }
+  }
+}
+
+void LoadCaseDriver::groupThreeWind() {
+  const WindLoads& w = p_.wind;
+  const int nw = std::clamp(w.NW3, 0, kWindCases);
+  groupThreeForce_ = 0.0f;
+  if (nw == 0) return;
+  ColumnForces& f = p_.frc;
+  scaleRows(p_.stored.WSUB.row, p_.stored.WSUB.row, kRowsMLtoVL, ncol_, kGroupThreeWindShare);
+  float largest = 0.0f;
+  for (int wc = 1; wc <= nw; ++wc) {
+    const float ft = w.WAT * w.WFT3[at(wc)], fl = w.WAL * w.WFL3[at(wc)];
+    const float gt = w.LLT * w.LFT3[at(wc)], gl = w.LLL * w.LFL3[at(wc)];
+    for (int s = 1; s <= 2; ++s) {
+      windForces(ft, fl, s);
+      f.ARMT = w.APT2;
+      f.ARML = w.APL2;
+      lateral();
+      const ForceRows superstructure = f.row;
+      const float superstructureForce = f.FTRAN;
+      windForces(gt, gl, s);
+      f.ARMT = w.APT3;
+      f.ARML = w.APL3;
+      lateral();
+      add(superstructure, kRowsMLtoVL);
+      add(p_.stored.WSUB.row, kRowsMLtoRF);
+      add(p_.stored.WSUB.row, kRowsMTLtoVL, s == 1 ? 1.0f : -1.0f);
+      f.FTRAN = superstructureForce + f.FTRAN;
+      print(CaseTitle::windCase(3, wc, s));
+      store(p_.stored.WTAB[at(wc)][at(s)], kRowsVtoVL);
+      largest = std::max(largest, f.FTRAN);
+    }
+  }
+  groupThreeForce_ = largest + kGroupThreeWindShare * w.PT2;
+}
+
+void LoadCaseDriver::liveLoads() {
+  Combination& cb = p_.comb;
+  if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
+  cb.BETAL = 1.0f;
+  const int cases = std::clamp(p_.dd.NLLC, 0, kMaxLiveCases);
+  for (int k = 1; k <= cases; ++k) {
+    cb.LLID = p_.loads.ID[at(k)];
+    cb.LLID.resize(4, ' ');
+    const int lanes = p_.loads.NL[at(k)];
+    // Reduction for several loaded lanes.
+    const float reduction = lanes == 3 ? 0.9f : (lanes > 3 ? 0.75f : 1.0f);
+    const float nl = reduction * static_cast<float>(lanes);
+    clearForces(p_);
+    LoadVector q{};
+    for (int b = 1; b <= kMaxLoadPoints; ++b) q[at(b)] = reduction * p_.loads.LOAD[at(k)][at(b)];
+    applyBearingLoads(p_, q);
+    solveFrame(p_);
+    if (ncol_ != 1) swayCorrection(p_);
+    print(CaseTitle::liveLoad(cb.LLID));
+    store(p_.stored.LLC, kRowsVtoVL);
+    bearingPointCorrection(p_);
+
+    cb.GR = '1';
+    cb.GRPF = 1.0f;
+    cb.ALLOWF = 1.0f;
+    p_.frc.FTRAN = groupThreeForce_ + nl * tractionPerLane_;
+    if (p_.dd.METHOD != 'S') {
+      cb.BETAL = kLiveLoadFactor;
+      if (lanes == 0) {
+        cb.BETAL = kLaneFreeLiveLoadFactor;
+        cb.GR = 'A';
+      }
+      scale(kRowsVtoRF, isPileBent(p_) ? 1.0f : cb.BETAL);
+    }
+    updateLiveLoadEnvelopes(p_, lanes, nl, stream_, centrifugal_);
+    liveLoadCombinations(lanes, nl);
+  }
+}
+
+void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
+  Combination& cb = p_.comb;
+  const MiscForces& m = p_.misc;
+  const StoredCases& sc = p_.stored;
+
+  // Group I.
+  identify(cb.GR, 0, 0, ' ', ' ');
+  cb.FLAGC = cb.FLAGS = ' ';
+  if (lanes != 0) {
+    if (stream_) {
+      cb.FLAGS = 'S';
+      add(sc.STRM.row, kRowsVtoVL);
+    }
+    if (centrifugal_) {
+      cb.FLAGC = 'C';
+      add(sc.CENT.row, kRowsVtoVL, nl);
+    }
+  }
+  const ForceRows groupOne = p_.frc.row;
+  for (int pass = 1; pass <= passes_; ++pass) {
+    cb.BD12 = bdOfPass(pass);
+    if (pass == 2) load(groupOne, kRowsVtoVL);
+    add(deadOfPass(pass), kRowsVtoRF);
+    rank(deadOfPass(pass), true, pass == 1);
+  }
+  if (lanes == 0) return;
+
+  // Group IV: live load with expansion or shrinkage of the cap.
+  identify('4', 0, 0, ' ', ' ');
+  cb.GRPF = kOverstressII;
+  if (loadFactor()) cb.BETAL = 1.0f;
+  else cb.ALLOWF = kOverstressII;
+  load(sc.LLC.row, kRowsVtoVL);
+  scale(kRowsVtoRF, cb.BETAL);
+  // A: live load and dead load only (reversed wind of group III);
+  // C: with stream flow and centrifugal force too.
+  std::array<ForceRows, 3> liveOnly{}, withForces{};
+  liveOnly[1] = liveOnly[2] = p_.frc.row;
+  if (centrifugal_) add(sc.CENT.row, kRowsVtoVL, nl);
+  if (stream_) add(sc.STRM.row, kRowsVtoVL);
+  const ForceRows base = p_.frc.row;
+  for (int pass = 1; pass <= passes_; ++pass) {
+    const ForceRows& dead = deadOfPass(pass);
+    cb.BD12 = bdOfPass(pass);
+    if (pass == 2) load(base, kRowsVtoVL);
+    add(dead, kRowsVtoRF);
+    withForces[at(pass)] = p_.frc.row;
+    addRows(liveOnly[at(pass)], dead, kRowsVtoRF, ncol_);
+    const ForceRows kept = p_.frc.row;
+    if (m.EXPC != 0.0f) {
+      cb.FLAGE = 'E';
+      add(sc.EXPN.row, kRowsVtoRF);
+      rank(dead, true, pass == 1);
+    }
+    if (m.SHRC != 0.0f) {
+      load(kept, kRowsVtoVL);
+      add(sc.SHRK.row, kRowsVtoRF);
+      cb.FLAGE = 'S';
+      rank(dead, true, pass == 1);
+    }
+  }
+
+  // Group III: live load with wind on it and reduced wind on the structure.
+  const int nw = std::clamp(p_.wind.NW3, 0, kWindCases);
+  if (nw == 0) return;
+  cb.GR = '3';
+  cb.GRPF = kOverstressII;
+  if (!loadFactor()) cb.ALLOWF = kOverstressII;
+  const char flags = cb.FLAGS, flagc = cb.FLAGC;
+  cb.FLAGE = ' ';
+  ForceRows longitudinal{};
+  scaleRows(longitudinal, sc.TRAC.row, kRowsVtoVL, ncol_, nl);
+  for (int pass = 1; pass <= passes_; ++pass) {
+    const ForceRows& dead = deadOfPass(pass);
+    cb.BD12 = bdOfPass(pass);
+    for (int wc = 1; wc <= nw; ++wc)
+      for (int rev = 1; rev <= 2; ++rev)
+        for (int s = 1; s <= 2; ++s) {
+          const float sign = rev == 1 ? 1.0f : -1.0f;
+          const float tractionSign = (s == 1) == (rev == 1) ? 1.0f : -1.0f;
+          scaleRows(p_.frc.row, sc.WTAB[at(wc)][at(s)].row, kRowsVtoVL, ncol_, sign);
+          add(longitudinal, kRowsVtoVL, tractionSign);
+          add(rev == 1 ? withForces[at(pass)] : liveOnly[at(pass)], kRowsVtoVL);
+          cb.WIND = wc;
+          cb.DIR = s;
+          cb.FLAGR = rev == 1 ? ' ' : 'R';
+          cb.FLAGS = rev == 1 ? flags : ' ';
+          cb.FLAGC = rev == 1 ? flagc : ' ';
+          rank(dead, true, pass == 1);
+        }
+  }
+}
+
+}  // namespace
+
+void PIER31(Problem& p, Report& rep) { LoadCaseDriver(p, rep).run(); }
+
+}  // namespace bentpier
