@@ -125,12 +125,15 @@ struct LoadTable {
 struct CapProperties {
   float K = 0;     // end stiffness (4EI/L equivalent), kip-ft per radian
   float CO = 0;    // carry-over factor, equal at both ends
-  float FMWT = 0;  // span: fixed-end moment of own weight; cantilever: moment of weight about the column
+  // Span: fixed-end moment of its own weight; cantilever: moment of its
+  // weight about the column.
+  float FMWT = 0;
   float UFEM = 0;  // end moment for a unit relative end displacement
   float RW = 0;    // span: end reaction of own weight; cantilever: total weight
   float RI = 0;    // relative stiffness BC DE^3 / (12 L) for column end restraint
   std::array<float, kMaxBearings + 1> FMLP{}, FMRP{};  // unit-load fixed-end moments
-  std::array<float, kMaxBearings + 1> XR{};    // bearing from right end (span) or column (cantilever)
+  // Bearing distance from the span's right end, or a cantilever's column.
+  std::array<float, kMaxBearings + 1> XR{};
   std::array<float, kMaxBearings + 1> VW{}, MW{};      // own-weight shear and moment at the bearing
   std::array<float, kMaxBearings + 1> DEPB{}, WIDB{};  // cap depth and width at the bearing
   // Span stiffnesses and carry-overs modified for the joints beyond them.

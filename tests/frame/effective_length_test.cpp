@@ -44,7 +44,8 @@ double swayK(double ga, double gb) {
 double bracedK(double ga, double gb) {
   auto f = [&](double k) {
     const double b = kPi / k;
-    return ga * gb / 4 * b * b + (ga + gb) / 2 * (1 - b / std::tan(b)) + 2 * std::tan(b / 2) / b - 1;
+    return ga * gb / 4 * b * b + (ga + gb) / 2 * (1 - b / std::tan(b)) +
+           2 * std::tan(b / 2) / b - 1;
   };
   // The root lies below the first pole of tan(b/2) past K = 0.5: scan for
   // the sign change, then bisect.
@@ -62,10 +63,9 @@ TEST(PropsEffectiveLength, UnbracedFactorSolvesTheSwayEquation) {
   for (const auto& pr : pairs) {
     SCOPED_TRACE(::testing::Message() << pr[0] << ", " << pr[1]);
     const double expected = swayK(pr[0], pr[1]);
-    EXPECT_NEAR(swayLengthFactor(static_cast<float>(pr[0]), static_cast<float>(pr[1])), expected,
-                0.005 * expected);
-    EXPECT_NEAR(effectiveLengthFactors(static_cast<float>(pr[0]), static_cast<float>(pr[1])).unbraced,
-                expected, 0.005 * expected);
+    const float ga = static_cast<float>(pr[0]), gb = static_cast<float>(pr[1]);
+    EXPECT_NEAR(swayLengthFactor(ga, gb), expected, 0.005 * expected);
+    EXPECT_NEAR(effectiveLengthFactors(ga, gb).unbraced, expected, 0.005 * expected);
   }
 }
 
@@ -77,8 +77,8 @@ TEST(PropsEffectiveLength, BracedFactorFollowsTheBracedChart) {
   for (const auto& pr : pairs) {
     SCOPED_TRACE(::testing::Message() << pr[0] << ", " << pr[1]);
     const double expected = bracedK(pr[0], pr[1]);
-    EXPECT_NEAR(effectiveLengthFactors(static_cast<float>(pr[0]), static_cast<float>(pr[1])).braced,
-                expected, 0.01 * expected);
+    const float ga = static_cast<float>(pr[0]), gb = static_cast<float>(pr[1]);
+    EXPECT_NEAR(effectiveLengthFactors(ga, gb).braced, expected, 0.01 * expected);
   }
 }
 

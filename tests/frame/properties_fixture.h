@@ -96,10 +96,13 @@ struct MemberReference {
 
 inline MemberReference memberFlexibility(const std::function<double(double)>& invEI, double len,
                                          const std::vector<double>& breaks, int n = 1000) {
+  auto integral = [&](auto weight) {
+    return piecewise([&](double x) { return weight(x / len) * invEI(x); }, 0, len, breaks, n);
+  };
   MemberReference m;
-  m.f11 = piecewise([&](double x) { return std::pow(1 - x / len, 2) * invEI(x); }, 0, len, breaks, n);
-  m.f22 = piecewise([&](double x) { return std::pow(x / len, 2) * invEI(x); }, 0, len, breaks, n);
-  m.f12 = piecewise([&](double x) { return (x / len) * (1 - x / len) * invEI(x); }, 0, len, breaks, n);
+  m.f11 = integral([](double u) { return (1 - u) * (1 - u); });
+  m.f22 = integral([](double u) { return u * u; });
+  m.f12 = integral([](double u) { return u * (1 - u); });
   return m;
 }
 
@@ -108,10 +111,11 @@ inline std::pair<double, double> endRotations(const std::function<double(double)
                                               const std::function<double(double)>& invEI,
                                               double len, const std::vector<double>& breaks,
                                               int n = 1000) {
-  const double t1 =
-      piecewise([&](double x) { return M0(x) * (1 - x / len) * invEI(x); }, 0, len, breaks, n);
-  const double t2 = piecewise([&](double x) { return M0(x) * (x / len) * invEI(x); }, 0, len, breaks, n);
-  return {t1, t2};
+  auto integral = [&](auto weight) {
+    return piecewise([&](double x) { return M0(x) * weight(x / len) * invEI(x); }, 0, len, breaks,
+                     n);
+  };
+  return {integral([](double u) { return 1 - u; }), integral([](double u) { return u; })};
 }
 
 // Simple-beam shear and moment of a distributed load q over [0, len],

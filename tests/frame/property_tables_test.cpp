@@ -31,7 +31,8 @@ std::string columns(const std::string& line, int first, int last) {
 
 std::string spaced(std::initializer_list<std::pair<int, const char*>> parts) {
   std::string s;
-  for (const auto& [blanks, text] : parts) s += std::string(static_cast<size_t>(blanks), ' ') + text;
+  for (const auto& [blanks, text] : parts)
+    s += std::string(static_cast<size_t>(blanks), ' ') + text;
   return s;
 }
 
@@ -39,39 +40,33 @@ std::string centredIn132(const std::string& title) {
   return std::string((132 - title.size()) / 2, ' ') + title;
 }
 
+// A printed field: its first and last column and the text expected there.
+struct Field {
+  int first, last;
+  const char* text;
+};
+
+void expectFields(const std::string& line, std::initializer_list<Field> fields) {
+  for (const Field& f : fields) EXPECT_EQ(columns(line, f.first, f.last), f.text) << f.first;
+}
+
 TEST(PropsTables, MemberPropertiesHeadingsAndValuePositions) {
   Problem p = propertiesProblem(2, 0);
   ColumnProperties& cp = p.colp[2];
-  cp.KT = 123456.7f;
-  cp.COTB = 0.5123f;
-  cp.COTBM = 0.4567f;
-  cp.TLR = 0.1111f;
-  cp.TRC = 0.2222f;
-  cp.TLC = 0.3333f;
-  cp.DFC = 0.4444f;
-  cp.KL = 1.234567f;
-  cp.FKBR = 45.6f;
-  cp.PCBR = 98765.4f;
-  cp.PCL = 54321.9f;
-  cp.UFMT = 7654.3f;
-  cp.EITTB = 123456.5f;
-  cp.PSIT = 2.5f;
-  cp.RGTB = 10.4f;
-  cp.KTM = 100000.1f;
-  cp.COBT = 0.6f;
-  cp.COBTM = 0.7f;
-  cp.TRL = 0.8f;
-  cp.TCR = 0.9f;
-  cp.TCL = 0.1f;
-  cp.DFL = 0.2f;
-  cp.PDF = 0.5f;
-  cp.FKUBR = 77.7f;
-  cp.PCUBR = 12345.6f;
-  cp.FLU = 28.5f;
-  cp.UFMB = 8765.4f;
-  cp.EILTB = 65432.1f;
-  cp.PSIB = 999.9f;
-  cp.RGL = 8.7f;
+  // Upper line values, then lower line values, in print order.
+  float* upper[] = {&cp.KT,   &cp.COTB, &cp.COTBM, &cp.TLR,  &cp.TRC,   &cp.TLC,  &cp.DFC, &cp.KL,
+                    &cp.FKBR, &cp.PCBR, &cp.PCL,   &cp.UFMT, &cp.EITTB, &cp.PSIT, &cp.RGTB};
+  const float upperValues[] = {123456.7f, 0.5123f,  0.4567f,  0.1111f,   0.2222f,
+                               0.3333f,   0.4444f,  1.234567f, 45.6f,     98765.4f,
+                               54321.9f,  7654.3f,  123456.5f, 2.5f,      10.4f};
+  float* lower[] = {&cp.KTM,  &cp.COBT,  &cp.COBTM, &cp.TRL,  &cp.TCR,   &cp.TCL,  &cp.DFL, &cp.PDF,
+                    &cp.FKUBR, &cp.PCUBR, &cp.FLU,  &cp.UFMB, &cp.EILTB, &cp.PSIB, &cp.RGL};
+  const float lowerValues[] = {100000.1f, 0.6f, 0.7f, 0.8f, 0.9f, 0.1f, 0.2f, 0.5f,
+                               77.7f, 12345.6f, 28.5f, 8765.4f, 65432.1f, 999.9f, 8.7f};
+  for (size_t i = 0; i < 15; ++i) {
+    *upper[i] = upperValues[i];
+    *lower[i] = lowerValues[i];
+  }
   std::ostringstream out;
   Report report(out, true);
   printMemberProperties(p, report);
@@ -90,45 +85,22 @@ TEST(PropsTables, MemberPropertiesHeadingsAndValuePositions) {
                                     {4, "TCR"}, {4, "TCL"}, {4, "DFL"}, {8, "PDF"}, {7, "FKUBR"},
                                     {6, "PCUBR"}, {6, "FLU"}, {7, "UFMB"}, {6, "EILTB"},
                                     {3, "PSIB"}, {2, "RGL"}}));
-  const std::string& a = lines[7];
-  const std::string& b = lines[8];
-  ASSERT_EQ(a[0], '0');
-  ASSERT_EQ(b[0], '0');
-  EXPECT_EQ(columns(a, 1, 2), " 2");
-  EXPECT_EQ(columns(a, 3, 13), "   123456.7");
-  EXPECT_EQ(columns(a, 14, 20), " 0.5123");
-  EXPECT_EQ(columns(a, 21, 27), " 0.4567");
-  EXPECT_EQ(columns(a, 28, 34), " 0.1111");
-  EXPECT_EQ(columns(a, 35, 41), " 0.2222");
-  EXPECT_EQ(columns(a, 42, 48), " 0.3333");
-  EXPECT_EQ(columns(a, 49, 55), " 0.4444");
-  EXPECT_EQ(columns(a, 56, 66), "   1.234567");
-  EXPECT_EQ(columns(a, 67, 77), "       45.6");
-  EXPECT_EQ(columns(a, 78, 88), "    98765.4");
-  EXPECT_EQ(columns(a, 89, 99), "    54321.9");
-  EXPECT_EQ(columns(a, 100, 110), "     7654.3");
-  EXPECT_EQ(columns(a, 111, 120), "  123456.5");
-  EXPECT_EQ(columns(a, 121, 126), "   2.5");
-  EXPECT_EQ(columns(a, 127, 132), "  10.4");
-  EXPECT_EQ(a.size(), 133u);
-  EXPECT_EQ(columns(b, 1, 2), "  ");
-  EXPECT_EQ(columns(b, 3, 13), "   100000.1");
-  EXPECT_EQ(columns(b, 14, 20), " 0.6000");
-  EXPECT_EQ(columns(b, 21, 27), " 0.7000");
-  EXPECT_EQ(columns(b, 28, 34), " 0.8000");
-  EXPECT_EQ(columns(b, 35, 41), " 0.9000");
-  EXPECT_EQ(columns(b, 42, 48), " 0.1000");
-  EXPECT_EQ(columns(b, 49, 55), " 0.2000");
-  EXPECT_EQ(columns(b, 56, 66), "     0.5000");
-  EXPECT_EQ(columns(b, 67, 77), "       77.7");
-  EXPECT_EQ(columns(b, 78, 88), "    12345.6");
-  EXPECT_EQ(columns(b, 89, 99), "       28.5");
-  EXPECT_EQ(columns(b, 100, 110), "     8765.4");
-  EXPECT_EQ(columns(b, 111, 120), "   65432.1");
-  EXPECT_EQ(columns(b, 121, 126), " 999.9");
-  EXPECT_EQ(columns(b, 127, 132), "   8.7");
-  // Column 1 comes first.
   EXPECT_EQ(columns(lines[5], 1, 2), " 1");
+  ASSERT_EQ(lines[7][0], '0');
+  ASSERT_EQ(lines[8][0], '0');
+  EXPECT_EQ(lines[7].size(), 133u);
+  expectFields(lines[7], {{1, 2, " 2"},           {3, 13, "   123456.7"},  {14, 20, " 0.5123"},
+                          {21, 27, " 0.4567"},    {28, 34, " 0.1111"},     {35, 41, " 0.2222"},
+                          {42, 48, " 0.3333"},    {49, 55, " 0.4444"},     {56, 66, "   1.234567"},
+                          {67, 77, "       45.6"}, {78, 88, "    98765.4"}, {89, 99, "    54321.9"},
+                          {100, 110, "     7654.3"}, {111, 120, "  123456.5"}, {121, 126, "   2.5"},
+                          {127, 132, "  10.4"}});
+  expectFields(lines[8], {{1, 2, "  "},           {3, 13, "   100000.1"},  {14, 20, " 0.6000"},
+                          {21, 27, " 0.7000"},    {28, 34, " 0.8000"},     {35, 41, " 0.9000"},
+                          {42, 48, " 0.1000"},    {49, 55, " 0.2000"},     {56, 66, "     0.5000"},
+                          {67, 77, "       77.7"}, {78, 88, "    12345.6"}, {89, 99, "       28.5"},
+                          {100, 110, "     8765.4"}, {111, 120, "   65432.1"}, {121, 126, " 999.9"},
+                          {127, 132, "   8.7"}});
 }
 
 Problem capTableProblem(int ncol) {
@@ -175,20 +147,12 @@ TEST(PropsTables, CapPropertiesHeadingsAndValuePositions) {
   const std::string& b = lines[6];
   EXPECT_EQ(a[0], '0');
   EXPECT_EQ(b[0], '0');
-  EXPECT_EQ(columns(a, 1, 2), " 3");
-  EXPECT_EQ(columns(a, 3, 13), "     0.5432");
-  EXPECT_EQ(columns(a, 14, 24), "   654321.2");
-  EXPECT_EQ(columns(a, 25, 31), " 0.3456");
-  EXPECT_EQ(columns(a, 32, 42), "    60.1250");
-  EXPECT_EQ(columns(a, 43, 53), "     0.1000");
-  EXPECT_EQ(columns(a, 120, 130), "     0.8000");
-  EXPECT_EQ(columns(b, 1, 2), "  ");
-  EXPECT_EQ(columns(b, 3, 13), "  1382400.0");
-  EXPECT_EQ(columns(b, 14, 24), "   987654.3");
-  EXPECT_EQ(columns(b, 25, 31), " 0.4321");
-  EXPECT_EQ(columns(b, 32, 42), "   103680.0");
-  EXPECT_EQ(columns(b, 43, 53), "    -0.2000");
-  EXPECT_EQ(columns(b, 120, 130), "    -1.6000");
+  expectFields(a, {{1, 2, " 3"},         {3, 13, "     0.5432"},  {14, 24, "   654321.2"},
+                   {25, 31, " 0.3456"},    {32, 42, "    60.1250"},  {43, 53, "     0.1000"},
+                   {120, 130, "     0.8000"}});
+  expectFields(b, {{1, 2, "  "},          {3, 13, "  1382400.0"},  {14, 24, "   987654.3"},
+                   {25, 31, " 0.4321"},    {32, 42, "   103680.0"},  {43, 53, "    -0.2000"},
+                   {120, 130, "    -1.6000"}});
 }
 
 TEST(PropsTables, CapTableStartsANewPageForMoreThanSevenColumns) {
