@@ -223,11 +223,13 @@ void rankForFootings(Problem& p) {
   const ForceRows& r = p.frc.row;
   const ForceRows& live = p.stored.LLC.row;
   p.lists.NFLS += 1;
-  // Live load in the set is BETAL x LLC; LLC carries the impact fraction i.
-  // Service loads keep LLC x (1 - i), factored loads BETAL x LLC x (1 - i).
+  // Live load in the set is BETAL x LLC (a pile bent carries it unfactored);
+  // LLC carries the impact fraction i. Service loads keep LLC x (1 - i),
+  // factored loads BETAL x LLC x (1 - i).
+  const float betal = isPileBent(p) ? 1.0f : cb.BETAL;
   const float i = p.cs.IMPACT;
-  const float a = cb.BETAL - (1.0f - i);
-  const float b = i * cb.BETAL;
+  const float a = betal - (1.0f - i);
+  const float b = i * betal;
   for (int c = 1; c <= columnCount(p); ++c) {
     const size_t ci = at(c);
     FootingLoadSet set;

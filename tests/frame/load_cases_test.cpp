@@ -287,6 +287,25 @@ TEST(LoadCaseDriver, GroupOneFootingLoadsAgainstTheStiffnessSolution) {
   }
 }
 
+TEST(LoadCaseDriver, PileBentFootingLoadsKeepTheWholeLiveLoad) {
+  // A pile bent carries the live load unfactored in its combinations; the
+  // footing loads must still hold it once, without impact.
+  auto p = problemOf(threeColumns(1.0f), {{"HS20", 2, threeColumns(0.6f)}});
+  p->PILECODE = 1;
+  for (int c = 1; c <= 3; ++c) p->col[ix(c)].S = 'P';
+  p->cs.IMPACT = 30.0f / 130.0f;
+  DriverRun run(*p);
+  const BentSolution dead = solveByStiffness(threeColumns(1.0f));
+  const BentSolution live = solveByStiffness(threeColumns(0.6f));
+  for (int c = 1; c <= 3; ++c) {
+    const auto& list = p->lists.FTG[ix(c)];
+    const FootingLoadSet& s = list.SET[ix(list.ORDER[1])];
+    const double service = dead.RF[ix(c)] + live.RF[ix(c)] * 100.0 / 130.0;
+    EXPECT_NEAR(s.PS, service, 1e-3 * service);
+    EXPECT_NEAR(s.PF, 1.3 * service, 1.3e-3 * service);
+  }
+}
+
 TEST(LoadCaseDriver, CapEnvelopesOfAWholeRunAgainstTheStiffnessSolution) {
   auto p = problemOf(threeColumns(1.0f), {{"HS20", 2, threeColumns(0.6f)},
                                           {"UPLF", 1, threeColumns(-0.2f)}});
