@@ -1,0 +1,125 @@
+// "CAP MOMENTS AND SHEARS": one line per column face and per bearing point,
+// in cap order from left to right, with the dead-load moment, the group I,
+// II and III extremes and the dead-load and group I shears.
+#include <algorithm>
+
+#include "frame/bent_analysis.h"
+#include "groups/load_groups.h"
+
+namespace bentpier {
+namespace {
+
+// X slots printed on a column line: the left line of a segment shows the
+// column face towards the segment on its right (even slots), the right line
+// the face towards the segment on its left (odd slots).
+constexpr std::array<int, 7> kRightFaceMoments{4, 8, 12, 14, 16, 18, 20};
+constexpr std::array<int, 3> kRightFaceShears{2, 6, 10};
+constexpr std::array<int, 7> kLeftFaceMoments{3, 7, 11, 13, 15, 17, 19};
+constexpr std::array<int, 3> kLeftFaceShears{1, 5, 9};
+// CP slots printed on a point line.
+constexpr std::array<int, 7> kPointMoments{1, 4, 7, 10, 11, 12, 13};
+constexpr std::array<int, 6> kPointShears{2, 3, 5, 6, 8, 9};
+
+// Group III slots of a column line and the envelope B slots that replace
+// them at the face towards a cantilever.
+constexpr int kLeftGroupThreeMax = 17, kLeftGroupThreeMin = 19;
+constexpr int kLeftEnvelopeBMax = 21, kLeftEnvelopeBMin = 22;
+constexpr int kRightGroupThreeMax = 18, kRightGroupThreeMin = 20;
+constexpr int kRightEnvelopeBMax = 23, kRightEnvelopeBMin = 24;
+
+constexpr int kMomentWidth = 10, kShearWidth = 9, kDecimals = 3;
+constexpr int kShearGap = 9;  // an empty shear column
+
+class CapTable {
+ public:
+  explicit CapTable(Report& report) : report_(report) { heading(); }
+
+  void line(const Line& l) {
+    if (lines_ >= kCapTableLineLimit) heading();
+    report_ << l;
+    ++lines_;
+  }
+  int lines() const { return lines_; }
+
+ private:
+  void heading() {
+    report_ << Line(kNewPage).text("+++++").blanks(47).text("CAP ANALYSIS AND DESIGN DATA");
+    report_ << Line(kSkipLine).blanks(55).text("CAP MOMENTS AND SHEARS");
+    report_ << Line(kSkipLine).blanks(30).text("MOMENTS(KIP-FEET)").blanks(29).text("**")
+                   .blanks(21).text("SHEARS(KIPS)");
+    report_ << Line(kSkipLine)
+                   .text("POINT   D.L.TOT.  G1 MAX.+  ")
+                   .text("G1 MAX.-  G2 MAX.+  G2 MAX.-  G3 MAX.+  G3 MAX.-")
+                   .blanks(4)
+                   .text("DL T.LT  DL T.RT  G1 + LT  G1 + RT  G1 - LT  G1 - RT");
+    lines_ = kCapTableFirstLine;
+  }
+
+  Report& report_;
+  int lines_ = 0;
+};
+
+Line columnLine(const Problem& p, int c, char side, const std::array<int, 7>& moments,
+                const std::array<int, 3>& shears) {
+  const auto& x = p.env.X[static_cast<size_t>(c)];
+  Line l(kSkipLine);
+  l.ch('C').i(c, 2).ch(side).blanks(2);
+  for (int s : moments) l.f(x[static_cast<size_t>(s)], kMomentWidth, kDecimals);
+  l.blanks(2);
+  // Shears under their own titles: the left line fills the first, third and
+  // fifth shear columns, the right line the second, fourth and sixth.
+  if (side == 'R') l.blanks(kShearGap);
+  for (size_t i = 0; i < shears.size(); ++i) {
+    if (i > 0) l.blanks(kShearGap);
+    l.f(x[static_cast<size_t>(shears[i])], kShearWidth, kDecimals);
+  }
+  return l;
+}
+
+Line pointLine(const Problem& p, int q, int k, int number) {
+  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+  Line l(kSkipLine);
+  l.ch('P').i(number, 2).blanks(3);
+  for (int s : kPointMoments) l.f(cp[static_cast<size_t>(s)], kMomentWidth, kDecimals);
+  l.blanks(2);
+  for (int s : kPointShears) l.f(cp[static_cast<size_t>(s)], kShearWidth, kDecimals);
+  return l;
+}
+
+}  // namespace
+
+CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
+  CapTable table(report);
+  CapTableEnd end;
+  int point = 0;  // running load-point number
+  const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
+  for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
+    if (k != 1) {
+      const int c = k - 1;  // the column at the segment's left end
+      auto& x = p.env.X[static_cast<size_t>(c)];
+      if (k == nspan && p.dd.NCAN == 2) {  // right cantilever
+        x[kRightGroupThreeMax] = x[kRightEnvelopeBMax] * gamma;
+        x[kRightGroupThreeMin] = x[kRightEnvelopeBMin] * gamma;
+      }
+      table.line(columnLine(p, c, 'L', kRightFaceMoments, kRightFaceShears));
+      point += p.col[static_cast<size_t>(c)].P;
+    }
+    for (int q = 1; q <= bearingCount(p, k); ++q) {
+      ++point;
+      ++end.points;
+      table.line(pointLine(p, q, k, point));
+    }
+    if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
+      auto& x = p.env.X[static_cast<size_t>(k)];
+      if (k == 1) {  // left cantilever
+        x[kLeftGroupThreeMax] = x[kLeftEnvelopeBMax] * gamma;
+        x[kLeftGroupThreeMin] = x[kLeftEnvelopeBMin] * gamma;
+      }
+      table.line(columnLine(p, k, 'R', kLeftFaceMoments, kLeftFaceShears));
+    }
+  }
+  end.lines = table.lines();
+  return end;
+}
+
+}  // namespace bentpier
