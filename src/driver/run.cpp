@@ -2,6 +2,7 @@
 
 #include "frame/load_cases.h"
 #include "frame/member_properties.h"
+#include "groups/load_groups.h"
 #include "input/deck.h"
 #include "input/reader.h"
 
@@ -10,6 +11,7 @@ namespace bentpier {
 void runStages(Problem& problem, Report& report) {
   PIER21(problem, report);
   PIER31(problem, report);
+  PIER41(problem, report);
 }
 
 void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {
