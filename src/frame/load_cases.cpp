@@ -147,7 +147,8 @@ void LoadCaseDriver::settlement() {
 
 void LoadCaseDriver::capStrain() {
   const MiscForces& m = p_.misc;
-  if (m.EXPC + m.SHRC == 0.0f || ncol_ <= 1) return;
+  // Either coefficient alone makes the case (their sum may cancel).
+  if ((m.EXPC == 0.0f && m.SHRC == 0.0f) || ncol_ <= 1) return;
   clearForces(p_);
   ForceRows& r = p_.frc.row;
   ColumnRow x{};
@@ -234,7 +235,8 @@ void LoadCaseDriver::deadLoad() {
 
 void LoadCaseDriver::streamFlow() {
   const MiscForces& m = p_.misc;
-  if (m.PT + m.PL == 0.0f) return;
+  // Either force alone makes the case (their sum may cancel).
+  if (m.PT == 0.0f && m.PL == 0.0f) return;
   stream_ = true;
   ColumnForces& f = p_.frc;
   f.FTRAN = m.PT;

@@ -159,6 +159,20 @@ TEST(LoadCaseDriver, OptionalCasesAreLeftOutWithoutTheirLoads) {
   for (int r = kRowV; r <= kRowVL; ++r) EXPECT_EQ(p->stored.TRAC.row[ix(r)][2], 0.0f);
 }
 
+TEST(LoadCaseDriver, OpposedComponentsDoNotCancelACase) {
+  auto p = problemOf(threeColumns(1.0f), twoLiveCases());
+  p->misc.PT = 4.0f;
+  p->misc.PL = -4.0f;
+  p->misc.EXPC = 0.0002f;
+  p->misc.SHRC = -0.0002f;
+  DriverRun run(*p);
+  const std::vector<std::string> expected = {
+      "UNIT F.AT CL.CAP", "EXPANSION OF CAP", "SHRINKAGE OF CAP", "DEAD LOAD TOTAL ",
+      "STREAM FLOW     ", "WIND ON SUBSTR. ", "LIVE LOAD HS20  ", "LIVE LOAD PRMT  "};
+  EXPECT_EQ(run.cases(), expected);
+  EXPECT_NE(p->stored.STRM.row[kRowVL][1], 0.0f);
+}
+
 // Combinations offered, counted from the steps of the driver: groups II and
 // V per pass, wind case, reversal and direction (V once per coefficient);
 // group VII per quake and pass, columns in the first round and footings in
