@@ -1,10 +1,11 @@
 // "CAP MOMENTS AND SHEARS": one line per column face and per bearing point,
 // in cap order from left to right, with the dead-load moment, the group I,
 // II and III extremes and the dead-load and group I shears.
+#include "groups/load_groups.h"
+
 #include <algorithm>
 
 #include "frame/bent_analysis.h"
-#include "groups/load_groups.h"
 
 namespace bentpier {
 namespace {

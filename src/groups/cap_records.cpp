@@ -1,10 +1,11 @@
 // The cap store: the cap design's materials and limits, then the design
 // moments and shears of every bearing point and column line in cap order.
+#include "groups/load_groups.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "frame/bent_analysis.h"
-#include "groups/load_groups.h"
 
 namespace bentpier {
 namespace {

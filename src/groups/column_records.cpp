@@ -1,10 +1,11 @@
 // The column store: for each end of every column, the design option and
 // section type, the section and its materials, the bars to investigate or
 // the limits of the bar search, and the number of design-load sets.
+#include "groups/load_groups.h"
+
 #include <algorithm>
 
 #include "frame/bent_analysis.h"
-#include "groups/load_groups.h"
 
 namespace bentpier {
 namespace {

@@ -2,10 +2,11 @@
 // dimensions and, for a footing designed by itself, its design-load sets.
 // A footing that is the same as another is designed with it: the sets of
 // the whole group are merged by ranking key into the designed footing's.
+#include "groups/load_groups.h"
+
 #include <algorithm>
 
 #include "frame/bent_analysis.h"
-#include "groups/load_groups.h"
 
 namespace bentpier {
 namespace {

@@ -1,6 +1,8 @@
 // Every field of every design-load record written at its columns and read
 // back at its width and decimals. The expected record texts are laid out by
-// hand from the record layouts, field by field.
+// hand from the record layouts, field by field; a record read back and
+// written again must give the same text, which holds only when every field
+// is read from its own columns with its own decimals.
 #include "groups/design_records.h"
 
 #include <gtest/gtest.h>
@@ -42,25 +44,11 @@ TEST(GroupsDesignRecords, CapParameterRecordRoundTrip) {
                          "2.31 170 2900017",
                          75));
 
+  // Read back, every field writes again to the same columns.
   const CapParameterRecord back = readCapParameterRecord(text);
+  EXPECT_EQ(writeCapParameterRecord(back), text);
   EXPECT_EQ(back.NPT, 48);
-  EXPECT_FLOAT_EQ(back.FY, 99.999f);
-  EXPECT_FLOAT_EQ(back.FS, 24.0f);
-  EXPECT_FLOAT_EQ(back.FPC, 4.5f);
-  EXPECT_FLOAT_EQ(back.FC, 1.8f);
   EXPECT_FLOAT_EQ(back.N, 9.2f);
-  EXPECT_FLOAT_EQ(back.TOPCL, 2.0f);
-  EXPECT_FLOAT_EQ(back.DEPINC, 3.0f);
-  EXPECT_FLOAT_EQ(back.MINSSP, 4.0f);
-  EXPECT_EQ(back.MINSZ, 5);
-  EXPECT_EQ(back.MINNO, 4);
-  EXPECT_EQ(back.MAINSZ, 11);
-  EXPECT_EQ(back.MAXTOP, 6);
-  EXPECT_EQ(back.MAXBOT, 8);
-  EXPECT_EQ(back.STRSZ, 5);
-  EXPECT_FLOAT_EQ(back.BOTCL, 2.31f);
-  EXPECT_FLOAT_EQ(back.Z, 170.0f);
-  EXPECT_FLOAT_EQ(back.ES, 29000.0f);
   EXPECT_EQ(back.LINES, 17);
 }
 
@@ -82,15 +70,10 @@ TEST(GroupsDesignRecords, CapPointRecordRoundTrip) {
                          75));
 
   const CapPointRecord back = readCapPointRecord(text);
+  EXPECT_EQ(writeCapPointRecord(back), text);
   EXPECT_EQ(back.LABEL, "P 7");
-  EXPECT_FLOAT_EQ(back.MPOS, 99999.5f);
   EXPECT_FLOAT_EQ(back.MNEG, -12345.678f);
   EXPECT_FLOAT_EQ(back.MBPOS, 1234.568f);
-  EXPECT_FLOAT_EQ(back.MBNEG, -0.25f);
-  EXPECT_FLOAT_EQ(back.VLT, 9999.999f);
-  EXPECT_FLOAT_EQ(back.VRT, 12.0f);
-  EXPECT_FLOAT_EQ(back.BW, 3.5f);
-  EXPECT_FLOAT_EQ(back.DW, 999.999f);
 
   EXPECT_EQ(readCapPointRecord(writeCapPointRecord(CapPointRecord{capLabel('C', 12)})).LABEL,
             "C12");
@@ -130,18 +113,9 @@ TEST(GroupsDesignRecords, ColumnSectionRecordRoundTrip) {
                          70));
 
   const ColumnSectionRecord back = readColumnSectionRecord(text);
-  EXPECT_FLOAT_EQ(back.B, 36.0f);
-  EXPECT_FLOAT_EQ(back.D, 999.99f);
-  EXPECT_FLOAT_EQ(back.FPC, 4.0f);
-  EXPECT_FLOAT_EQ(back.FY, 60.0f);
-  EXPECT_FLOAT_EQ(back.PHIC, 0.7f);
-  EXPECT_FLOAT_EQ(back.PHIB, 0.9f);
+  EXPECT_EQ(writeColumnSectionRecord(back), text);
   EXPECT_FLOAT_EQ(back.MIN_P, 0.01f);
-  EXPECT_FLOAT_EQ(back.MAX_P, 0.08f);
-  EXPECT_FLOAT_EQ(back.CLR, 2.25f);
-  EXPECT_FLOAT_EQ(back.FCC2, 3.4f);
   EXPECT_FLOAT_EQ(back.EC, 3156.0f);
-  EXPECT_FLOAT_EQ(back.ES, 29000.0f);
   EXPECT_FLOAT_EQ(back.EPSCU, 0.003f);
 }
 
@@ -160,16 +134,10 @@ TEST(GroupsDesignRecords, ColumnBarRecordRoundTripWithBlankCovers) {
   EXPECT_EQ(text, padded("2396182.563 12 9     10011       414       0 0", 70));
 
   const ColumnBarRecord back = readColumnBarRecord(text);
-  EXPECT_EQ(back.IPAT, 2);
+  EXPECT_EQ(writeColumnBarRecord(back), text);
   EXPECT_EQ(back.TOT, 396);
-  EXPECT_EQ(back.TSZ, 18);
-  EXPECT_FLOAT_EQ(back.CLEAR, 2.563f);
-  const int counts[] = {0, 12, 100, 4, 0}, sizes[] = {0, 9, 11, 14, 0};
-  for (int g = 1; g <= 4; ++g) {
-    EXPECT_EQ(back.group[g].count, counts[g]) << "group " << g;
-    EXPECT_EQ(back.group[g].size, sizes[g]) << "group " << g;
-    EXPECT_FLOAT_EQ(back.group[g].cover, 0.0f) << "group " << g;
-  }
+  EXPECT_EQ(back.group[2].count, 100);
+  for (int g = 1; g <= 4; ++g) EXPECT_FLOAT_EQ(back.group[g].cover, 0.0f) << "group " << g;
 }
 
 TEST(GroupsDesignRecords, ColumnLoadCountRecordReadsAsFourIntegers) {
@@ -209,21 +177,9 @@ TEST(GroupsDesignRecords, FootingParameterRecordRoundTrip) {
                          104));
 
   const FootingParameterRecord back = readFootingParameterRecord(text);
+  EXPECT_EQ(writeFootingParameterRecord(back), text);
   EXPECT_EQ(back.TYPE, '1');
-  EXPECT_FLOAT_EQ(back.N, 9.2f);
-  EXPECT_FLOAT_EQ(back.FPC, 4.0f);
-  EXPECT_FLOAT_EQ(back.FY, 60.0f);
-  EXPECT_FLOAT_EQ(back.FC, 1.6f);
-  EXPECT_FLOAT_EQ(back.FS, 24.0f);
-  EXPECT_EQ(back.NCOL, 12);
   EXPECT_FLOAT_EQ(back.SOILWT, 0.12f);
-  EXPECT_FLOAT_EQ(back.ALLSP, 99.999f);
-  EXPECT_FLOAT_EQ(back.EDGEDIST, 1.25f);
-  EXPECT_FLOAT_EQ(back.MINPLSP, 2.5f);
-  EXPECT_FLOAT_EQ(back.MAXPLSP, 5.0f);
-  EXPECT_FLOAT_EQ(back.REBARCLR, 3.0f);
-  EXPECT_FLOAT_EQ(back.PILEDEPTH, 0.75f);
-  EXPECT_FLOAT_EQ(back.PILECAP, 999.999f);
   EXPECT_FLOAT_EQ(back.PILEUPL, -50.0f);
 }
 
@@ -254,24 +210,9 @@ TEST(GroupsDesignRecords, FootingRecordRoundTrip) {
                          104));
 
   const FootingRecord back = readFootingRecord(text);
+  EXPECT_EQ(writeFootingRecord(back), text);
   EXPECT_EQ(back.TYPE, '2');
-  EXPECT_EQ(back.SP, 'S');
-  EXPECT_FLOAT_EQ(back.B, 12.5f);
-  EXPECT_FLOAT_EQ(back.D, 99.999f);
-  EXPECT_FLOAT_EQ(back.T, 3.0f);
-  EXPECT_FLOAT_EQ(back.BB, 0.0f);
-  EXPECT_FLOAT_EQ(back.DB, 4.0f);
-  EXPECT_FLOAT_EQ(back.S_HT, 2.5f);
-  EXPECT_EQ(back.NP, 25);
-  EXPECT_EQ(back.SYM, 2);
   EXPECT_FLOAT_EQ(back.BP, -1.5f);
-  EXPECT_FLOAT_EQ(back.DP, 0.0f);
-  EXPECT_FLOAT_EQ(back.DEL_B, 0.5f);
-  EXPECT_FLOAT_EQ(back.DEL_D, 0.5f);
-  EXPECT_FLOAT_EQ(back.DEL_T, 0.25f);
-  EXPECT_FLOAT_EQ(back.R_BD, 1.2f);
-  EXPECT_FLOAT_EQ(back.R_DB, 0.8f);
-  EXPECT_EQ(back.NFLS, 25);
   EXPECT_EQ(back.SAME, 7);
 }
 
