@@ -49,24 +49,26 @@ float concreteStress(const SectionState& s, float eps);
 // stress of the concrete it displaces when in compression.
 float FES(const SectionState& s, float eps);
 
-// Steel forces for bending direction 1 or 2 at neutral-axis depth c, half
-// depth hh; the moment is about the centroid.
+// Steel forces for bending direction 1 or 2 at neutral-axis depth c below
+// the extreme fibre; the moment is about the centroid.
 Forces UNSPM(const SectionState& s, int direction, float c);
 // Steel forces for the diagonal direction.
 BiForces BISPM(const SectionState& s, float c);
 
 // --- Concrete ----------------------------------------------------------------
 
-// Concrete of a rectangle of depth h and width w
-// bent about the axis parallel to w.
+// Concrete of a rectangle of depth h and width w bent about the axis
+// parallel to w. The moment is about the centroid, in kip-inches.
 Forces UNCPM(const SectionState& s, float c, float h, float w);
 // Concrete of the circle (radius RG); the moment is about a diameter.
 Forces CRCPM(const SectionState& s, float c);
 // Concrete of the rectangle with the neutral axis parallel to its diagonal.
 BiForces BICPM(const SectionState& s, float c);
 
-// Angle from the y axis to the point (x, y), as the circle integration uses
-// it; 0 at x = 0.
+// Angle from the y axis to the point (x, y) (radians, as atan2(x, y)), but 0
+// on the y axis. The circle integration takes the angle of a chord end from
+// it. Evaluated in double, like the closed forms of the circle, so that thin
+// segments keep single precision.
 double ATYX(double x, double y);
 
 // --- Strength at a depth -----------------------------------------------------

@@ -190,9 +190,12 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
   const float e = m / p;
 
   // The strength at axial load q in the direction of the load, as a point
-  // (q, M) of the contour section along the load line; C carries q.
+  // (q, M) of the contour section along the load line; C carries q. The
+  // moments are scaled to q, except at q = 0 where that would lose their
+  // direction (only the direction matters to the contour).
   auto along = [&](float q) -> std::optional<CurvePoint> {
-    const std::optional<MomentPair> u = FUMXY(s, q, mx * q / p, my * q / p);
+    const float scale = q > 0.0f ? q / p : 1.0f;
+    const std::optional<MomentPair> u = FUMXY(s, q, mx * scale, my * scale);
     if (!u) return std::nullopt;
     CurvePoint pt;
     pt.C = q;
