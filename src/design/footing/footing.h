@@ -22,6 +22,9 @@
 
 namespace bentpier {
 
+struct Problem;
+class RecordStore;
+
 // ---------------------------------------------------------------------------
 // Input of the footing stage.
 
@@ -52,7 +55,7 @@ struct FootingSetRecord {
 
 // One footing: its geometry, the bottom section of its column, and its
 // design-load sets.
-struct FootingRecord {
+struct FootingData {
   char SP = ' ';          // 'S' spread, 'P' pile; anything else is not designed
   float B = 0, D = 0, T = 0;  // longitudinal and transverse plan, thickness
   float BB = 0, DB = 0;   // column bottom section; BB = 0 for a round column of diameter DB
@@ -72,7 +75,7 @@ struct FootingRecord {
 // whose record was missing or out of order.
 struct FootingStageInput {
   std::optional<FootingParams> params;
-  std::vector<FootingRecord> footings;
+  std::vector<FootingData> footings;
 };
 
 // ---------------------------------------------------------------------------
@@ -190,7 +193,7 @@ inline constexpr float kFactoredWeightFactor = 1.3f;
 
 struct FootingDesign {
   int counter = 0;  // footing number in the stage
-  FootingRecord f;  // geometry as it grows; f.sets are the design-load sets
+  FootingData f;  // geometry as it grows; f.sets are the design-load sets
   float BMIN = 0, DMIN = 0;  // the plan as read, the smallest allowed
   float SOILP = 0;  // surcharge of the soil over the footing, ksf
   float CAREA = 0, BB2 = 0, DB2 = 0;
@@ -208,7 +211,7 @@ struct FootingDesign {
 
 // Prepares a footing for design from its record: round and rotated columns,
 // surcharge, column area; the governing table is reset.
-FootingDesign prepareFooting(const FootingRecord& r, int counter,
+FootingDesign prepareFooting(const FootingData& r, int counter,
                              const FootingConstants& k);
 
 // FST(1..5) := service or factored loads of set s.
@@ -222,7 +225,7 @@ FootingWeight footingWeight(const FootingDesign& fd, float f);
 // Spread footings.
 
 // Section values of the spread footing at its current B, D, T.
-FootingSection spreadSection(const FootingRecord& f, float REBARCLR);
+FootingSection spreadSection(const FootingData& f, float REBARCLR);
 
 // How the soil pressure was found.
 enum class SoilContact {
@@ -340,9 +343,16 @@ void printRotationNote(Report& rep);
 // ---------------------------------------------------------------------------
 // The stage.
 
-// Designs every footing of the stage input (PIER71 on its records).
+// Designs every footing of the stage input.
 void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
                     Report& rep);
+
+// The stage input as the footing record store holds it.
+FootingStageInput readFootingStore(const RecordStore& FTGREC);
+
+// The footing design stage of a problem (FTGOPT "D" or "I"), from the
+// footing record store written by the load-group stage.
+void PIER71(Problem& problem, Report& report);
 
 // Safety limits on loops that a sound footing never reaches; reaching one
 // fails the footing with "HAVING TROUBLE WITH FOOTING".

@@ -75,14 +75,14 @@ float punchingStress(const FootingConstants& k, float BETA, float GF) {
   return 0.85f * std::min(4.0f, 2.0f + 4.0f / BETA) * k.SQFC;
 }
 
-FootingDesign prepareFooting(const FootingRecord& r, int counter,
+FootingDesign prepareFooting(const FootingData& r, int counter,
                              const FootingConstants& k) {
   FootingDesign fd;
   fd.counter = counter;
   fd.f = r;
   fd.BMIN = r.B;
   fd.DMIN = r.D;
-  FootingRecord& f = fd.f;
+  FootingData& f = fd.f;
   if (f.BB == 0.0f) f.BB = f.DB = std::sqrt(f.DB * kQuarterPi * f.DB);
   if (f.SYM == 2) {
     // The footing is designed turned through 90 degrees: the column's

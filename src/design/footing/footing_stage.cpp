@@ -11,7 +11,7 @@ void outOfOrder(Report& rep, int counter) {
 
 // A footing whose plan, thickness or column section is not a positive
 // size cannot be designed.
-bool usableSize(const FootingRecord& r) {
+bool usableSize(const FootingData& r) {
   const bool column = r.DB > 0.0f && r.BB >= 0.0f;
   if (r.SP == 'S') return column && r.B > 0.0f && r.D > 0.0f && r.T > 0.0f;
   return column && r.T > 0.0f;
@@ -33,7 +33,7 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
       outOfOrder(rep, counter);
       return;
     }
-    const FootingRecord& r = in.footings[static_cast<size_t>(counter - 1)];
+    const FootingData& r = in.footings[static_cast<size_t>(counter - 1)];
     if (r.SAME != 0) {
       rep << Line(kSkipLine)
                  .text("FOOTING")

@@ -38,7 +38,7 @@ class PileFooting {
   FootingDesign& fd_;
   FootingConstants& k_;
   Report& rep_;
-  FootingRecord& f_;
+  FootingData& f_;
   float PA_ = 0, UA_ = 0;  // allowable pile loads of the set in hand
   int steps_ = 0;          // spacing steps and added piles for the set in hand
 };

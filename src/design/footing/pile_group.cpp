@@ -32,7 +32,7 @@ PileGroupLoads groupLoads(const FootingState& FST, const FootingDesign& fd) {
 }  // namespace
 
 void pileSection(FootingDesign& fd, const FootingConstants& k) {
-  FootingRecord& f = fd.f;
+  FootingData& f = fd.f;
   const PileArrangement& a = pileArrangement(f.NP);
   if (k.design()) {
     f.B = std::max(2.0f * (k.p.EDGEDIST + f.BP * static_cast<float>(a.NB1)),

@@ -80,7 +80,7 @@ bool usable(const Contact& c) {
 
 }  // namespace
 
-FootingSection spreadSection(const FootingRecord& f, float REBARCLR) {
+FootingSection spreadSection(const FootingData& f, float REBARCLR) {
   FootingSection s;
   s.FAREA = f.B * f.D;
   s.IB = f.B * f.B * s.FAREA / 12.0f;

@@ -42,7 +42,7 @@ class SpreadFooting {
   FootingDesign& fd_;
   FootingConstants& k_;
   Report& rep_;
-  FootingRecord& f_;
+  FootingData& f_;
   bool unresolved_ = false;
 };
 

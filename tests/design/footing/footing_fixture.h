@@ -51,8 +51,8 @@ inline FootingSetRecord loadSet(char GR, float P, float MT, float VT, float ML,
 }
 
 // A square-column spread footing B by D by T with no soil over it.
-inline FootingRecord spreadRecord(float B, float D, float T, float column) {
-  FootingRecord r;
+inline FootingData spreadRecord(float B, float D, float T, float column) {
+  FootingData r;
   r.SP = 'S';
   r.B = B;
   r.D = D;
@@ -65,7 +65,7 @@ inline FootingRecord spreadRecord(float B, float D, float T, float column) {
   return r;
 }
 
-inline FootingRecord withSets(FootingRecord r,
+inline FootingData withSets(FootingData r,
                               const std::vector<FootingSetRecord>& sets) {
   r.sets = sets;
   r.NFLS = static_cast<int>(sets.size());
@@ -83,7 +83,7 @@ inline std::vector<std::string> stageLines(const FootingStageInput& in,
 }
 
 inline FootingStageInput oneFooting(const FootingParams& p,
-                                    const FootingRecord& r) {
+                                    const FootingData& r) {
   FootingStageInput in;
   in.params = p;
   in.params->NCOL = 1;

@@ -49,7 +49,7 @@ TEST(FootingConstantsTest, GroupAllowanceFactors) {
 }
 
 TEST(FootingPreparation, RoundColumnBecomesTheSquareOfEqualArea) {
-  FootingRecord r = testing::spreadRecord(8.0f, 8.0f, 2.0f, 0.0f);
+  FootingData r = testing::spreadRecord(8.0f, 8.0f, 2.0f, 0.0f);
   r.DB = 3.0f;
   const FootingConstants k = footingConstants(testing::footingParams(), 'L', 'D');
   const FootingDesign fd = prepareFooting(r, 1, k);
@@ -60,7 +60,7 @@ TEST(FootingPreparation, RoundColumnBecomesTheSquareOfEqualArea) {
 }
 
 TEST(FootingPreparation, RotatedFootingExchangesTheDirections) {
-  FootingRecord r = testing::spreadRecord(8.0f, 8.0f, 2.0f, 0.0f);
+  FootingData r = testing::spreadRecord(8.0f, 8.0f, 2.0f, 0.0f);
   r.BB = 2.0f;
   r.DB = 3.0f;
   r.S_HT = 4.0f;

@@ -16,7 +16,7 @@ using testing::spreadRecord;
 using testing::stageLines;
 using testing::withSets;
 
-FootingRecord goodSpread() {
+FootingData goodSpread() {
   return withSets(spreadRecord(10.0f, 10.0f, 2.5f, 2.0f),
                   {loadSet('1', 300, 0, 0, 0, 0)});
 }
@@ -33,7 +33,7 @@ TEST(FootingStage, SameAsFootingPrintsOnlyItsLine) {
   in.params = footingParams();
   in.params->NCOL = 3;
   in.footings.push_back(goodSpread());
-  FootingRecord same;
+  FootingData same;
   same.SAME = 1;
   same.NFLS = 4;  // its sets went to footing 1
   in.footings.push_back(same);
@@ -61,7 +61,7 @@ TEST(FootingStage, MissingRecordsAreDataOutOfOrder) {
   FootingStageInput fewSets;
   fewSets.params = footingParams();
   fewSets.params->NCOL = 1;
-  FootingRecord r = goodSpread();
+  FootingData r = goodSpread();
   r.NFLS = 2;
   fewSets.footings.push_back(r);
   lines = stageLines(fewSets, 'L', 'I');
@@ -72,7 +72,7 @@ TEST(FootingStage, UnknownFootingKindIsPassedOver) {
   FootingStageInput in;
   in.params = footingParams();
   in.params->NCOL = 2;
-  FootingRecord odd = goodSpread();
+  FootingData odd = goodSpread();
   odd.SP = 'X';
   in.footings.push_back(odd);
   in.footings.push_back(goodSpread());

@@ -19,8 +19,8 @@ using testing::withSets;
 
 // A pile footing on a 2 ft column, 3 ft thick, no soil over it; the plan
 // of 1 x 1 ft leaves the design plan to the piles.
-FootingRecord pileRecord(int NP) {
-  FootingRecord r;
+FootingData pileRecord(int NP) {
+  FootingData r;
   r.SP = 'P';
   r.B = r.D = 1.0f;
   r.T = 3.0f;
@@ -35,7 +35,7 @@ TEST(FootingPileDesign, SpacingWidensUntilThePilesCarryTheLoad) {
   // 300 kips and ML = 150: the pile load 300/4 + weight/4 + 150/(4 BP)
   // falls from 107.8 (BP 1.25) to 105.2, 103.1, 101.3 and, at BP = 1.75
   // (plan 6 x 5, weight 13.5), 78.375 + 21.43 = 99.80 <= 100.
-  FootingRecord r = withSets(pileRecord(0), {loadSet('1', 300, 0, 0, 150, 0)});
+  FootingData r = withSets(pileRecord(0), {loadSet('1', 300, 0, 0, 150, 0)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
   EXPECT_EQ(lines.back(), "0NUMBER OF PILES =  4  BP = 1.750  DP = 1.250");
   const int t = findLine(lines, "   B       D       T    P1/PA");
@@ -49,7 +49,7 @@ TEST(FootingPileDesign, SymmetricGroupsWidenBothWays) {
   // plan grows heavier. At 1.75 ft: plan 6 x 6, weight 16.2, 316.2/4 +
   // 150/7 = 100.48 > 100; at 1.875: plan 6.25 x 6.25, weight 17.58,
   // 79.39 + 20 = 99.39.
-  FootingRecord r = withSets(pileRecord(4), {loadSet('1', 300, 0, 0, 150, 0)});
+  FootingData r = withSets(pileRecord(4), {loadSet('1', 300, 0, 0, 150, 0)});
   r.SYM = 1;
   const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
   EXPECT_EQ(lines.back(), "0NUMBER OF PILES =  4  BP = 1.875  DP = 1.875");
@@ -60,7 +60,7 @@ TEST(FootingPileDesign, UpliftIsReportedWhenAPileIsAdded) {
   // then DP (which only adds weight); at BP = DP = 2.5 the plan is
   // 7.5 x 7.5 (weight 25.31): 65.31/4 - 200/10 = -3.672 kips, below the
   // zero uplift allowed, while the largest pile carries only 36.3.
-  FootingRecord r = withSets(pileRecord(4), {loadSet('1', 40, 0, 0, 200, 0)});
+  FootingData r = withSets(pileRecord(4), {loadSet('1', 40, 0, 0, 200, 0)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0],
@@ -68,7 +68,7 @@ TEST(FootingPileDesign, UpliftIsReportedWhenAPileIsAdded) {
 }
 
 TEST(FootingPileDesign, MoreThanTwentyFivePilesFail) {
-  FootingRecord r = withSets(pileRecord(4), {loadSet('1', 4000, 0, 0, 0, 0)});
+  FootingData r = withSets(pileRecord(4), {loadSet('1', 4000, 0, 0, 0, 0)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
   const int at = findLine(lines, "MAXIMUM NUMBER OF PILES EXCEEDED IN FOOTING");
   ASSERT_GE(at, 0);
@@ -80,7 +80,7 @@ TEST(FootingPileDesign, MoreThanTwentyFivePilesFail) {
 TEST(FootingPileInvestigation, GivenGroupIsOnlyChecked) {
   // 4 piles at BP = DP = 3 in a 9 x 9 x 3 ft footing: weight 36.45;
   // (500 + 36.45)/4 + 300/12 = 159.11, 1.591 of the 100 kips allowed.
-  FootingRecord r = pileRecord(2);
+  FootingData r = pileRecord(2);
   r.B = r.D = 9.0f;
   r.BP = r.DP = 3.0f;
   r = withSets(r, {loadSet('1', 500, 0, 0, 300, 0)});
@@ -93,7 +93,7 @@ TEST(FootingPileInvestigation, GivenGroupIsOnlyChecked) {
 }
 
 TEST(FootingPileInvestigation, GroupsBeyondTheTableAreRefused) {
-  FootingRecord r = pileRecord(30);
+  FootingData r = pileRecord(30);
   r.B = r.D = 12.0f;
   r.BP = r.DP = 3.0f;
   r = withSets(r, {loadSet('1', 500, 0, 0, 0, 0)});
@@ -106,7 +106,7 @@ TEST(FootingPileDesign, ThickerAndLargerGroupsFinish) {
   // A load that needs piles added and a footing too thin for it: the pass
   // is repeated from the given thickness, and the stage still ends with
   // one results block.
-  FootingRecord r = withSets(pileRecord(4), {loadSet('1', 900, 100, 5, 300, 10),
+  FootingData r = withSets(pileRecord(4), {loadSet('1', 900, 100, 5, 300, 10),
                                              loadSet('3', 700, 400, 20, 100, 5)});
   r.T = 1.5f;
   r.DEL_T = 0.25f;

@@ -33,7 +33,7 @@ double rigidCapMean(const Piles& piles, double N) { return N / piles.size(); }
 // A pile footing in investigation with the given piles and spacing.
 FootingDesign pileFooting(int NP, float BP, float DP, float B, float D,
                           float T) {
-  FootingRecord r;
+  FootingData r;
   r.SP = 'P';
   r.B = B;
   r.D = D;
@@ -97,7 +97,7 @@ TEST(FootingPileLoads, TenPilesInFourRows) {
 
 TEST(FootingPileSection, DesignPlanFollowsTheSpacing) {
   // Design: B = 2 (EDGEDIST + BP NB1); for 10 piles NB1 = 3, ND1 = 1.
-  FootingRecord r;
+  FootingData r;
   r.SP = 'P';
   r.B = 4.0f;
   r.D = 9.0f;  // wider than the piles need: kept

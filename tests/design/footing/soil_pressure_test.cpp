@@ -13,7 +13,7 @@ namespace bentpier {
 namespace {
 
 FootingSection plan(float B, float D) {
-  FootingRecord r = testing::spreadRecord(B, D, 2.0f, 2.0f);
+  FootingData r = testing::spreadRecord(B, D, 2.0f, 2.0f);
   return spreadSection(r, 3.0f);
 }
 

@@ -35,7 +35,7 @@ TEST(FootingSpreadDesign, PlanGrowsByTheSideRatioRules) {
   // (3.21); B to 8 (8/7 = 1.14): 150/56 + 0.15 = 2.83 ksf.
   FootingParams p = footingParams();
   p.ALLSP = 3.0f;
-  FootingRecord r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
+  FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
   r.R_BD = r.R_DB = 1.2f;
   r = withSets(r, {loadSet('1', 150, 0, 0, 0, 0)});
@@ -52,7 +52,7 @@ TEST(FootingSpreadDesign, SideRatiosWithoutTheNeededIncrementFail) {
   // Only D may grow; after one step D/B = 7/6 exceeds 1.0.
   FootingParams p = footingParams();
   p.ALLSP = 3.0f;
-  FootingRecord r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
+  FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_D = 1.0f;
   r.R_BD = 1.2f;
   r.R_DB = 1.0f;
@@ -74,7 +74,7 @@ TEST(FootingSpreadDesign, SideRatiosWithoutTheNeededIncrementFail) {
 TEST(FootingSpreadInvestigation, LoadOutsideThePlanIsUnstable) {
   // e = (300 + 1 x 20) / 50 = 6.4 ft > B/2 = 5 (weight 0.15 x 80 = 12 is
   // not enough to bring it back: 320/62 = 5.16).
-  FootingRecord r = spreadRecord(10.0f, 8.0f, 1.0f, 2.0f);
+  FootingData r = spreadRecord(10.0f, 8.0f, 1.0f, 2.0f);
   r = withSets(r, {loadSet('1', 50, 0, 0, 300, 20)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'L', 'I');
   const int at = findLine(lines, "UNSTABLE");
@@ -91,7 +91,7 @@ TEST(FootingSpreadDesign, LoadOutsideThePlanEnlargesItEvenAtLowPressure) {
   // The plan grows until the resultant is inside: B/2 >= e.
   FootingParams p = footingParams();
   p.ALLSP = 20.0f;
-  FootingRecord r = spreadRecord(4.0f, 4.0f, 1.0f, 1.0f);
+  FootingData r = spreadRecord(4.0f, 4.0f, 1.0f, 1.0f);
   r.DEL_B = r.DEL_D = 0.5f;
   r.R_BD = r.R_DB = 3.0f;
   r = withSets(r, {loadSet('1', 20, 0, 0, 100, 0)});
@@ -108,7 +108,7 @@ TEST(FootingSpreadDesign, AllowableBelowTheOwnWeightGivesUpInTime) {
   // 0.1 ksf allowed under 0.15 ksf of concrete: no plan helps.
   FootingParams p = footingParams();
   p.ALLSP = 0.1f;
-  FootingRecord r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
+  FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
   r.R_BD = r.R_DB = 1.5f;
   r = withSets(r, {loadSet('1', 100, 0, 0, 0, 0)});
@@ -140,7 +140,7 @@ TEST(FootingSpreadDesign, ThicknessGrowsUntilTheCapacitiesSuffice) {
   // and steps T by 0.25 ft until all three capacities reach them.
   FootingParams p = footingParams();
   p.ALLSP = 20.0f;
-  FootingRecord r = spreadRecord(10.0f, 10.0f, 1.0f, 2.0f);
+  FootingData r = spreadRecord(10.0f, 10.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
   r.DEL_T = 0.25f;
   r = withSets(r, {loadSet('1', 600, 0, 0, 0, 0)});
@@ -164,7 +164,7 @@ TEST(FootingSpreadReport, DesignLoadsAndResultsLayout) {
   // 10 x 10 x 2.5 ft under a group II set of 400 kips: 400/100 + 0.15 x
   // 2.5 = 4.375 ksf, 0.875 of the 1.25 x 4 ksf allowed. Equal moments
   // both ways: the longitudinal bars go below.
-  FootingRecord r = spreadRecord(10.0f, 10.0f, 2.5f, 2.0f);
+  FootingData r = spreadRecord(10.0f, 10.0f, 2.5f, 2.0f);
   FootingSetRecord s = loadSet('2', 400, 0, 0, 0, 0, 1.0f);
   s.LLID = "L01";
   s.WC = 3.1f;
@@ -206,7 +206,7 @@ TEST(FootingSpreadReport, DesignLoadsAndResultsLayout) {
 }
 
 TEST(FootingSpreadReport, RotatedFootingCarriesTheNote) {
-  FootingRecord r = spreadRecord(10.0f, 10.0f, 2.5f, 2.0f);
+  FootingData r = spreadRecord(10.0f, 10.0f, 2.5f, 2.0f);
   r.SYM = 2;
   r = withSets(r, {loadSet('1', 300, 0, 0, 0, 0)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'L', 'I');
