@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include "design/footing/footing.h"
 #include "frame/load_cases.h"
 #include "frame/member_properties.h"
 #include "groups/load_groups.h"
@@ -12,6 +13,7 @@ void runStages(Problem& problem, Report& report) {
   PIER21(problem, report);
   PIER31(problem, report);
   PIER41(problem, report);
+  if (problem.dd.FTGOPT != ' ') PIER71(problem, report);
 }
 
 void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {
