@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kMaxRatioSteps = 100;      // plan steps of one enlargement
 constexpr int kMaxThicknessSteps = 50;   // thickness steps of one check
-// An enlargement is taken back only down to the plan as read; float sums
-// of the increments may miss it by a little.
+// Only a lengthening actually made is taken back, never below the plan as
+// read; float sums of the increments may miss that plan by a little.
 constexpr float kPlanTolerance = 0.001f;  // ft
 
 class SpreadFooting {
@@ -83,14 +83,16 @@ bool SpreadFooting::enlargePlan() {
     if (f_.B / f_.D > f_.R_BD) {
       if (f_.DEL_D <= 0.0f) break;
       // Take the last lengthening back and widen instead.
-      if (!backD && f_.B - f_.DEL_B >= fd_.BMIN - kPlanTolerance) {
+      if (!backD && f_.DEL_B > 0.0f &&
+          f_.B - f_.DEL_B >= fd_.BMIN - kPlanTolerance) {
         f_.B -= f_.DEL_B;
         backB = true;
       }
       stepD = true;
     } else if (f_.D / f_.B > f_.R_DB) {
       if (f_.DEL_B <= 0.0f) break;
-      if (!backB && f_.D - f_.DEL_D >= fd_.DMIN - kPlanTolerance) {
+      if (!backB && f_.DEL_D > 0.0f &&
+          f_.D - f_.DEL_D >= fd_.DMIN - kPlanTolerance) {
         f_.D -= f_.DEL_D;
         backD = true;
       }

@@ -97,6 +97,26 @@ TEST(FootingSteel, MinimumSteelOfTheLoadFactorMethod) {
   EXPECT_NEAR(strengthSteel(k, 50.0f, 20.0f, 576.0f), Acr, 1e-3 * Acr);
 }
 
+TEST(FootingSteel, MomentBeyondTheStripKeepsItsLargestSteel) {
+  // 400 kip-ft/ft on d = 10 in is more than any steel gives the strip;
+  // the steel stays at the block depth of the whole section,
+  // 0.85 f'c 12 d / fy = 6.8 in^2, and the capacity shows the shortfall.
+  const FootingConstants k = constants('L');
+  EXPECT_NEAR(strengthSteel(k, 400.0f, 10.0f, 196.0f), 6.8f, 1e-4f);
+  const DirectionSteel d = designDirection(k, 400.0f, 6.0f, 10.5f, 196.0f, 10.125f);
+  EXPECT_TRUE(std::isfinite(d.MCAP));
+  EXPECT_LT(d.MCAP, 400.0f);
+}
+
+TEST(FootingSteel, NoDepthForBarsPlacesNone) {
+  const FootingConstants k = constants('L');
+  const DirectionSteel d = designDirection(k, 10.0f, 6.0f, 0.2f, 4.0f, -0.175f);
+  EXPECT_EQ(d.NBAR, 0);
+  EXPECT_EQ(d.AS, 0.0f);
+  EXPECT_EQ(d.MCAP, 0.0f);
+  EXPECT_LE(d.DS, 0.0f);
+}
+
 TEST(FootingSteel, WorkingStressSteelOfTheCrackedStrip) {
   // Independent: for a trial neutral axis x the steel balancing the
   // compression, As = 6 x^2 / (n (d - x)), carries As fs (d - x/3) / 12

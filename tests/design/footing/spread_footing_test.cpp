@@ -48,6 +48,22 @@ TEST(FootingSpreadDesign, PlanGrowsByTheSideRatioRules) {
   EXPECT_NEAR(field(res, 23, 7), (150.0f / 56.0f + 0.15f) / 3.0f, 0.0006f);
 }
 
+TEST(FootingSpreadDesign, PlanNeverShrinksBelowItsGivenSize) {
+  // 10 x 4 ft, already longer than the 1.5 side ratio allows; 200 kips,
+  // 4 ksf. B to 11 breaks the ratio and is taken back; D grows 5, 6, 7
+  // (B stays 10: only the step just made is taken back) until
+  // 10/7 = 1.43; then 200/70 + 0.15 = 3.01 ksf.
+  FootingData r = spreadRecord(10.0f, 4.0f, 1.0f, 2.0f);
+  r.DEL_B = r.DEL_D = 1.0f;
+  r.R_BD = r.R_DB = 1.5f;
+  r = withSets(r, {loadSet('1', 200, 0, 0, 0, 0)});
+  const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
+  const std::string res = resultsLine(lines);
+  ASSERT_FALSE(res.empty());
+  EXPECT_FLOAT_EQ(field(res, 1, 6), 10.0f);
+  EXPECT_FLOAT_EQ(field(res, 7, 8), 7.0f);
+}
+
 TEST(FootingSpreadDesign, SideRatiosWithoutTheNeededIncrementFail) {
   // Only D may grow; after one step D/B = 7/6 exceeds 1.0.
   FootingParams p = footingParams();
