@@ -15,10 +15,9 @@
 
 namespace bentpier::column {
 
-// Safety limits. Most searches close in a few dozen steps; the moment search
-// for a load just below the squash load, where the curve flattens, can take
-// several hundred.
-inline constexpr int kMaxRegulaFalsiSteps = 2000;
+// Safety limits. With their guard against stalling, the searches close in a
+// few dozen steps.
+inline constexpr int kMaxRegulaFalsiSteps = 500;
 inline constexpr int kMaxDepthHalvings = 60;
 
 // Closing tolerances (kips) of the moment search at a given axial load.

@@ -26,6 +26,28 @@ bool inside(float v, float a, float b) {
   return v > std::min(a, b) && v < std::max(a, b);
 }
 
+// Regula falsi stalls where the function bends away from the chord: one end
+// of the bracket never moves and the other creeps (just below the squash
+// load it creeps for ever). After this many replacements of the same end in
+// a row, the next point is the mid-point of the bracket.
+constexpr int kStallSteps = 3;
+
+struct StallGuard {
+  bool lastLow = false;
+  int run = 0;
+  bool bisect() const { return run >= kStallSteps; }
+  void record(bool lowSide) {
+    run = (run > 0 && lowSide == lastLow) ? run + 1 : 1;
+    lastLow = lowSide;
+  }
+};
+
+// Two depths that single precision no longer tells apart in a search.
+constexpr float kDepthResolution = 1e-6f;
+bool collapsed(float a, float b) {
+  return std::fabs(a - b) <= kDepthResolution * std::max(std::fabs(a), std::fabs(b));
+}
+
 }  // namespace
 
 float FIX(float p, const CurvePoint& a, const CurvePoint& b) {
@@ -54,11 +76,15 @@ std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
                                      float p, const CurvePoint& lower,
                                      const CurvePoint& upper, float tol) {
   Bracket br{lower, upper, lower};
+  StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
-    const float c = FIX(p, br.lower, br.upper);
+    const float c = guard.bisect() ? (br.lower.C + br.upper.C) / 2.0f
+                                   : FIX(p, br.lower, br.upper);
     const CurvePoint pt{c, REC(s, direction, c)};
     if (std::fabs(pt.S.P - p) < tol) return pt;
-    SENDL(br, pt, pt.S.P < p);
+    const bool lowSide = pt.S.P < p;
+    SENDL(br, pt, lowSide);
+    guard.record(lowSide);
   }
   return std::nullopt;
 }
@@ -108,15 +134,22 @@ std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
   } else {
     br = {pt[3], pt[2], pt[3]};
   }
+  StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
     const float pStar = FIY(e, br.lower, br.upper);
     float c = FIX(pStar, br.lower, br.upper);
-    if (!inside(c, br.lower.C, br.upper.C)) c = (br.lower.C + br.upper.C) / 2.0f;
+    if (guard.bisect() || !inside(c, br.lower.C, br.upper.C))
+      c = (br.lower.C + br.upper.C) / 2.0f;
     const CurvePoint q{c, REC(s, direction, c)};
     if (q.S.P > 0.0f &&
         std::fabs(q.S.M / q.S.P - e) / e < kEccentricityTolerance)
       return q.S;
-    SENDL(br, q, tensionSide(q));
+    // A very small eccentricity cannot be met to 0.5 percent in single
+    // precision: once the depth is pinned down, the point found is the answer.
+    if (collapsed(br.lower.C, br.upper.C)) return q.S;
+    const bool lowSide = tensionSide(q);
+    SENDL(br, q, lowSide);
+    guard.record(lowSide);
   }
   return std::nullopt;
 }
@@ -235,14 +268,24 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
     if (!tensionSide(*bottom)) return LoadLineStrength{};
     br = {*bottom, *q, *q};
   }
+  StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
+    // The contour is known to the load tolerance of the moment search, and
+    // it drops to nothing at P0: once the bracket is that narrow, the
+    // strength lies on the load line at its lower end.
+    if (br.upper.S.P - br.lower.S.P <= kLoadTolerance) {
+      const float pu = br.lower.S.P;
+      return LoadLineStrength{pu, mx * pu / p, my * pu / p, pu / p};
+    }
     float next = FIY(e, br.lower, br.upper);
-    if (!inside(next, br.lower.S.P, br.upper.S.P))
+    if (guard.bisect() || !inside(next, br.lower.S.P, br.upper.S.P))
       next = (br.lower.S.P + br.upper.S.P) / 2.0f;
     q = along(next);
     if (!q) return std::nullopt;
     if (closes(*q)) return result(*q);
-    SENDL(br, *q, tensionSide(*q));
+    const bool lowSide = tensionSide(*q);
+    SENDL(br, *q, lowSide);
+    guard.record(lowSide);
   }
   return std::nullopt;
 }

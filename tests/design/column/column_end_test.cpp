@@ -224,6 +224,24 @@ TEST(ColumnSectionInvestigation, BiaxialLoadOnACircleMatchesTheUniaxialFibreStre
   EXPECT_NEAR(r.LOAD[1].MYU / r.LOAD[1].MXU, 200.0f / 150.0f, 1e-3f);
 }
 
+TEST(ColumnSectionInvestigation, StrengthThatCannotBeFoundIsUnstable) {
+  // Negative covers put the bars outside the concrete; ten #11 beyond the
+  // compression face stay in compression however shallow the neutral axis,
+  // so the section never reaches pure bending. The column end is reported,
+  // not hung.
+  ColumnEndData in = investigated('T');
+  in.IPAT = 2;
+  in.COVER = -6.0f;
+  in.GROUP[1] = {10, 11, -6.0f};
+  in.GROUP[2] = {2, 5, 0.0f};
+  in.GROUP[3] = {0, 0, 0.0f};
+  in.GROUP[4] = {0, 0, 0.0f};
+  in.B = 40.0f;
+  const ColumnEndResult r = PIER62(in);
+  EXPECT_EQ(r.status, kColumnNoDesign);
+  EXPECT_EQ(r.NLOAD, 1);
+}
+
 TEST(ColumnSectionInvestigation, GoverningLoad) {
   LoadTable t;
   t.NLOAD = 4;

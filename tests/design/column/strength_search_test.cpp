@@ -116,6 +116,39 @@ TEST(ColumnSectionSearch, MomentStrengthWhenBendingReducesLessThanCompression) {
   EXPECT_NEAR(m->MX, q.mx, 0.5);
 }
 
+TEST(ColumnSectionSearch, SearchesDoNotStallWhereTheCurveFlattens) {
+  // High-strength concrete: f'c 10 ksi with EC = 57.619 sqrt(10000) puts the
+  // peak strain at 0.00295, KR = 0.983, and point 1 at a depth of 2180 in,
+  // where the load hardly changes with the depth. Plain regula falsi keeps
+  // the far end and creeps; the searches must still close, close below the
+  // squash load and at very small eccentricities.
+  testing::Material m = testing::grade60();
+  m.fcc2 = 8.5;
+  m.ec = 5761.9;
+  SectionState s = testing::sectionOf(kCircular, 36, 36, m, 0.75f);
+  testing::addRing(s, 20, 14.0f, 1.56f);
+  COMPZ(s);
+  buildAll(s);
+  const auto& pt = s.curve[kAboutX].PT;
+  ASSERT_GT(pt[1].C, 2000.0f);
+  for (float below : {0.6f, 1.0f, 2.0f, 5.0f}) {
+    const std::optional<Strength> r = FINDM(s, kAboutX, pt[1].S.P - below);
+    ASSERT_TRUE(r.has_value()) << below;
+    EXPECT_LT(std::fabs(r->P - (pt[1].S.P - below)), kLoadTolerance);
+  }
+  for (float e : {1e-6f, 1e-4f, 1e-2f}) {
+    const float p = 0.5f * s.P0;
+    const std::optional<Strength> r = FINDE(s, kAboutX, p, e * p);
+    ASSERT_TRUE(r.has_value()) << e;
+    EXPECT_GT(r->P, p);
+    const std::optional<LoadLineStrength> b = FBBUC(s, p, e * p, 0.5f * e * p);
+    ASSERT_TRUE(b.has_value()) << e;
+    // Next to the squash load of the section.
+    EXPECT_GT(b->PU, 0.8f * s.P0) << e;
+    EXPECT_LE(b->PU, s.P0) << e;
+  }
+}
+
 TEST(ColumnSectionSearch, StrengthAtAnEccentricity) {
   SectionState s = tied();
   buildAll(s);
@@ -132,6 +165,17 @@ TEST(ColumnSectionSearch, StrengthAtAnEccentricity) {
         [e](const FibreStrength& v) { return e * v.p - v.mx; });
     EXPECT_NEAR(r->P, q.p, 0.012 * q.p) << e;
     EXPECT_NEAR(r->MX, q.mx, 0.012 * q.mx) << e;
+  }
+  // An eccentricity too small to meet to half a percent in single
+  // precision: the search ends where the depth is pinned down, at point 1.
+  SectionState heavy = testing::sectionOf(kTiedRectangle, 20, 30, testing::grade60());
+  testing::addPerimeter(heavy, 6, 3, 2.5f, 1.27f);
+  COMPZ(heavy);
+  buildAll(heavy);
+  for (float p : {28.0f, 1000.0f}) {
+    const std::optional<Strength> r = FINDE(heavy, kAboutX, p, 1e-6f * p);
+    ASSERT_TRUE(r.has_value()) << p;
+    EXPECT_NEAR(r->P, heavy.curve[kAboutX].PT[1].S.P, 1e-4f * heavy.P0) << p;
   }
   // No moment: point 1. An eccentricity of more than the depth taken in
   // feet, or no compression: pure bending.
