@@ -12,7 +12,6 @@
 namespace bentpier::column {
 namespace {
 
-constexpr float kTwoPi = 6.2831855f;
 // Bars must stand at least this many diameters apart, clear.
 constexpr float kClearDiameters = 1.5f;
 // The search bound starts this far above the largest area allowed.

@@ -10,7 +10,6 @@
 namespace bentpier::column {
 namespace {
 
-constexpr float kTwoPi = 6.2831855f;
 constexpr int kLeastBarSize = 2;
 constexpr int kLeastCircleBars = 4;
 constexpr int kMostBars = 200;

@@ -8,7 +8,6 @@
 namespace bentpier::column {
 namespace {
 
-constexpr float kStressIntensity = 0.85f;   // FCC2 = 0.85 f'c
 constexpr float kEcPerRootFpc = 57.619f;    // EC = 57.619 sqrt(1000 f'c), ksi
 constexpr float kDefaultES = 29000.0f;
 constexpr float kDefaultEPSCU = 0.003f;

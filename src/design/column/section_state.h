@@ -29,6 +29,10 @@ inline constexpr int kDiagonal = 3;
 inline constexpr int kDirections = 3;
 
 inline constexpr float kPi = 3.141593f;
+inline constexpr float kTwoPi = 6.2831855f;  // the angle around a ring of bars
+// Intensity of the concrete stress block: FCC2 = 0.85 f'c by default, and
+// f'c = FCC2 / 0.85 where the reduction needs it.
+inline constexpr float kStressIntensity = 0.85f;
 inline constexpr float kRootHalf = 0.7071068f;  // projection onto a 45-degree axis
 inline constexpr float kInchesPerFoot = 12.0f;
 

@@ -10,9 +10,8 @@ namespace bentpier::column {
 namespace {
 
 // The reduction rises from PHIC to PHIB as the nominal load falls from
-// 0.1 f'c AG / PHIC to zero (FCC2 = 0.85 f'c).
+// 0.1 f'c AG / PHIC to zero.
 constexpr float kLowLoadFraction = 0.1f;
-constexpr float kStressIntensity = 0.85f;
 
 }  // namespace
 

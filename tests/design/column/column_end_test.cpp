@@ -308,10 +308,13 @@ TEST(ColumnSectionDesignedEnd, LightestArrangementAndItsReport) {
   ColumnEndSetup setup;
   ASSERT_EQ(setUpSection(in, setup), kColumnDone);
   ASSERT_EQ(setUpLoads(in, setup), kColumnDone);
-  for (int n = 6; n <= 16; ++n)
-    for (int sz = 5; sz <= 11; ++sz)
-      if (REINS(setup.section, setup.limits, n, sz, r.AS) > 0.0f)
+  for (int n = 6; n <= 16; ++n) {
+    for (int sz = 5; sz <= 11; ++sz) {
+      if (REINS(setup.section, setup.limits, n, sz, r.AS) > 0.0f) {
         EXPECT_NE(CHECK(setup.section, setup.loads), Check::Carries) << n << " #" << sz;
+      }
+    }
+  }
 }
 
 TEST(ColumnSectionDesignedEnd, TiedFacesAndLargestSize14) {

@@ -39,11 +39,6 @@ void buildAll(SectionState& s) {
   for (int dir = 1; dir <= kDirections; ++dir) ASSERT_TRUE(FCPM(s, dir)) << dir;
 }
 
-// The moment of a strength in its own direction.
-float momentOf(const Strength& r, int dir) {
-  return dir == kAboutX ? r.MX : dir == kAboutY ? r.MY : r.M;
-}
-
 TEST(ColumnSectionSearch, ChordInterpolation) {
   const CurvePoint a{10.0f, {100.0f, 0, 0, 50.0f}};
   const CurvePoint b{20.0f, {300.0f, 0, 0, 10.0f}};
