@@ -71,7 +71,7 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
   const Bar bar = barOf(size);
   const float r = (lim.CORE - bar.diameter) / 2.0f;
   const float theta = kTwoPi / static_cast<float>(n);
-  if (CLEAR(theta * r, bar.diameter, lim.CLR) < 0.0f) return 0.0f;
+  if (!(CLEAR(theta * r, bar.diameter, lim.CLR) >= 0.0f)) return 0.0f;
   s.bars.clear();
   for (int i = 1; i <= n; ++i) {
     const float phi = static_cast<float>(i - 1) * theta;
@@ -89,8 +89,8 @@ float REINT(SectionState& s, const DesignLimits& lim, int nb, int nd, int size,
   const Bar bar = barOf(size);
   const float sb = (lim.COREB - bar.diameter) / static_cast<float>(nb - 1);
   const float sd = (lim.CORED - bar.diameter) / static_cast<float>(nd + 1);
-  if (CLEAR(sb, bar.diameter, lim.CLR) < 0.0f ||
-      CLEAR(sd, bar.diameter, lim.CLR) < 0.0f)
+  if (!(CLEAR(sb, bar.diameter, lim.CLR) >= 0.0f &&
+        CLEAR(sd, bar.diameter, lim.CLR) >= 0.0f))
     return 0.0f;
   const float xb = (lim.COREB - bar.diameter) / 2.0f;
   const float yd = (lim.CORED - bar.diameter) / 2.0f;
@@ -121,13 +121,13 @@ Check CHECK(SectionState& s, const LoadTable& loads) {
   if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
-    if (l.P >= s.P0) return Check::Fails;
+    if (!(l.P < s.P0)) return Check::Fails;
     const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
     if (m > 0.0f) {
       const std::optional<MomentPair> u = FUMXY(s, l.P, l.MX, l.MY);
       if (!u) return Check::Unstable;
       const float mu = std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU);
-      if (l.FACTOR * mu / m < kCarryRatio) return Check::Fails;
+      if (!(l.FACTOR * mu / m >= kCarryRatio)) return Check::Fails;
     }
   }
   return Check::Carries;
