@@ -144,10 +144,9 @@ CrackedStress crackedSectionStress(const CapDesignState& st, float ASC,
                                    float DC, float AT, float DT);
 
 // Crack control (FS/FZ): the service steel stress fs over the allowable
-// z / (dc A)^(1/3), not above 0.6 FY, with dc = DT and A the concrete
-// around each of the NBARS bars; 0 when FY is at most 40000 psi, where
-// the check does not apply, or when there are no bars. Z in pounds per
-// inch.
+// z / (dc A)^(1/3), with dc = DT and A the concrete around each of the
+// NBARS bars; 0 when FY is at most 40000 psi, where the check does not
+// apply, or when there are no bars. Z in pounds per inch.
 float crackControlRatio(float fs, float DT, float b, int NBARS, float Z,
                         float FY);
 

@@ -2,8 +2,8 @@
 //
 // The service steel stress may not exceed z / (dc A)^(1/3), dc the cover to
 // the steel centroid and A the area of concrete around each bar (the
-// tension zone of depth 2 dc over the width, shared among the bars), nor
-// 0.6 FY. The check applies to steels with FY above 40000 psi.
+// tension zone of depth 2 dc over the width, shared among the bars). The
+// check applies to steels with FY above 40000 psi.
 #include <algorithm>
 #include <cmath>
 
@@ -13,7 +13,6 @@ namespace bentpier {
 namespace {
 
 constexpr float kCheckedAboveFY = 40000.0f;  // psi
-constexpr float kYieldShare = 0.6f;
 constexpr float kCubeRoot = 0.3333333f;
 
 }  // namespace
@@ -22,8 +21,7 @@ float crackControlRatio(float fs, float DT, float b, int NBARS, float Z,
                         float FY) {
   if (!(FY > kCheckedAboveFY) || NBARS <= 0) return 0.0f;
   const float A = 2.0f * DT * b / static_cast<float>(NBARS);
-  const float fz = Z / std::pow(DT * A, kCubeRoot);
-  const float fsa = std::min(fz, kYieldShare * FY);
+  const float fsa = Z / std::pow(DT * A, kCubeRoot);
   if (!(fsa > 0.0f)) return kRatioCeiling;
   const float ratio = fs / fsa;
   return std::isfinite(ratio) ? std::min(ratio, kRatioCeiling) : kRatioCeiling;
