@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include "design/cap/cap_design.h"
 #include "design/footing/footing.h"
 #include "frame/load_cases.h"
 #include "frame/member_properties.h"
@@ -13,6 +14,7 @@ void runStages(Problem& problem, Report& report) {
   PIER21(problem, report);
   PIER31(problem, report);
   PIER41(problem, report);
+  if (problem.dd.CAPOPT != ' ') PIER51(problem, report);
   if (problem.dd.FTGOPT != ' ') PIER71(problem, report);
 }
 

@@ -1,0 +1,124 @@
+// The "CAP DESIGN DATA" table: heading, one line per designed point, the
+// lines of points that could not be designed, and the closing notes.
+#include "design/cap/cap_design.h"
+
+namespace bentpier {
+namespace {
+
+constexpr int kTitleIndent = 58;
+
+bool isService(char METHOD) { return METHOD == 'S'; }
+
+// Main steel of one face: area, number of bars and bar size.
+Line& faceSteel(Line& line, const CapFaceSteel& face, int width, int size) {
+  return line.f(face.AS, width, 2).i(face.NBARS, 3).text(" #").i(size, 3);
+}
+
+// One stirrup group: maximum spacing, stirrup area per inch, the double-
+// stirrup mark, the bar and the spacing.
+Line& stirrups(Line& line, const StirrupDesign& s, int STRSZ) {
+  return line.f(s.maxSpacing, 7, 2)
+      .f(s.avPerInch, 6, 3)
+      .ch(s.mark)
+      .text("#")
+      .i(STRSZ, 1)
+      .text("@")
+      .f(s.spacing, 5, 2);
+}
+
+}  // namespace
+
+void printCapDesignHeader(Report& report, char METHOD, char carriage) {
+  const bool service = isService(METHOD);
+  report << Line(carriage) << Line(kNextLine)
+         << Line(kNextLine).blanks(kTitleIndent).text("CAP DESIGN DATA");
+
+  Line titles(kNextLine);
+  titles.text(service ? "PT.   G1 M+SL   G1 M-SL" : "PT.   M+ UNF.   M- UNF.")
+      .blanks(2)
+      .text("TOP REINFORCE.")
+      .blanks(2)
+      .text("BOT.REINFORCE.")
+      .blanks(5)
+      .text("LEFT STIRRUPS")
+      .blanks(9)
+      .text("RIGHT STIRRUPS")
+      .blanks(7)
+      .text("D")
+      .blanks(5)
+      .text("FC");
+  if (!service) titles.blanks(4).text("PS   FS/FF  FS/FZ");
+  report << titles;
+
+  Line units(kNextLine);
+  units.blanks(7)
+      .text("K-FT.")
+      .blanks(5)
+      .text("K-FT.")
+      .blanks(4)
+      .text(" AS  NO.SIZE ")
+      .blanks(3)
+      .text(" AS  NO.SIZE ");
+  for (int side = 0; side < 2; ++side) units.blanks(2).text("M.SP. AV/IN BAR&SPAC");
+  units.blanks(3).text("IN.").blanks(4).text("PSI");
+  if (!service) {
+    units.blanks(4).text("%").blanks(1);
+    for (int ratio = 0; ratio < 2; ++ratio) units.blanks(2).text("RATIO");
+  }
+  report << units;
+}
+
+void printCapDesignLine(Report& report, char METHOD,
+                        const CapPointRecord& point,
+                        const CapPointDesign& design, int MAINSZ, int STRSZ) {
+  Line line(kSkipLine);
+  line.text(point.LABEL).f(point.MBPOS, 10, 3).f(point.MBNEG, 10, 3);
+  if (isService(METHOD)) {
+    faceSteel(line, design.top, 7, MAINSZ);
+    faceSteel(line, design.bottom, 8, MAINSZ).blanks(1);
+  } else {
+    faceSteel(line, design.top, 7, MAINSZ).blanks(1);
+    faceSteel(line, design.bottom, 7, MAINSZ).blanks(1);
+  }
+  stirrups(line, design.left, STRSZ);
+  stirrups(line, design.right, STRSZ);
+  line.f(design.h, 7, 2);
+  if (isService(METHOD)) {
+    line.i(design.IFC, 6);
+  } else {
+    line.blanks(6).f(design.PS, 6, 2).f(design.FS_FF, 7, 3).f(design.FS_FZ, 7, 3);
+  }
+  report << line;
+}
+
+void printCapCannotDesign(Report& report, const std::string& label) {
+  report << Line(kSkipLine)
+                .text(label)
+                .text(" *** SECTION AT THIS POINT CANNOT BE DESIGNED")
+                .text(" ***");
+}
+
+void printCapDepthLimit(Report& report, const std::string& label,
+                        float DEPINC) {
+  report << Line(kSkipLine)
+                .text(label)
+                .text(" *** SECTION AT THIS POINT NOT DESIGNED WITHIN")
+                .i(kMaxDepthIncrements, 4)
+                .text(" DEPTH INCREMENTS OF")
+                .f(DEPINC, 6, 2)
+                .text(" IN. ***");
+}
+
+void printCapDesignNotes(Report& report, char METHOD,
+                         const CapDesignNotes& notes) {
+  if (!isService(METHOD)) {
+    if (notes.crackControl)
+      report << Line(kNextLine).text("NOTE: *** FS/FZ RATIO EXCEEDS 1.0! ***");
+    if (notes.fatigue)
+      report << Line(kNextLine).text("NOTE: *** FS/FF RATIO EXCEEDS 1.0! ***");
+  }
+  if (notes.deepened)
+    report << Line(kNextLine).text("NOTE: *** CAP DEPTH HAS BEEN INCREMENTED! ***");
+}
+
+}  // namespace bentpier
