@@ -1,0 +1,535 @@
+// The cap design stage run on cap stores written with the record writers:
+// steel areas, bar counts, stirrups, depths and ratios worked by hand for
+// both methods, the choice of the faces, the depth loop and its limit, the
+// report lines and the page rule.
+//
+// Hand values. Unless a test says otherwise: F'C 4000 psi, FS 24000 psi,
+// FY 60000 psi, n = 8, covers 2 in, #5 stirrups (0.6875 in, Av = 0.62),
+// #10 main bars (1.27 sq in, 1.4375 in), minimum steel 2 #8 (1.58 sq in,
+// half diameter 0.5625 in), six bars to a layer. A face's bars start at
+// DT = 2 + 0.6875 + 1.4375 = 4.125 in; one layer of bars puts them back at
+// DT = 2.6875 + 0.5625 = 3.25 in, which is also where the minimum steel of
+// a compression face sits (DC = 3.25 in).
+//
+// The working-stress steel was found independently of the cubic that the
+// program solves: for a trial neutral-axis depth k the tension steel follows
+// from the balance of the transformed section,
+//   n As (d - k) = b k^2 / 2 + (2n - 1) ASC (k - DC),
+// and k was bisected until the steel stress n M (d - k) / Icr equalled FS;
+// the concrete stress is then M k / Icr.
+#include "design/cap/cap_design.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace bentpier {
+namespace {
+
+CapParameterRecord parameters() {
+  CapParameterRecord r;
+  r.FY = 60.0f;
+  r.FS = 24.0f;
+  r.FPC = 4.0f;
+  r.FC = 1.6f;
+  r.N = 8.0f;
+  r.TOPCL = 2.0f;
+  r.BOTCL = 2.0f;
+  r.DEPINC = 3.0f;
+  r.MINSSP = 4.0f;
+  r.MINSZ = 8;
+  r.MINNO = 2;
+  r.MAINSZ = 10;
+  r.MAXTOP = 6;
+  r.MAXBOT = 6;
+  r.STRSZ = 5;
+  r.Z = 170.0f;
+  r.ES = 29000.0f;
+  r.LINES = 10;
+  return r;
+}
+
+CapPointRecord point(int number, float MPOS, float MNEG, float MBPOS,
+                     float MBNEG, float VLT, float VRT, float BW, float DW) {
+  CapPointRecord r;
+  r.LABEL = capLabel('P', number);
+  r.MPOS = MPOS;
+  r.MNEG = MNEG;
+  r.MBPOS = MBPOS;
+  r.MBNEG = MBNEG;
+  r.VLT = VLT;
+  r.VRT = VRT;
+  r.BW = BW;
+  r.DW = DW;
+  return r;
+}
+
+// Service-load point: the design moments are set far off so that a method
+// that read them instead of the service moments would show.
+CapPointRecord servicePoint(int number, float MBPOS, float MBNEG, float VLT,
+                            float VRT, float BW, float DW) {
+  return point(number, 9000.0f, -9000.0f, MBPOS, MBNEG, VLT, VRT, BW, DW);
+}
+
+// Runs the stage on a store holding `params` and `points`; returns the raw
+// report lines (carriage control first).
+std::vector<std::string> run(char METHOD, CapParameterRecord params,
+                             const std::vector<CapPointRecord>& points) {
+  Problem p;
+  p.dd.METHOD = METHOD;
+  p.dd.CAPOPT = 'D';
+  params.NPT = static_cast<int>(points.size());
+  p.rec.CAPREC.append(writeCapParameterRecord(params));
+  for (const CapPointRecord& r : points)
+    p.rec.CAPREC.append(writeCapPointRecord(r));
+  std::ostringstream out;
+  Report report(out, true);
+  PIER51(p, report);
+  report.finish();
+
+  std::vector<std::string> lines;
+  std::istringstream in(out.str());
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The line that starts with carriage control `cc` and the label.
+std::string lineOf(const std::vector<std::string>& lines,
+                   const std::string& label) {
+  for (const std::string& l : lines)
+    if (l.size() > 3 && l.substr(1, 3) == label) return l;
+  ADD_FAILURE() << "no line for " << label;
+  return std::string(140, ' ');
+}
+
+bool hasLine(const std::vector<std::string>& lines, const std::string& text) {
+  for (const std::string& l : lines)
+    if (l.substr(1) == text) return true;
+  return false;
+}
+
+// A number printed in the columns first..first+width-1 of the printed line
+// (the carriage control is column 0 of the raw line).
+float at(const std::string& line, int first, int width) {
+  return std::stof(line.substr(static_cast<size_t>(first),
+                               static_cast<size_t>(width)));
+}
+
+// The fields of a design line, by printed column.
+struct DesignLine {
+  float MBPOS, MBNEG;
+  float topAS, topN, bottomAS, bottomN;
+  float leftQ, leftR, leftS;
+  char leftMark;
+  float rightQ, rightR, rightS;
+  float h;
+};
+
+DesignLine fields(const std::string& l) {
+  DesignLine d{};
+  d.MBPOS = at(l, 4, 10);
+  d.MBNEG = at(l, 14, 10);
+  d.topAS = at(l, 24, 7);
+  d.topN = at(l, 31, 3);
+  d.bottomAS = at(l, 40, 7);
+  d.bottomN = at(l, 47, 3);
+  d.leftQ = at(l, 56, 7);
+  d.leftR = at(l, 63, 6);
+  d.leftMark = l[69];
+  d.leftS = at(l, 73, 5);
+  d.rightQ = at(l, 78, 7);
+  d.rightR = at(l, 85, 6);
+  d.rightS = at(l, 95, 5);
+  d.h = at(l, 100, 7);
+  return d;
+}
+int IFC(const std::string& l) { return static_cast<int>(at(l, 107, 6)); }
+float PS(const std::string& l) { return at(l, 113, 6); }
+float FS_FF(const std::string& l) { return at(l, 119, 7); }
+float FS_FZ(const std::string& l) { return at(l, 126, 7); }
+
+constexpr const char* kDeepenedNote = "NOTE: *** CAP DEPTH HAS BEEN INCREMENTED! ***";
+constexpr const char* kCrackNote = "NOTE: *** FS/FZ RATIO EXCEEDS 1.0! ***";
+constexpr const char* kFatigueNote = "NOTE: *** FS/FF RATIO EXCEEDS 1.0! ***";
+
+// ---------------------------------------------------------------------------
+// Service-load method.
+
+TEST(CapDesignService, OneFaceInBottomTensionWorkedByHand) {
+  // 300 and 50 kip-ft keep one sense: bottom tension for 300 kip-ft =
+  // 3.6e6 in-lb, 2 #8 on top as compression steel. b = 36, h = 48.
+  // First pass d = 43.875: 3 bars, one layer, so DT = 3.25, d = 44.75:
+  // k = 11.21, As = 3.552 sq in (3 #10), fc = 587.5 psi.
+  // Stirrups, d = 44.75, VC = 0.95 sqrt(4000) = 60.08 psi:
+  //  left 150 kips: v = 93.11, x = 33.03; Av/s = 33.03 * 36 / 24000 =
+  //  0.0495; s = 0.62 / 0.0495 = 12.52 in, within d/2 = 22.375 in.
+  //  right 20 kips: v = 12.4 psi, below VC/2: none.
+  const auto lines = run('S', parameters(), {servicePoint(1, 300.0f, 50.0f, 150.0f, 20.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.MBPOS, 300.0f, 1e-3);
+  EXPECT_NEAR(d.MBNEG, 50.0f, 1e-3);
+  EXPECT_NEAR(d.topAS, 1.58f, 0.006);  // the minimum steel of the compression face
+  EXPECT_EQ(d.topN, 2);
+  EXPECT_NEAR(d.bottomAS, 3.552f, 0.006);
+  EXPECT_EQ(d.bottomN, 3);
+  EXPECT_NEAR(d.leftQ, 22.375f, 0.006);
+  EXPECT_NEAR(d.leftR, 0.0495f, 0.0006);
+  EXPECT_NEAR(d.leftS, 12.515f, 0.006);
+  EXPECT_EQ(d.rightQ, 0.0f);
+  EXPECT_EQ(d.rightR, 0.0f);
+  EXPECT_EQ(d.rightS, 0.0f);
+  EXPECT_EQ(d.h, 48.0f);
+  EXPECT_NEAR(IFC(l), 587.5, 1.0);
+  EXPECT_FALSE(hasLine(lines, kDeepenedNote));
+
+  // The whole line, as laid out: label, moments 10.3, top 7.2 I3 " #" I3,
+  // bottom 8.2 I3 " #" I3 and a blank, stirrups 7.2 6.3 mark "#" I1 "@"
+  // 5.2 twice, depth 7.2, concrete stress I6.
+  EXPECT_EQ(l,
+            "0P 1   300.000    50.000   1.58  2 # 10    3.55  3 # 10 "
+            "  22.38 0.050 #5@12.52   0.00 0.000 #5@ 0.00  48.00   587");
+}
+
+TEST(CapDesignService, NegativeMomentsPutTheTensionOnTop) {
+  // Both moments negative: the top face carries 300 kip-ft, the mirror image
+  // of the bottom case (equal covers), and the bottom shows 2 #8.
+  const auto lines = run('S', parameters(), {servicePoint(1, -50.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const DesignLine d = fields(lineOf(lines, "P 1"));
+  EXPECT_NEAR(d.topAS, 3.552f, 0.006);
+  EXPECT_EQ(d.topN, 3);
+  EXPECT_NEAR(d.bottomAS, 1.58f, 0.006);
+  EXPECT_EQ(d.bottomN, 2);
+}
+
+TEST(CapDesignService, ZeroMomentsGiveTheMinimumSteelOnTop) {
+  // No moment: top face (the positive moment is not above 0), As = 2 #8 =
+  // 1.58 sq in in two #10 bars, no concrete stress.
+  const auto lines = run('S', parameters(), {servicePoint(1, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.topAS, 1.58f, 0.006);
+  EXPECT_EQ(d.topN, 2);
+  EXPECT_NEAR(d.bottomAS, 1.58f, 0.006);
+  EXPECT_EQ(d.bottomN, 2);
+  EXPECT_EQ(IFC(l), 0);
+}
+
+TEST(CapDesignService, ReversingMomentsDesignTheLargerFaceSecond) {
+  // +200 and -400 kip-ft: the bottom is designed first for 200 kip-ft
+  // against 2 #8 on top: As = 2.346 (2 #10, one layer, DT = 3.25). Then the
+  // top for 400 kip-ft with those 2 #10 = 2.54 sq in as compression steel
+  // 3.25 in from the bottom: As = 4.767 (4 #10), fc = 671.7 psi.
+  // Stirrups with d = 44.75: left 90 kips, v = 55.9 psi, below VC: the
+  // minimum 50 b / FY = 0.030, s = 20.67 in. Right 200 kips: v = 124.1,
+  // x = 64.1, Av/s = 0.0961, s = 6.45 in.
+  const auto lines = run('S', parameters(), {servicePoint(1, 200.0f, -400.0f, 90.0f, 200.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.topAS, 4.767f, 0.006);
+  EXPECT_EQ(d.topN, 4);
+  EXPECT_NEAR(d.bottomAS, 2.346f, 0.006);
+  EXPECT_EQ(d.bottomN, 2);
+  EXPECT_NEAR(d.leftR, 0.030f, 0.0006);
+  EXPECT_NEAR(d.leftS, 20.667f, 0.006);
+  EXPECT_NEAR(d.rightR, 0.0961f, 0.0006);
+  EXPECT_NEAR(d.rightS, 6.452f, 0.006);
+  EXPECT_NEAR(IFC(l), 671.7, 1.0);
+}
+
+TEST(CapDesignService, TheLargerFaceMustAlsoKeepTheConcreteStress) {
+  // FC = 600 psi with the +200 / -400 kip-ft point above: the bottom face
+  // passes at every depth (469 psi at 48 in) but the top face has 671.7 psi
+  // at 48 in and 624.3 at 51; at 54 in the bottom takes 2.057 (2 #10) and
+  // the top 4.173 (4 #10) with 583.1 psi.
+  CapParameterRecord params = parameters();
+  params.FC = 0.6f;
+  const auto lines = run('S', params, {servicePoint(1, 200.0f, -400.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_EQ(d.h, 54.0f);
+  EXPECT_NEAR(d.topAS, 4.173f, 0.006);
+  EXPECT_NEAR(d.bottomAS, 2.057f, 0.006);
+  EXPECT_NEAR(IFC(l), 583.1, 1.0);
+  EXPECT_TRUE(hasLine(lines, kDeepenedNote));
+}
+
+TEST(CapDesignService, EqualMagnitudesDesignTheBottomSecond) {
+  // +300 and -300 kip-ft with a 3 in bottom cover (bottom bars start at
+  // 3.6875 + 1.4375, settle at 4.25). Bottom second: top first against
+  // 2 #8 at 4.25: As 3.558 (3 #10 at 3.25); then the bottom with those 3 #10
+  // at 3.25: As 3.636, fc = 563.5 psi. Had the top been designed second,
+  // its concrete stress would be 566.6 psi.
+  CapParameterRecord params = parameters();
+  params.BOTCL = 3.0f;
+  const auto lines = run('S', params, {servicePoint(1, 300.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.topAS, 3.558f, 0.006);
+  EXPECT_NEAR(d.bottomAS, 3.636f, 0.006);
+  EXPECT_NEAR(IFC(l), 563.5, 1.0);
+}
+
+TEST(CapDesignService, ConcreteOverstressDeepensTheSection) {
+  // FC = 500 psi: the 300 kip-ft section of the first test has fc 587.5 at
+  // 48 in, 546.5 at 51, 510.8 at 54 and 479.5 at 57 in, where it passes
+  // with As = 2.929 (3 #10).
+  CapParameterRecord params = parameters();
+  params.FC = 0.5f;
+  const auto lines = run('S', params, {servicePoint(1, 300.0f, 50.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_EQ(d.h, 57.0f);
+  EXPECT_NEAR(d.bottomAS, 2.929f, 0.006);
+  EXPECT_NEAR(IFC(l), 479.5, 1.0);
+  EXPECT_TRUE(hasLine(lines, kDeepenedNote));
+}
+
+TEST(CapDesignService, ShearAloneDeepensTheSection) {
+  // b = 24, h = 36, no moment: 2 #10 of minimum steel at DT = 3.25. A
+  // 280 kip shear may leave at most 4 sqrt(4000) = 253 psi above VC =
+  // 60.1 psi, that is v <= 313.1 psi: d = 32.75 gives 356.2 and d = 35.75
+  // gives 326.3 (too much); d = 38.75 (h = 42) gives 301.1, x = 241.0.
+  // x exceeds 2 sqrt(4000): the spacing limit is halved to 19.375 / 2 =
+  // 9.6875 in. Av/s = 241.0 * 24 / 24000 = 0.241, s = 2.573 in is below the
+  // 4 in minimum: two stirrups together at 5.145 in (mark D).
+  const auto lines = run('S', parameters(), {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f)});
+  const DesignLine d = fields(lineOf(lines, "P 1"));
+  EXPECT_EQ(d.h, 42.0f);
+  EXPECT_NEAR(d.leftQ, 9.6875f, 0.006);
+  EXPECT_NEAR(d.leftR, 0.2410f, 0.0006);
+  EXPECT_EQ(d.leftMark, 'D');
+  EXPECT_NEAR(d.leftS, 5.145f, 0.006);
+  EXPECT_TRUE(hasLine(lines, kDeepenedNote));
+  // An increment never carries to the next point.
+  const auto two = run('S', parameters(),
+                       {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f),
+                        servicePoint(2, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 3.0f)});
+  EXPECT_EQ(fields(lineOf(two, "P 2")).h, 36.0f);
+}
+
+TEST(CapDesignService, ZeroIncrementStopsAtTheLimitAndGoesOn) {
+  // The shear section above with no depth increment never passes: the
+  // point gets the limit line, the next point is designed as usual.
+  CapParameterRecord params = parameters();
+  params.DEPINC = 0.0f;
+  const auto lines = run('S', params,
+                         {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f),
+                          servicePoint(2, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 3.0f)});
+  EXPECT_EQ(lineOf(lines, "P 1"),
+            "0P 1 *** SECTION AT THIS POINT NOT DESIGNED WITHIN 500 DEPTH "
+            "INCREMENTS OF  0.00 IN. ***");
+  EXPECT_EQ(fields(lineOf(lines, "P 2")).h, 36.0f);
+  // The depth never changed, so there is no note of it.
+  EXPECT_FALSE(hasLine(lines, kDeepenedNote));
+}
+
+TEST(CapDesignService, Heading) {
+  const auto lines = run('S', parameters(), {});
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "0");
+  EXPECT_EQ(lines[1], " ");
+  EXPECT_EQ(lines[2], " " + std::string(58, ' ') + "CAP DESIGN DATA");
+  EXPECT_EQ(lines[3],
+            " PT.   G1 M+SL   G1 M-SL  TOP REINFORCE.  BOT.REINFORCE.     "
+            "LEFT STIRRUPS         RIGHT STIRRUPS       D     FC");
+  EXPECT_EQ(lines[4],
+            "        K-FT.     K-FT.     AS  NO.SIZE     AS  NO.SIZE   "
+            "M.SP. AV/IN BAR&SPAC  M.SP. AV/IN BAR&SPAC   IN.    PSI");
+}
+
+// ---------------------------------------------------------------------------
+// Load-factor method. No minimum steel here (MINNO = 0), so that each face
+// is the singly reinforced rectangular-block section
+//   Mu / 0.9 = As fy d (1 - 0.59 As fy / (f'c b d)),
+// with the minimum steel for 1.2 times the cracking moment (fr = 7.5
+// sqrt(f'c) = 474.3 psi) unless a third more than required is less.
+
+CapParameterRecord strengthParameters() {
+  CapParameterRecord r = parameters();
+  r.MINNO = 0;
+  return r;
+}
+
+TEST(CapDesignStrength, OneFaceWorkedByHand) {
+  // MPOS 600, MNEG 120 kip-ft (both positive): bottom tension for
+  // 600 / 0.9 = 666.7 kip-ft = 8.0e6 in-lb; b = 36, h = 48.
+  // d = 44.75 (3 bars, one layer): required As = 3.030 sq in; 1.2 Mcr /
+  // 0.9 = 1.2 * 474.3 * 36 * 48^2 / 6 / 0.9 = 8.742e6 in-lb needs 3.317,
+  // less than 4/3 * 3.030: As = 3.317, 3 #10, PS = 3.317 / (36 * 44.75) =
+  // 0.206 %.
+  // Stirrups (shears / 0.85, VC = 2 sqrt(4000) = 126.5 psi): left 100 kips,
+  // v = 73.0 psi below VC: Av/s = 0.030, s = 20.67; right 250 kips, v =
+  // 182.6, x = 56.1, Av/s = 56.1 * 36 / 60000 = 0.0336, s = 18.43 in.
+  // Service checks with 3 #10 at 3.25 and no compression steel: k = 7.899,
+  // Icr = 47 306 in^4, 0.0062319 psi per in-lb. fs = 0.0062319 * 400 kip-ft
+  // = 29 913 psi, fmin at 80 kip-ft = 5 983 psi: FS/FF = 23 930 /
+  // (23 400 - 1 994) = 1.118. Crack control: A = 2 * 3.25 * 36 / 3 = 78,
+  // fsa = 170 000 / (3.25 * 78)^(1/3) = 26 861 psi: FS/FZ = 1.114.
+  const auto lines = run('L', strengthParameters(),
+                         {point(1, 600.0f, 120.0f, 400.0f, 80.0f, 100.0f, 250.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.MBPOS, 400.0f, 1e-3);  // the service moments are printed
+  EXPECT_NEAR(d.MBNEG, 80.0f, 1e-3);
+  EXPECT_EQ(d.topAS, 0.0f);
+  EXPECT_EQ(d.topN, 0);
+  EXPECT_NEAR(d.bottomAS, 3.317f, 0.006);
+  EXPECT_EQ(d.bottomN, 3);
+  EXPECT_NEAR(d.leftR, 0.030f, 0.0006);
+  EXPECT_NEAR(d.leftS, 20.667f, 0.006);
+  EXPECT_NEAR(d.rightR, 0.0336f, 0.0006);
+  EXPECT_NEAR(d.rightS, 18.427f, 0.006);
+  EXPECT_EQ(d.h, 48.0f);
+  EXPECT_NEAR(PS(l), 0.206f, 0.006);
+  EXPECT_NEAR(FS_FF(l), 1.118f, 0.0015);
+  EXPECT_NEAR(FS_FZ(l), 1.114f, 0.0015);
+  EXPECT_TRUE(hasLine(lines, kCrackNote));
+  EXPECT_TRUE(hasLine(lines, kFatigueNote));
+  EXPECT_FALSE(hasLine(lines, kDeepenedNote));
+  // Layout after the depth: 6 blanks, PS 6.2, the two ratios 7.3.
+  EXPECT_EQ(l.substr(100), "  48.00        0.21  1.118  1.114");
+}
+
+TEST(CapDesignStrength, ReversingServiceMomentsCheckFatigueOnBothFaces) {
+  // MPOS 500, MNEG -300: the top first for 300 / 0.9 kip-ft: required
+  // 1.502, 4/3 of it 2.003 < 3.317: As = 2.003, 2 #10 at 3.25. The bottom
+  // for 500 / 0.9 kip-ft with those bars 3.25 in from the top: the
+  // neutral axis (1.4 in) lies above them, so they carry nothing and the
+  // required steel is the singly reinforced 2.518; 1.2 Mcr governs:
+  // 3.317, 3 #10, PS 0.206 %.
+  // Service moments +350 / -200 kip-ft reverse. Bottom bars (3.81 sq in)
+  // tensioned by 350 kip-ft: 26 152 psi; compressed by 200 kip-ft with the
+  // top in tension: -1 729 psi: 27 880 / (23 400 + 576) = 1.163. Top bars
+  // (2.54 sq in): 22 207 and -3 100 psi: 25 307 / 24 433 = 1.036. No crack
+  // control ratio for a reversing section.
+  const auto lines = run('L', strengthParameters(),
+                         {point(1, 500.0f, -300.0f, 350.0f, -200.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  const DesignLine d = fields(l);
+  EXPECT_NEAR(d.topAS, 2.003f, 0.006);
+  EXPECT_EQ(d.topN, 2);
+  EXPECT_NEAR(d.bottomAS, 3.317f, 0.006);
+  EXPECT_EQ(d.bottomN, 3);
+  EXPECT_NEAR(PS(l), 0.206f, 0.006);
+  EXPECT_NEAR(FS_FF(l), 1.163f, 0.0015);
+  EXPECT_EQ(FS_FZ(l), 0.0f);
+  EXPECT_TRUE(hasLine(lines, kFatigueNote));
+  EXPECT_FALSE(hasLine(lines, kCrackNote));
+}
+
+TEST(CapDesignStrength, ServiceMomentsOfOneSenseChargeTheLargerFace) {
+  // The design of the previous test (2 #10 top, 3 #10 bottom) with service
+  // moments +350 and +100 kip-ft: both tension the bottom bars, 0.0062266
+  // psi per in-lb with the top bars as compression steel: fs = 26 152,
+  // fmin = 7 472 psi, FS/FF = 18 680 / (23 400 - 2 491) = 0.893. Crack
+  // control on the bottom's 3 bars: 26 152 / 26 861 = 0.974.
+  const auto lines = run('L', strengthParameters(),
+                         {point(1, 500.0f, -300.0f, 350.0f, 100.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  EXPECT_EQ(fields(l).topN, 2);
+  EXPECT_EQ(fields(l).bottomN, 3);
+  EXPECT_NEAR(FS_FF(l), 0.893f, 0.0015);
+  EXPECT_NEAR(FS_FZ(l), 0.974f, 0.0015);
+  EXPECT_FALSE(hasLine(lines, kFatigueNote));
+  EXPECT_FALSE(hasLine(lines, kCrackNote));
+}
+
+TEST(CapDesignStrength, NoCrackControlForLowGradeSteel) {
+  CapParameterRecord params = strengthParameters();
+  params.FY = 40.0f;
+  const auto lines = run('L', params,
+                         {point(1, 600.0f, 120.0f, 400.0f, 80.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  const std::string l = lineOf(lines, "P 1");
+  EXPECT_EQ(l.substr(126), "  0.000");
+  EXPECT_FALSE(hasLine(lines, kCrackNote));
+}
+
+TEST(CapDesignStrength, AMomentBeyondTheConcreteCannotBeDesigned) {
+  // 20 000 kip-ft on 36 x 48 in asks the concrete block for more than its
+  // largest moment 0.4237 f'c b d^2: no steel area answers it.
+  const auto lines = run('L', strengthParameters(),
+                         {point(1, 20000.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, 4.0f),
+                          point(2, 600.0f, 120.0f, 400.0f, 80.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  EXPECT_EQ(lineOf(lines, "P 1"), "0P 1 *** SECTION AT THIS POINT CANNOT BE DESIGNED ***");
+  EXPECT_EQ(fields(lineOf(lines, "P 2")).bottomN, 3);
+}
+
+TEST(CapDesignStrength, Heading) {
+  const auto lines = run('L', strengthParameters(), {});
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3],
+            " PT.   M+ UNF.   M- UNF.  TOP REINFORCE.  BOT.REINFORCE.     "
+            "LEFT STIRRUPS         RIGHT STIRRUPS       D     FC    PS   FS/FF  FS/FZ");
+  EXPECT_EQ(lines[4],
+            "        K-FT.     K-FT.     AS  NO.SIZE     AS  NO.SIZE   "
+            "M.SP. AV/IN BAR&SPAC  M.SP. AV/IN BAR&SPAC   IN.    PSI    %   RATIO  RATIO");
+}
+
+// ---------------------------------------------------------------------------
+// Pages and the stage as a whole.
+
+// The carriage controls of the heading lines and of the point lines, in
+// order: 'H' for a heading's first line (followed by its cc), the label
+// for a point.
+std::vector<std::string> flow(const std::vector<std::string>& lines) {
+  std::vector<std::string> f;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i + 2 < lines.size() && lines[i + 2].find("CAP DESIGN DATA") != std::string::npos)
+      f.push_back(std::string("H") + lines[i][0]);
+    else if (lines[i].size() > 3 && lines[i][0] == kSkipLine && lines[i][1] == 'P')
+      f.push_back(lines[i].substr(1, 3));
+  }
+  return f;
+}
+
+TEST(CapDesignPages, HeadingOnTheSameOrANewPage) {
+  const CapPointRecord easy = point(1, 600.0f, 120.0f, 400.0f, 80.0f, 0.0f, 0.0f, 3.0f, 4.0f);
+  CapParameterRecord params = strengthParameters();
+  params.LINES = 28;
+  EXPECT_EQ(flow(run('L', params, {easy})), (std::vector<std::string>{"H0", "P 1"}));
+  params.LINES = 29;
+  EXPECT_EQ(flow(run('L', params, {easy})), (std::vector<std::string>{"H1", "P 1"}));
+}
+
+TEST(CapDesignPages, DesignLinesPastThirtyStartANewPage) {
+  // 26 lines used: the heading takes the count to 28; P 1 prints at 28,
+  // P 2 (cannot be designed, no page test) at 29, P 3 at 30; P 4 finds 31
+  // and starts a new page with the heading, which counts 4.
+  CapParameterRecord params = strengthParameters();
+  params.LINES = 26;
+  std::vector<CapPointRecord> points;
+  for (int n = 1; n <= 4; ++n)
+    points.push_back(point(n, n == 2 ? 20000.0f : 600.0f, 0.0f, 400.0f, 80.0f, 0.0f, 0.0f, 3.0f, 4.0f));
+  EXPECT_EQ(flow(run('L', params, points)),
+            (std::vector<std::string>{"H0", "P 1", "P 2", "P 3", "H1", "P 4"}));
+
+  // A cannot-be-designed line is never preceded by a heading, even past 30.
+  params.LINES = 29;  // new page, count 4
+  std::vector<CapPointRecord> many;
+  for (int n = 1; n <= 29; ++n)
+    many.push_back(point(n, n == 28 ? 20000.0f : 600.0f, 0.0f, 400.0f, 80.0f, 0.0f, 0.0f, 3.0f, 4.0f));
+  const auto f = flow(run('L', params, many));
+  // Lines at counts 4..30 are P 1..P 27; P 28 (count 31) cannot be designed
+  // and prints without a heading; P 29 gets one.
+  ASSERT_EQ(f.size(), 31u);
+  EXPECT_EQ(f[0], "H1");
+  EXPECT_EQ(f[27], "P27");
+  EXPECT_EQ(f[28], "P28");
+  EXPECT_EQ(f[29], "H1");
+  EXPECT_EQ(f[30], "P29");
+}
+
+TEST(CapDesignPages, EmptyStorePrintsNothing) {
+  Problem p;
+  p.dd.CAPOPT = 'D';
+  std::ostringstream out;
+  Report report(out, true);
+  PIER51(p, report);
+  EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace bentpier
