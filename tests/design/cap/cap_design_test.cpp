@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -520,6 +521,34 @@ TEST(CapDesignPages, DesignLinesPastThirtyStartANewPage) {
   EXPECT_EQ(f[28], "P28");
   EXPECT_EQ(f[29], "H1");
   EXPECT_EQ(f[30], "P29");
+}
+
+TEST(CapDesignPages, OddRecordsEachEndWithOneLine) {
+  // No width, no depth, a negative depth, a moment that is not a number,
+  // and (with no bars to a bottom layer) a bottom-tension point: each point
+  // ends with exactly one line, designed or not, in either method.
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  CapParameterRecord params = parameters();
+  params.MAXBOT = 0;
+  const std::vector<CapPointRecord> points = {
+      servicePoint(1, -300.0f, -300.0f, 50.0f, 50.0f, 0.0f, 4.0f),
+      servicePoint(2, -300.0f, -300.0f, 50.0f, 50.0f, 3.0f, 0.0f),
+      servicePoint(3, -300.0f, -300.0f, 50.0f, 50.0f, 3.0f, -4.0f),
+      point(4, nan, nan, nan, nan, nan, nan, 3.0f, 4.0f),
+      servicePoint(5, 300.0f, 50.0f, 50.0f, 50.0f, 3.0f, 4.0f),
+  };
+  for (char METHOD : {'S', 'L'}) {
+    const auto lines = run(METHOD, params, points);
+    for (int n = 1; n <= 5; ++n) {
+      const std::string label = capLabel('P', n);
+      int count = 0;
+      for (const std::string& l : lines)
+        if (l.size() > 3 && l[0] == kSkipLine && l.substr(1, 3) == label) ++count;
+      EXPECT_EQ(count, 1) << METHOD << " " << label;
+    }
+    EXPECT_EQ(lineOf(lines, "P 1"), "0P 1 *** SECTION AT THIS POINT CANNOT BE DESIGNED ***");
+    EXPECT_EQ(lineOf(lines, "P 5"), "0P 5 *** SECTION AT THIS POINT CANNOT BE DESIGNED ***");
+  }
 }
 
 TEST(CapDesignPages, EmptyStorePrintsNothing) {
