@@ -96,7 +96,7 @@ std::vector<std::string> run(char METHOD, CapParameterRecord params,
   return lines;
 }
 
-// The line that starts with carriage control `cc` and the label.
+// The line of the point labelled `label`.
 std::string lineOf(const std::vector<std::string>& lines,
                    const std::string& label) {
   for (const std::string& l : lines)
@@ -194,27 +194,23 @@ TEST(CapDesignService, OneFaceInBottomTensionWorkedByHand) {
             "  22.38 0.050 #5@12.52   0.00 0.000 #5@ 0.00  48.00   587");
 }
 
-TEST(CapDesignService, NegativeMomentsPutTheTensionOnTop) {
+TEST(CapDesignService, MomentsOfOneSenseBelowZeroPutTheTensionOnTop) {
   // Both moments negative: the top face carries 300 kip-ft, the mirror image
-  // of the bottom case (equal covers), and the bottom shows 2 #8.
-  const auto lines = run('S', parameters(), {servicePoint(1, -50.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
+  // of the bottom case (equal covers), and the bottom shows 2 #8. No moment
+  // at all: the top again (the positive moment is not above 0), with the
+  // minimum 1.58 sq in in two #10 bars and no concrete stress.
+  const auto lines = run('S', parameters(),
+                         {servicePoint(1, -50.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f),
+                          servicePoint(2, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
   const DesignLine d = fields(lineOf(lines, "P 1"));
   EXPECT_NEAR(d.topAS, 3.552f, 0.006);
   EXPECT_EQ(d.topN, 3);
   EXPECT_NEAR(d.bottomAS, 1.58f, 0.006);
   EXPECT_EQ(d.bottomN, 2);
-}
-
-TEST(CapDesignService, ZeroMomentsGiveTheMinimumSteelOnTop) {
-  // No moment: top face (the positive moment is not above 0), As = 2 #8 =
-  // 1.58 sq in in two #10 bars, no concrete stress.
-  const auto lines = run('S', parameters(), {servicePoint(1, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
-  const std::string l = lineOf(lines, "P 1");
-  const DesignLine d = fields(l);
-  EXPECT_NEAR(d.topAS, 1.58f, 0.006);
-  EXPECT_EQ(d.topN, 2);
-  EXPECT_NEAR(d.bottomAS, 1.58f, 0.006);
-  EXPECT_EQ(d.bottomN, 2);
+  const std::string l = lineOf(lines, "P 2");
+  const DesignLine z = fields(l);
+  EXPECT_NEAR(z.topAS, 1.58f, 0.006);
+  EXPECT_EQ(z.topN, 2);
   EXPECT_EQ(IFC(l), 0);
 }
 
@@ -325,20 +321,6 @@ TEST(CapDesignService, ZeroIncrementStopsAtTheLimitAndGoesOn) {
   EXPECT_EQ(fields(lineOf(lines, "P 2")).h, 36.0f);
   // The depth never changed, so there is no note of it.
   EXPECT_FALSE(hasLine(lines, kDeepenedNote));
-}
-
-TEST(CapDesignService, Heading) {
-  const auto lines = run('S', parameters(), {});
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0], "0");
-  EXPECT_EQ(lines[1], " ");
-  EXPECT_EQ(lines[2], " " + std::string(58, ' ') + "CAP DESIGN DATA");
-  EXPECT_EQ(lines[3],
-            " PT.   G1 M+SL   G1 M-SL  TOP REINFORCE.  BOT.REINFORCE.     "
-            "LEFT STIRRUPS         RIGHT STIRRUPS       D     FC");
-  EXPECT_EQ(lines[4],
-            "        K-FT.     K-FT.     AS  NO.SIZE     AS  NO.SIZE   "
-            "M.SP. AV/IN BAR&SPAC  M.SP. AV/IN BAR&SPAC   IN.    PSI");
 }
 
 // ---------------------------------------------------------------------------
@@ -458,13 +440,25 @@ TEST(CapDesignStrength, AMomentBeyondTheConcreteCannotBeDesigned) {
   EXPECT_EQ(fields(lineOf(lines, "P 2")).bottomN, 3);
 }
 
-TEST(CapDesignStrength, Heading) {
-  const auto lines = run('L', strengthParameters(), {});
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[3],
+TEST(CapDesignHeading, BothMethods) {
+  const auto service = run('S', parameters(), {});
+  ASSERT_EQ(service.size(), 5u);
+  EXPECT_EQ(service[0], "0");
+  EXPECT_EQ(service[1], " ");
+  EXPECT_EQ(service[2], " " + std::string(58, ' ') + "CAP DESIGN DATA");
+  EXPECT_EQ(service[3],
+            " PT.   G1 M+SL   G1 M-SL  TOP REINFORCE.  BOT.REINFORCE.     "
+            "LEFT STIRRUPS         RIGHT STIRRUPS       D     FC");
+  EXPECT_EQ(service[4],
+            "        K-FT.     K-FT.     AS  NO.SIZE     AS  NO.SIZE   "
+            "M.SP. AV/IN BAR&SPAC  M.SP. AV/IN BAR&SPAC   IN.    PSI");
+
+  const auto strength = run('L', strengthParameters(), {});
+  ASSERT_EQ(strength.size(), 5u);
+  EXPECT_EQ(strength[3],
             " PT.   M+ UNF.   M- UNF.  TOP REINFORCE.  BOT.REINFORCE.     "
             "LEFT STIRRUPS         RIGHT STIRRUPS       D     FC    PS   FS/FF  FS/FZ");
-  EXPECT_EQ(lines[4],
+  EXPECT_EQ(strength[4],
             "        K-FT.     K-FT.     AS  NO.SIZE     AS  NO.SIZE   "
             "M.SP. AV/IN BAR&SPAC  M.SP. AV/IN BAR&SPAC   IN.    PSI    %   RATIO  RATIO");
 }
