@@ -56,6 +56,8 @@ class RecordWriter {
 
 class RecordReader {
  public:
+  // Keeps its own copy of the record, so a reader may be made from a
+  // temporary string.
   explicit RecordReader(std::string_view record) : record_(record) {}
 
   float real(const Field& f);
@@ -69,7 +71,7 @@ class RecordReader {
  private:
   std::string columns(const Field& f) const;
 
-  std::string_view record_;
+  std::string record_;
   bool bad_ = false;
 };
 

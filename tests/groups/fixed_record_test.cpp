@@ -94,5 +94,15 @@ TEST(GroupsFixedRecord, CharactersAndTextsAreLeftJustifiedAndCut) {
   EXPECT_EQ(in.character(Field{6, 6}), 'A');
 }
 
+TEST(GroupsFixedRecord, AReaderMadeFromATemporaryRecordReadsIt) {
+  // The record written here is gone once the reader is made; the reader
+  // reads its own copy (a sanitized build catches a dangling one).
+  RecordReader in(RecordWriter(12).integer(Field{1, 3}, 517).real(Field{4, 12, 2}, -3.25f).str());
+  EXPECT_EQ(in.integer(Field{1, 3}), 517);
+  EXPECT_FLOAT_EQ(in.real(Field{4, 12, 2}), -3.25f);
+  EXPECT_EQ(in.text(Field{1, 12}), "517    -3.25");
+  EXPECT_FALSE(in.bad());
+}
+
 }  // namespace
 }  // namespace bentpier
