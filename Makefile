@@ -5,7 +5,13 @@ EXAMPLE  ?= examples/three-column-bent.dat
 REPORT   ?= $(BUILD)/three-column-bent.out
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all run test deps clean
+# Sanitized test build and libFuzzer build; each in its own directory.
+SAN_BUILD  ?= build-asan
+SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 300
+
+.PHONY: all run test sanitize fuzz deps clean
 
 all: $(BUILD)/bentpier
 
@@ -27,6 +33,31 @@ run: $(BUILD)/bentpier
 
 test: $(BUILD)/bentpier
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite and every example deck under AddressSanitizer and
+# UndefinedBehaviorSanitizer: any report fails the run.
+sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)"
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@for deck in examples/*.dat; do \
+	  out=$(SAN_BUILD)/$$(basename $$deck .dat).out; \
+	  echo "sanitized run: $$deck"; \
+	  ./$(SAN_BUILD)/bentpier --overwrite $$deck $$out || exit 1; \
+	done
+
+# libFuzzer harnesses (needs clang): FUZZ_TIME seconds each over the deck
+# reader and pipeline, then over the card reader. Findings land in $(FUZZ_BUILD).
+fuzz:
+	@command -v clang++ >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang libclang-rt-14-dev; }
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBENTPIER_FUZZ=ON -DBENTPIER_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target deck_fuzzer card_fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus/deck $(FUZZ_BUILD)/corpus/card
+	cp examples/*.dat $(FUZZ_BUILD)/corpus/deck/
+	./$(FUZZ_BUILD)/deck_fuzzer -max_len=20000 -timeout=10 -max_total_time=$(FUZZ_TIME) -dict=fuzz/deck.dict \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/deck fuzz/seeds/deck
+	./$(FUZZ_BUILD)/card_fuzzer -max_len=200 -timeout=10 -max_total_time=$(FUZZ_TIME) \
+	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/card fuzz/seeds/card
 
 clean:
 	rm -rf $(BUILD)
