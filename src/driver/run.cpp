@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include "design/cap/cap_design.h"
+#include "design/column/column_stage.h"
 #include "design/footing/footing.h"
 #include "frame/load_cases.h"
 #include "frame/member_properties.h"
@@ -15,6 +16,7 @@ void runStages(Problem& problem, Report& report) {
   PIER31(problem, report);
   PIER41(problem, report);
   if (problem.dd.CAPOPT != ' ') PIER51(problem, report);
+  if (problem.dd.COLOPT != ' ') PIER61(problem, report);
   if (problem.dd.FTGOPT != ' ') PIER71(problem, report);
 }
 

@@ -1,0 +1,136 @@
+// The column design stage: the column count from the first column record,
+// then the pile tables of a pile bent, or every column end of a column bent
+// designed or investigated and reported.
+#include "design/column/column_stage.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "frame/design_load_ranking.h"
+#include "groups/design_records.h"
+
+namespace bentpier {
+namespace column {
+namespace {
+
+const KeptSet& setAt(const RankedList<KeptSet>& list, int position) {
+  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
+}
+
+// Every end of every column in turn. An input error ends the column report
+// at once; an unstable end is listed with its loads and the others go on.
+void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
+  ColumnPage page;
+  printColumnHeader(rep);
+  page.header();
+  std::vector<DesignDataLine> designed;
+  int unstable = 0;
+
+  for (int c = 1; c <= ncol; ++c) {
+    for (int end : {kTopEnd, kBottomEnd}) {
+      const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+      ColumnEndData data;
+      if (!readColumnEnd(cursor, list, p.dd.METHOD, data)) {
+        printInputError(rep, c, end);
+        return;
+      }
+      const ColumnEndResult r = PIER62(data);
+      if (r.status == kColumnInputError) {
+        printInputError(rep, c, end);
+        return;
+      }
+      if (r.status != kColumnDone) {
+        const bool newPage = page.unstableOnNewPage(r.NLOAD);
+        printUnstable(rep, c, end, r, newPage);
+        page.unstableListing(r.NLOAD, newPage);
+        ++unstable;
+        continue;
+      }
+      if (page.headerDue()) {
+        printColumnHeader(rep);
+        page.header();
+      }
+      const KeptSet& governing = setAt(list, std::clamp(r.GOVERN, 1, kListSize));
+      // A round section is as wide as its diameter.
+      const float width = data.TYPE == 'R' ? data.D : data.B;
+      printCriticalLoads(rep, c, end, governing, r, width, data.D);
+      page.criticalLine();
+      designed.push_back(DesignDataLine{c, end, r, governing, data.IPAT});
+    }
+  }
+
+  printDesignDataHeader(rep, page.designDataOnNewPage(ncol, unstable));
+  for (const DesignDataLine& line : designed) printDesignData(rep, line);
+}
+
+}  // namespace
+
+bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char method,
+                   ColumnEndData& data) {
+  const std::string* option = cursor.next();
+  const std::string* section = option ? cursor.next() : nullptr;
+  const std::string* bars = section ? cursor.next() : nullptr;
+  const std::string* loads = bars ? cursor.next() : nullptr;
+  if (!loads) return false;
+
+  data = ColumnEndData{};
+  const ColumnOptionRecord o = readColumnOptionRecord(*option);
+  data.OPTION = o.COLOPT;
+  data.TYPE = o.T;
+
+  const ColumnSectionRecord s = readColumnSectionRecord(*section);
+  data.B = s.B;
+  data.D = s.D;
+  data.FPC = s.FPC;
+  data.FY = s.FY;
+  data.PHIC = s.PHIC;
+  data.PHIB = s.PHIB;
+  data.MINRATIO = s.MIN_P;
+  data.MAXRATIO = s.MAX_P;
+  data.CLR = s.CLR;
+  data.FCC2 = s.FCC2;
+  data.EC = s.EC;
+  data.ES = s.ES;
+  data.EPSCU = s.EPSCU;
+
+  const ColumnBarRecord b = readColumnBarRecord(*bars);
+  data.IPAT = b.IPAT;
+  data.N = b.TOT;
+  data.SZ = b.TSZ;
+  data.COVER = b.CLEAR;
+  for (int g = 1; g <= kMaxFaces; ++g) {
+    const auto& group = b.group[static_cast<size_t>(g)];
+    data.GROUP[static_cast<size_t>(g)] = column::BarGroup{group.count, group.size, group.cover};
+  }
+
+  const ColumnLoadCountRecord l = readColumnLoadCountRecord(*loads);
+  data.LMODE = l.LMODE;
+  data.NLOAD = l.NLOAD;
+  data.FLAGX = l.DIR1;
+  data.FLAGY = l.DIR2;
+  const int nload = std::min(data.NLOAD, kListSize);
+  for (int i = 1; i <= nload; ++i) {
+    const KeptSet& set = setAt(list, i);
+    data.LOAD[static_cast<size_t>(i)] = column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR};
+  }
+  data.METHOD = method;
+  data.PILEBENT = false;
+  return true;
+}
+
+}  // namespace column
+
+void PIER61(Problem& problem, Report& report) {
+  RecordCursor cursor(problem.rec.COLREC);
+  const std::string* first = cursor.next();
+  if (!first) return;
+  const int ncol = std::min(readColumnCountRecord(*first), kMaxColumns);
+  if (ncol < 1) return;
+  if (isPileBent(problem)) {
+    column::printPileTables(problem, ncol, report);
+    return;
+  }
+  column::designColumns(problem, cursor, ncol, report);
+}
+
+}  // namespace bentpier

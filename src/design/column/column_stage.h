@@ -1,0 +1,73 @@
+// The column design stage. A pile bent gets the critical axial and lateral
+// loads of its piles; a column bent has both ends of every column designed
+// or investigated, from the column design-load records and the design-load
+// sets kept for each end, and gets "COLUMN ANALYSIS AND DESIGN OUTPUT" and
+// "COLUMN DESIGN DATA".
+#pragma once
+
+#include "design/column/column_end.h"
+#include "design/column/column_report.h"
+#include "groups/record_store.h"
+#include "input/problem.h"
+#include "report/report.h"
+
+namespace bentpier {
+
+void PIER61(Problem& problem, Report& report);
+
+}  // namespace bentpier
+
+namespace bentpier::column {
+
+// Line budget of the column output. The critical-loads header leaves the
+// count at 10; each critical-loads line adds 2; an unstable listing adds 4
+// and a line per load, and starts a new page (count 4) when the loads would
+// pass line 62; the header is printed again before a critical-loads line
+// when the count is above 61 or an unstable listing came since the header.
+class ColumnPage {
+ public:
+  static constexpr int kAfterHeader = 10;
+  static constexpr int kReprintAbove = 61;
+  static constexpr int kPageLines = 62;
+  static constexpr int kUnstablePageStart = 4;
+
+  void header() {
+    lines_ = kAfterHeader;
+    unstableSinceHeader_ = false;
+  }
+  bool headerDue() const { return lines_ > kReprintAbove || unstableSinceHeader_; }
+  void criticalLine() { lines_ += 2; }
+  bool unstableOnNewPage(int nload) const { return lines_ + nload > kPageLines; }
+  void unstableListing(int nload, bool newPage) {
+    if (newPage) lines_ = kUnstablePageStart;
+    lines_ += 4 + nload;
+    unstableSinceHeader_ = true;
+  }
+  // The design data table (a heading of 5 lines, 2 lines per end) starts a
+  // new page when it would pass line 62.
+  bool designDataOnNewPage(int columns, int unstableEnds) const {
+    return lines_ + 4 * columns + 5 - 2 * unstableEnds > kPageLines;
+  }
+  int lines() const { return lines_; }
+
+ private:
+  int lines_ = kAfterHeader;
+  bool unstableSinceHeader_ = false;
+};
+
+// Reads the option, section, bar and load-count records of one column end
+// and takes its loads from the kept sets of `list`. False when the store
+// ends before the four records are read.
+bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char method,
+                   ColumnEndData& data);
+
+// Pile tables: the list position (1..25) of the set with the largest axial
+// load (or, `lateral`, the largest lateral load) over its group factor; the
+// first position keeps the place on equal values and when no set has a
+// positive value.
+int criticalPileSet(const RankedList<KeptSet>& list, bool lateral, char method);
+
+// Both pile tables of the piles 1..piles.
+void printPileTables(const Problem& p, int piles, Report& rep);
+
+}  // namespace bentpier::column

@@ -1,0 +1,58 @@
+// The critical loads of the piles of a pile bent: per pile the set with the
+// largest axial load over its group factor, against the allowable pile
+// load, and the set with the largest lateral load over its group factor,
+// against the allowable lateral load.
+#include <cmath>
+
+#include "design/column/column_design.h"
+#include "design/column/column_stage.h"
+
+namespace bentpier::column {
+namespace {
+
+// Allowable lateral load of a pile in group I, kips; the other groups
+// raise it by their group factor.
+constexpr float kAllowableLateralLoad = 2.0f;
+
+float groupFactorOf(const KeptSet& set, char method) {
+  return groupFactor(set.GR, method, /*pileBent=*/true);
+}
+
+const KeptSet& setAt(const RankedList<KeptSet>& list, int position) {
+  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
+}
+
+}  // namespace
+
+int criticalPileSet(const RankedList<KeptSet>& list, bool lateral, char method) {
+  int kept = 1;
+  float largest = 0.0f;
+  for (int i = 1; i <= kListSize; ++i) {
+    const KeptSet& s = setAt(list, i);
+    const float load = lateral ? std::fabs(s.VLF) : s.PF;
+    const float ratio = load / groupFactorOf(s, method);
+    if (ratio > largest) {
+      largest = ratio;
+      kept = i;
+    }
+  }
+  return kept;
+}
+
+void printPileTables(const Problem& p, int piles, Report& rep) {
+  const char method = p.dd.METHOD;
+  printPileHeader(rep, pileTypeName(p.PILECODE));
+  for (int c = 1; c <= piles; ++c) {
+    const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][kTopEnd];
+    const KeptSet& s = setAt(list, criticalPileSet(list, false, method));
+    printPileLine(rep, c, s, p.cs.PILECAP * groupFactorOf(s, method));
+  }
+  printLateralPileHeader(rep);
+  for (int c = 1; c <= piles; ++c) {
+    const RankedList<KeptSet>& list = p.lists.PILE[static_cast<size_t>(c)][kTopEnd];
+    const KeptSet& s = setAt(list, criticalPileSet(list, true, method));
+    printPileLine(rep, c, s, kAllowableLateralLoad * groupFactorOf(s, method));
+  }
+}
+
+}  // namespace bentpier::column
