@@ -63,20 +63,21 @@ void printCriticalLoads(Report& rep, int column, int end, const KeptSet& set,
 }
 
 void printInputError(Report& rep, int column, int end) {
-  rep << Line(kSkipLine).text("ERROR IN INPUT FOR COLUMN").i(column, 3).blanks(1).ch(
-      endLetter(end));
+  rep << Line(kSkipLine)
+             .text("ERROR IN INPUT FOR COLUMN")
+             .i(column, 3)
+             .blanks(1)
+             .ch(endLetter(end));
 }
 
-void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r,
-                   bool newPage) {
+void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r, bool newPage) {
   rep << Line(newPage ? kNewPage : kSkipLine)
              .text("COLUMN")
              .i(column, 3)
              .blanks(1)
              .ch(endLetter(end))
              .text(" UNSTABLE OR NO DESIGN POSSIBLE");
-  rep << Line(kSkipLine).text("LOADS  PM").blanks(8).text("MTM").blanks(8).text(
-      "MLM     GR.AOS");
+  rep << Line(kSkipLine).text("LOADS  PM").blanks(8).text("MTM").blanks(8).text("MLM     GR.AOS");
   for (int i = 1; i <= r.NLOAD && i <= kMaxColumnLoads; ++i) {
     const LoadResult& l = r.LOAD[static_cast<size_t>(i)];
     rep << Line(kNextLine).f(l.P, 11, 3).f(l.MX, 11, 3).f(l.MY, 11, 3).f(l.FACTOR, 8, 2);

@@ -37,8 +37,7 @@ void printCriticalLoads(Report& rep, int column, int end, const KeptSet& set,
 void printInputError(Report& rep, int column, int end);
 
 // "COLUMN n e UNSTABLE OR NO DESIGN POSSIBLE" with the loads of the end.
-void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r,
-                   bool newPage);
+void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r, bool newPage);
 
 // One line of "COLUMN DESIGN DATA": the bars found, the steel, and the
 // magnification values of the governing set.

@@ -28,7 +28,8 @@ void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep
 
   for (int c = 1; c <= ncol; ++c) {
     for (int end : {kTopEnd, kBottomEnd}) {
-      const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+      const RankedList<KeptSet>& list =
+          p.lists.COL[static_cast<size_t>(c)][static_cast<size_t>(end)];
       ColumnEndData data;
       if (!readColumnEnd(cursor, list, p.dd.METHOD, data)) {
         printInputError(rep, c, end);
