@@ -391,26 +391,30 @@ def twelve_column_bent():
 # 5. Several problems, some with input errors: each error is reported and
 #    the next problem is read. A stray card of an older deck version comes
 #    first; the problem short of a live-load card must not swallow the next.
-def small_bent(probno, name, options="    ", footings=()):
-    """A two-column bent with cantilevers, complete and correct."""
+def small_bent(probno, name, options="    ", footings=(), design=None,
+               steel=None, span=None, columns=None, misc=None, seismics=()):
+    """A two-column bent with cantilevers, complete and correct. The keyword
+    arguments change fields of card 1, card 2, the span card, the two column
+    cards and card 43, and add seismic cards after it."""
     deck = [title(probno, name)]
-    deck.append(card(DESIGN, dict(
+    deck.append(card(DESIGN, dict(dict(
         CN=1, CAPOPT=options[0], COLOPT=options[1], FTGOPT=options[2],
-        METHOD=options[3], NCAN=2, NCOL=2, NLLC=2, FPC=3000)))
-    deck.append(card(STEEL, dict(CN=2, IMPACT=30.0, ALLSP=4.0)))
+        METHOD=options[3], NCAN=2, NCOL=2, NLLC=2, FPC=3000), **(design or {}))))
+    deck.append(card(STEEL, dict(dict(CN=2, IMPACT=30.0, ALLSP=4.0), **(steel or {}))))
     deck += cap_cards([
         dict(C="C", L=6.0, A=1.5, DE=3.0, BC=3.0, **bearings(4.0)),
-        dict(C="C", L=21.0, DE=3.5, BC=3.0, **bearings(3.0, 7.5, 7.5)),
+        span or dict(C="C", L=21.0, DE=3.5, BC=3.0, **bearings(3.0, 7.5, 7.5)),
         dict(C="1"),
     ])
-    deck += column_cards([dict(I="C", T="R", HT=16.0, DT=3.0, NB1=8, SZ1=8),
-                          dict(I="1")])
+    deck += column_cards(columns or [dict(I="C", T="R", HT=16.0, DT=3.0, NB1=8, SZ1=8),
+                                     dict(I="1")])
     deck += footing_cards(list(footings))
     deck.append(card(WIND2, dict(CN=41, WAT=400, WAL=300, STD=1, APT2=5.0,
                                  APL2=5.0, PT2=1.5, PL2=1.0)))
     deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=70.0, LLL=70.0,
                                  APT3=9.0, APL3=9.0)))
-    deck.append(card(MISC, dict(CN=43, FL=9.0, APL=9.0)))
+    deck.append(card(MISC, dict(dict(CN=43, FL=9.0, APL=9.0), **(misc or {}))))
+    deck += list(seismics)
     deck += load_case(51, "DEAD", 0, [58.0, 64.5, 64.5, 64.5, 58.0])
     deck += load_case(61, "1LN", 1, [40.2, 33.5, 5.1, 0, 0])
     deck += load_case(61, "2LN", 2, [36.8, 45.0, 41.2, 30.7, 2.9])
@@ -463,12 +467,289 @@ def problem_set():
     return deck
 
 
+
+# 6. Load-factor design of everything on a four-column bent with a left
+#    cantilever only: a parabolic-haunched span and its mirror image, a
+#    tapered tied column, a spiral column, a round column with a partly
+#    released base and a battered round column; two spread footings (one
+#    settling, one to be turned 90 degrees) and a pile footing with a copy;
+#    shrinkage without expansion, no stream flow, seismic forces on every
+#    column and a zero-lane permit load. The cap option is "I".
+def load_factor_bent():
+    deck = [title("0601", "SR 9 OVER ELK RIVER - PIER 3 - WIDENED FOUR COLUMN BENT")]
+    deck.append(card(DESIGN, dict(
+        CN=1, CAPOPT="I", COLOPT="D", FTGOPT="D", METHOD="L", NCAN=1, NCOL=4,
+        NLLC=3, SKEWD=15, FPC=4000, FY=60000, FS=24000, MAINSZ=10, STRSZ=5,
+        MINSZ=8, MINNO=3, MINSSP=6.0)))
+    deck.append(card(STEEL, dict(
+        CN=2, MIN_P=1.0, MAX_P=6.0, CLEAR=2.5, KLCOEF=2.0, IMPACT=25.0,
+        SOILWT=0.12, ALLSP=5.0, MINPLSP=3.0, MAXPLSP=6.0, EDGEDIST=1.5,
+        PILEDEPTH=1.0, REBARCLR=3.0, PILECAP=90.0, PILEUPL=-20.0, IP="P")))
+    deck += cap_cards([
+        dict(C="C", L=6.0, DE=3.0, BC=3.5, **bearings(3.5)),
+        dict(C="P", L=21.0, A=1.5, DE=3.0, BC=3.5, DH=1.25, LH=5.0,
+             **bearings(3.5, 7.0, 7.0)),
+        dict(C="2"),
+        dict(C="C", L=21.0, DE=3.0, BC=3.5, **bearings(3.5, 7.0, 7.0)),
+    ])
+    deck += column_cards([
+        dict(I="V", T="T", HT=24.0, A=1.0, DT=3.0, BT=3.0, DB=4.0, DL=1.75,
+             ND1=2, NB1=4, SZ1=8, ND3=4, NB3=8, SZ3=11),
+        dict(I="C", T="S", HT=24.0, DT=3.5, BT=3.0, DL=1.75,
+             NB1=8, SZ1=8, NB3=24, SZ3=11),
+        dict(I="C", T="R", HT=24.0, DT=3.5, DL=1.75, FLEX=0.5,
+             NB1=10, SZ1=8, NB3=24, SZ3=11),
+        dict(I="C", T="R", HT=24.0, DT=3.5, DL=1.75, SLOPE=0.083,
+             NB1=10, SZ1=8, NB3=24, SZ3=11),
+    ])
+    spread = dict(SP="S", B=11.0, D=12.0, T=2.5, DEL_B=0.5, DEL_D=0.5,
+                  DEL_T=0.25, R_BD=1.0, R_DB=1.5, S_HT=3.0)
+    deck += footing_cards([
+        dict(spread, SET=0.02),
+        dict(spread, B=12.0, D=11.0, R_BD=1.5, R_DB=1.0, SYM=2),
+        dict(SP="P", B=8.0, D=8.0, T=3.0, DEL_T=0.25, S_HT=3.0, NP=4, SYM=1),
+        dict(SP="3"),
+    ])
+    deck.append(card(WIND2, dict(CN=41, WAT=900, WAL=600, STD=1, APT2=7.0,
+                                 APL2=7.0, PT2=3.0, PL2=1.5)))
+    deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=80.0, LLL=80.0,
+                                 APT3=11.5, APL3=11.5)))
+    deck.append(card(MISC, dict(CN=43, FL=9.0, APT=11.5, APL=11.5,
+                                SHRC=0.0002, NSEIS=1)))
+    deck.append(seismic(1, [42, 6, 1050, 0, 140, 55, 18], [9, 38, 210, 85, 920, 310, 60]))
+    deck.append(seismic(2, [44, 5, 1090, 0, 120, 48, 8], [8, 40, 200, 80, 960, 330, 25]))
+    deck.append(seismic(3, [44, 5, 1090, 0, 120, 48, 8], [8, 40, 200, 80, 960, 330, 25]))
+    deck.append(seismic(4, [42, 6, 1050, 0, 140, 55, 18], [9, 38, 210, 85, 920, 310, 60]))
+    deck += load_case(51, "DEAD", 0, [62.0] + [74.5] * 8 + [62.0])
+    deck += load_case(61, "1LN", 1, [38.5, 44.0, 9.2] + [0.0] * 7)
+    deck += load_case(61, "3LN", 3, [0, 21.5, 44.0, 46.3, 45.1, 44.8, 43.9, 20.2, 0, 0])
+    deck += load_case(61, "PRMT", 0, [0, 0, 0, 0, 58.0, 96.0, 96.0, 58.0, 0, 0])
+    return deck
+
+
+# 7. Column sections of every kind under every reinforcement mode: four
+#    problems, each a three-column bent without cantilevers whose columns
+#    are round, rectangular with a spiral, and tied. RMODE 0 designs (the
+#    mode follows the section: one bar group for round and spiral columns,
+#    four faces for tied ones), RMODE 1 investigates (one bar count for every
+#    section, even for the tied one), RMODE 2 designs with four faces for
+#    every section, and RMODE 0 investigates again with the tied column's
+#    four faces given one by one. The first problem also designs a cap given
+#    too shallow, so the cap is deepened; the last has a title beginning
+#    with XX, which leaves out the column force tables.
+def section_bent(probno, name, rmode, options, bars, cap_depth=3.0):
+    """Three columns, round, spiral and tied; `bars` holds the bar groups of
+    each column (a dict of ND/NB/SZ fields)."""
+    deck = [title(probno, name)]
+    deck.append(card(DESIGN, dict(
+        CN=1, CAPOPT=options[0], COLOPT=options[1], FTGOPT=options[2],
+        METHOD=options[3], NCAN=0, NCOL=3, NLLC=2, FPC=4000, FY=60000,
+        FS=24000, MAINSZ=9, STRSZ=4, MINSZ=7, MINNO=3)))
+    deck.append(card(STEEL, dict(CN=2, MIN_P=1.0, MAX_P=5.0, CLEAR=2.0,
+                                 RMODE=rmode, IMPACT=25.0)))
+    deck += cap_cards([
+        dict(C="C", L=21.0, DE=cap_depth, BC=3.5, **bearings(3.5, 7.0, 7.0)),
+        dict(C="2"),
+    ])
+    shapes = [dict(T="R", DT=3.5), dict(T="S", DT=3.5, BT=3.0),
+              dict(T="T", DT=3.5, BT=3.0)]
+    deck += column_cards([dict(I="C", HT=20.0, DL=1.5, **shape, **groups)
+                          for shape, groups in zip(shapes, bars)])
+    deck.append(card(WIND2, dict(CN=41, WAT=560, WAL=380, STD=1, APT2=6.0,
+                                 APL2=6.0, PT2=2.2, PL2=1.1)))
+    deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=70.0, LLL=70.0,
+                                 APT3=10.0, APL3=10.0)))
+    deck.append(card(MISC, dict(CN=43, FL=9.0, APT=10.0, APL=10.0)))
+    deck += load_case(51, "DEAD", 0, [66.0, 71.5, 71.5, 71.5, 71.5, 66.0])
+    deck += load_case(61, "1LN", 1, [47.2, 39.8, 4.4, 0, 0, 0])
+    deck += load_case(61, "2LN", 2, [33.1, 46.0, 45.3, 39.7, 8.2, 0])
+    return deck
+
+
+def column_sections():
+    # Design limits: group 1 the least bars and size, group 3 the most; for
+    # a tied column with four faces ND counts the bars of each D face and NB
+    # those of each B face.
+    ring = dict(NB1=8, SZ1=8, NB3=24, SZ3=11)
+    faces = dict(ND1=2, NB1=3, SZ1=8, ND3=6, NB3=8, SZ3=11)
+    deck = section_bent("0701", "CR 40 OVER BEAR CREEK - RMODE 0 - COLUMNS DESIGNED",
+                        0, "DD S", [ring, ring, faces], cap_depth=2.5)
+    # Investigation with one bar count: groups 1 and 3 together give the
+    # bars of the section, all of the group 1 size.
+    deck += section_bent("0702", "CR 40 OVER BEAR CREEK - RMODE 1 - COLUMNS INVESTIGATED",
+                         1, " I L", [dict(NB1=12, SZ1=9), dict(NB1=12, SZ1=9),
+                                     dict(NB1=6, SZ1=9, NB3=6)])
+    deck += section_bent("0703", "CR 40 OVER BEAR CREEK - RMODE 2 - COLUMNS DESIGNED",
+                         2, " D L", [ring, ring, faces])
+    # Four faces given one by one: B faces NB1 and NB3 bars of size SZ1, D
+    # faces ND1 and ND3 bars of size SZ3.
+    deck += section_bent("0704", "XX CR 40 OVER BEAR CREEK - RMODE 0 - COLUMNS INVESTIGATED",
+                         0, " I S", [dict(NB1=12, SZ1=9), dict(NB1=12, SZ1=9),
+                                     dict(NB1=4, SZ1=9, NB3=4, ND1=2, ND3=2, SZ3=8)])
+    return deck
+
+
+# 8. Footings checked rather than designed, and the ways a footing design
+#    stops: pile footings of a two-column bent investigated under the
+#    load-factor method; a one-column pier without cap cards on a pile
+#    footing governed by uplift; spread footings investigated, the second
+#    too small for its loads, which ends the footing stage; and a bent on
+#    special piles (pile code P), whose columns are reported as piles.
+def two_column_bent(probno, name, options, steel, footings, column=None):
+    """A two-column bent with equal cantilevers; `steel` adds fields to
+    card 2 and `footings` gives the footing cards."""
+    deck = [title(probno, name)]
+    deck.append(card(DESIGN, dict(
+        CN=1, CAPOPT=options[0], COLOPT=options[1], FTGOPT=options[2],
+        METHOD=options[3], NCAN=2, NCOL=2, NLLC=2, SKEWD=12, SKEWM=30,
+        FPC=3500, FY=60000, FS=24000)))
+    deck.append(card(STEEL, dict(CN=2, IMPACT=28.0, **steel)))
+    deck += cap_cards([
+        dict(C="C", L=5.0, DE=3.25, BC=3.5, **bearings(3.25)),
+        dict(C="C", L=19.5, DE=3.25, BC=3.5, **bearings(3.25, 6.5, 6.5)),
+        dict(C="1"),
+    ])
+    col = column or dict(I="C", T="R", HT=18.0, DT=3.5, DL=1.5, NB1=12, SZ1=9)
+    deck += column_cards([col, dict(I="1")])
+    deck += footing_cards(footings)
+    deck.append(card(WIND2, dict(CN=41, WAT=620, WAL=410, STD=1, APT2=6.5,
+                                 APL2=6.5, PT2=2.0, PL2=1.0)))
+    deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=75.0, LLL=75.0,
+                                 APT3=10.5, APL3=10.5)))
+    deck.append(card(MISC, dict(CN=43, FT=3.8, FL=9.0, APT=10.5, APL=10.5,
+                                EXPC=0.00015, SHRC=0.0002)))
+    deck += load_case(51, "DEAD", 0, [61.5, 70.0, 70.0, 70.0, 61.5])
+    deck += load_case(61, "1LN", 1, [44.6, 38.2, 3.9, 0, 0])
+    deck += load_case(61, "2LN", 2, [21.0, 45.7, 44.1, 40.8, 19.5])
+    return deck
+
+
+def single_column_no_cap(probno, name):
+    """One tied column under the single bearing of a box-girder ramp: no cap
+    cards, one load point, on a pile footing whose piles may take only a
+    small uplift."""
+    deck = [title(probno, name)]
+    deck.append(card(DESIGN, dict(
+        CN=1, COLOPT="D", FTGOPT="D", METHOD="S", NCOL=1, NLLC=2,
+        FPC=4000, FY=60000, FS=24000)))
+    deck.append(card(STEEL, dict(
+        CN=2, MIN_P=1.0, MAX_P=4.0, CLEAR=2.5, KLCOEF=2.1, IMPACT=20.0,
+        SOILWT=0.12, MINPLSP=3.0, MAXPLSP=4.5, EDGEDIST=1.5, PILEDEPTH=1.0,
+        PILECAP=200.0, IP="P")))
+    deck += column_cards([dict(P=1, I="C", T="T", HT=26.0, DT=4.0, BT=5.0,
+                               DL=2.0, ND1=2, NB1=4, SZ1=8, ND3=6, NB3=10,
+                               SZ3=11)])
+    deck += footing_cards([dict(SP="P", B=9.0, D=9.0, T=3.5, DEL_T=0.25,
+                                S_HT=4.0, NP=4)])
+    deck.append(card(WIND2, dict(CN=41, WAT=1450, WAL=300, STD=1, APT2=9.0,
+                                 APL2=9.0, PT2=6.5, PL2=2.0)))
+    deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=130.0, LLL=40.0,
+                                 APT3=14.0, APL3=14.0)))
+    deck.append(card(MISC, dict(CN=43, FL=12.0, APT=14.0, APL=14.0)))
+    deck += load_case(51, "DEAD", 0, [640.0])
+    deck += load_case(61, "1LN", 1, [118.0])
+    deck += load_case(61, "2LN", 2, [214.0])
+    return deck
+
+
+def special_pile_bent(probno, name):
+    """Three 16-inch special piles (code P keeps the section as given)."""
+    deck = [title(probno, name)]
+    deck.append(card(DESIGN, dict(
+        CN=1, CAPOPT="D", COLOPT="I", METHOD="S", NCAN=2, NCOL=3, NLLC=1,
+        FPC=3500, FY=60000, FS=24000, MAINSZ=8, STRSZ=4, MINSZ=6)))
+    deck.append(card(STEEL, dict(CN=2, IMPACT=30.0, PILECAP=95.0)))
+    deck += cap_cards([
+        dict(C="C", L=3.0, DE=2.5, BC=2.5, **bearings(1.5)),
+        dict(C="C", L=7.5, DE=2.5, BC=2.5, **bearings(3.0)),
+        dict(C="2"),
+        dict(C="1"),
+    ])
+    pile = dict(I="C", T="R", S="P", HT=14.0, DT=1.333)
+    deck += column_cards([pile, pile, dict(I="1")])
+    deck.append(card(WIND2, dict(CN=41, WAT=260, WAL=180, STD=1, APT2=4.5,
+                                 APL2=4.5, PT2=1.2, PL2=0.6)))
+    deck.append(card(WIND3, dict(CN=42, STD=1, LLSTD=1, LLT=40.0, LLL=40.0,
+                                 APT3=8.5, APL3=8.5)))
+    deck.append(card(MISC, dict(CN=43, FL=9.0, APT=8.5, APL=8.5)))
+    deck += load_case(51, "DEAD", 0, [36.0, 41.5, 41.5, 36.0])
+    deck += load_case(61, "2LN", 2, [22.4, 38.0, 37.1, 18.6])
+    return deck
+
+
+def footing_checks():
+    pile_steel = dict(EDGEDIST=1.5, PILEDEPTH=1.0, PILECAP=110.0, PILEUPL=-15.0)
+    # Six piles: two rows along B at 1.75 ft each side of the column, three
+    # along D at 3.5 ft; four piles at 1.75 ft both ways.
+    deck = two_column_bent("0801", "CR 22 OVER TOWN BRANCH - PIER 1 - PILE FOOTINGS CHECKED",
+                           "  IL", pile_steel, [
+        dict(SP="P", B=6.5, D=10.0, T=3.0, S_HT=3.0, NP=6, BP=1.75, DP=3.5),
+        dict(SP="P", B=6.5, D=6.5, T=3.0, S_HT=3.0, NP=4, BP=1.75, DP=1.75),
+    ])
+    deck += single_column_no_cap("0802", "RAMP D OVER RT 4 - PIER 2 - SINGLE COLUMN UNDER BOX GIRDER")
+    # The first spread footing may grow only across the bridge (no DEL.B)
+    # and to at most 1.25 times its length along it, which is not enough on
+    # this soil: its design stops, and the second footing is not designed.
+    deck += two_column_bent("0803", "CR 22 OVER TOWN BRANCH - PIER 2 - SPREAD FOOTING HEMMED IN",
+                            "  DS", dict(SOILWT=0.125, ALLSP=3.0), [
+        dict(SP="S", B=8.0, D=8.0, T=2.5, DEL_D=0.5, DEL_T=0.25, R_BD=1.0,
+             R_DB=1.25, S_HT=3.0),
+        dict(SP="S", B=10.0, D=10.0, T=2.5, DEL_B=0.5, DEL_D=0.5,
+             DEL_T=0.25, R_BD=1.0, R_DB=1.5, S_HT=3.0),
+    ])
+    deck += special_pile_bent("0804", "FARM ACCESS OVER DITCH 9 - BENT 2 - SPECIAL PILES")
+    return deck
+
+
+# 9. More input errors, one a problem, each followed by the next problem:
+#    the live-load count left blank, girders placed beyond the end of their
+#    span, a letter O typed for a zero, a column that copies a later column,
+#    plan ratios that leave a spread footing no shape to grow in, seismic
+#    cards out of column order; then a problem whose cards are all correct
+#    but whose round columns cannot be investigated under RMODE 2 (the
+#    column design reports it), and a last problem cut short by the end of
+#    the file.
+def put(line, first, text):
+    """Overwrites columns first.. of a card with `text` (typing errors)."""
+    line = line.ljust(first - 1 + len(text))
+    return line[:first - 1] + text + line[first - 1 + len(text):]
+
+
+def input_errors():
+    deck = small_bent("1001", "ERROR - NUMBER OF LIVE LOAD CASES LEFT BLANK",
+                      design=dict(NLLC=0))
+    deck += small_bent("1002", "ERROR - GIRDERS BEYOND THE END OF THE SPAN",
+                       span=dict(C="C", L=21.0, DE=3.5, BC=3.0,
+                                 **bearings(3.0, 7.5, 7.5, 7.5)))
+    bad = small_bent("1003", "ERROR - LETTER O TYPED FOR A ZERO IN THE COLUMN HEIGHT")
+    bad[6] = put(bad[6], 7, " 16.O")
+    deck += bad
+    deck += small_bent("1004", "ERROR - COLUMN 2 NAMES A LATER COLUMN",
+                       columns=[dict(I="C", T="R", HT=16.0, DT=3.0, NB1=8, SZ1=8),
+                                dict(I="3")])
+    spread = dict(SP="S", B=9.0, D=9.0, T=2.5, DEL_B=0.5, DEL_D=0.5,
+                  DEL_T=0.25, R_BD=0.9, R_DB=1.0, S_HT=2.5)
+    deck += small_bent("1005", "ERROR - FOOTING PLAN RATIOS ADD UP TO LESS THAN 2",
+                       "  DS", [spread, dict(SP="1")])
+    quake = ([30, 4, 410, 0, 60, 25, 12], [5, 28, 90, 40, 380, 150, 20])
+    deck += small_bent("1006", "ERROR - SEISMIC CARDS OUT OF COLUMN ORDER",
+                       misc=dict(NSEIS=1),
+                       seismics=[seismic(2, *quake), seismic(1, *quake)])
+    deck += small_bent("1007", "ROUND COLUMNS CANNOT BE INVESTIGATED UNDER RMODE 2",
+                       " I S", steel=dict(RMODE=2))
+    deck += small_bent("1008", "ERROR - DECK ENDS BEFORE THE LAST LIVE LOAD CARD")[:-1]
+    return deck
+
 DECKS = {
     "three-column-bent.dat": three_column_bent,
     "single-column-pier.dat": single_column_pier,
     "pile-bent.dat": pile_bent,
     "twelve-column-bent.dat": twelve_column_bent,
     "problem-set.dat": problem_set,
+    "load-factor-bent.dat": load_factor_bent,
+    "column-sections.dat": column_sections,
+    "footing-checks.dat": footing_checks,
+    "input-errors.dat": input_errors,
 }
 
 
