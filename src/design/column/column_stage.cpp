@@ -13,10 +13,6 @@ namespace bentpier {
 namespace column {
 namespace {
 
-const KeptSet& setAt(const RankedList<KeptSet>& list, int position) {
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
-}
-
 // Every end of every column in turn. An input error ends the column report
 // at once; an unstable end is listed with its loads and the others go on.
 void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
@@ -51,7 +47,7 @@ void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep
         printColumnHeader(rep);
         page.header();
       }
-      const KeptSet& governing = setAt(list, std::clamp(r.GOVERN, 1, kListSize));
+      const KeptSet& governing = keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
       // A round section is as wide as its diameter.
       const float width = data.TYPE == 'R' ? data.D : data.B;
       printCriticalLoads(rep, c, end, governing, r, width, data.D);
@@ -111,7 +107,7 @@ bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char m
   data.FLAGY = l.DIR2;
   const int nload = std::min(data.NLOAD, kListSize);
   for (int i = 1; i <= nload; ++i) {
-    const KeptSet& set = setAt(list, i);
+    const KeptSet& set = keptSetAt(list, i);
     data.LOAD[static_cast<size_t>(i)] = column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR};
   }
   data.METHOD = method;

@@ -55,6 +55,11 @@ class ColumnPage {
   bool unstableSinceHeader_ = false;
 };
 
+// The set at ranking position 1..25 of a list.
+inline const KeptSet& keptSetAt(const RankedList<KeptSet>& list, int position) {
+  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
+}
+
 // Reads the option, section, bar and load-count records of one column end
 // and takes its loads from the kept sets of `list`. False when the store
 // ends before the four records are read.

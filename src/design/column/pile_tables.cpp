@@ -18,17 +18,13 @@ float groupFactorOf(const KeptSet& set, char method) {
   return groupFactor(set.GR, method, /*pileBent=*/true);
 }
 
-const KeptSet& setAt(const RankedList<KeptSet>& list, int position) {
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
-}
-
 }  // namespace
 
 int criticalPileSet(const RankedList<KeptSet>& list, bool lateral, char method) {
   int kept = 1;
   float largest = 0.0f;
   for (int i = 1; i <= kListSize; ++i) {
-    const KeptSet& s = setAt(list, i);
+    const KeptSet& s = keptSetAt(list, i);
     const float load = lateral ? std::fabs(s.VLF) : s.PF;
     const float ratio = load / groupFactorOf(s, method);
     if (ratio > largest) {
@@ -44,13 +40,13 @@ void printPileTables(const Problem& p, int piles, Report& rep) {
   printPileHeader(rep, pileTypeName(p.PILECODE));
   for (int c = 1; c <= piles; ++c) {
     const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][kTopEnd];
-    const KeptSet& s = setAt(list, criticalPileSet(list, false, method));
+    const KeptSet& s = keptSetAt(list, criticalPileSet(list, false, method));
     printPileLine(rep, c, s, p.cs.PILECAP * groupFactorOf(s, method));
   }
   printLateralPileHeader(rep);
   for (int c = 1; c <= piles; ++c) {
     const RankedList<KeptSet>& list = p.lists.PILE[static_cast<size_t>(c)][kTopEnd];
-    const KeptSet& s = setAt(list, criticalPileSet(list, true, method));
+    const KeptSet& s = keptSetAt(list, criticalPileSet(list, true, method));
     printPileLine(rep, c, s, kAllowableLateralLoad * groupFactorOf(s, method));
   }
 }
