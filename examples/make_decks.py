@@ -679,11 +679,12 @@ def special_pile_bent(probno, name):
 
 def footing_checks():
     pile_steel = dict(EDGEDIST=1.5, PILEDEPTH=1.0, PILECAP=110.0, PILEUPL=-15.0)
-    # Six piles: two rows along B at 1.75 ft each side of the column, three
-    # along D at 3.5 ft; four piles at 1.75 ft both ways.
+    # For 4 to 9 piles the outer rows of piles stand BP from the footing
+    # centre along B and DP along D, and the plan is 2 (EDGEDIST + BP) by
+    # 2 (EDGEDIST + DP).
     deck = two_column_bent("0801", "CR 22 OVER TOWN BRANCH - PIER 1 - PILE FOOTINGS CHECKED",
                            "  IL", pile_steel, [
-        dict(SP="P", B=6.5, D=10.0, T=3.0, S_HT=3.0, NP=6, BP=1.75, DP=3.5),
+        dict(SP="P", B=9.0, D=6.5, T=3.0, S_HT=3.0, NP=6, BP=3.0, DP=1.75),
         dict(SP="P", B=6.5, D=6.5, T=3.0, S_HT=3.0, NP=4, BP=1.75, DP=1.75),
     ])
     deck += single_column_no_cap("0802", "RAMP D OVER RT 4 - PIER 2 - SINGLE COLUMN UNDER BOX GIRDER")
