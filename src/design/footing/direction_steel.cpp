@@ -109,8 +109,11 @@ BarChoice chooseBars(float AS, float W) {
     c.SPAC = c.NBAR >= 1 ? Wi / static_cast<float>(c.NBAR) : 0.0f;
     c.SPAC = std::round(c.SPAC / kSpacingStep) * kSpacingStep;
     if (c.SPAC > kMaxBarSpacing) {
-      // Few bars: as many as the largest spacing asks for, this size.
-      c.NBAR = wholeBars(Wi / kMaxBarSpacing);
+      // Few bars: the count the largest spacing asks for, Wi/18 + 0.5
+      // rounded to the nearest whole number (a width of a whole number
+      // of 18-in spaces gets one bar more), this size.
+      c.NBAR = static_cast<int>(
+          std::min(std::round(Wi / kMaxBarSpacing + 0.5f), kMostBars));
       c.SPAC = Wi / static_cast<float>(c.NBAR);
       return c;
     }

@@ -1,7 +1,8 @@
 // The two searches of the bottom-steel design and what happens when they
 // do not settle: the neutral axis of the working-stress strip (Newton's
 // method, with bisection behind it) and the bar-depth loop (the depth
-// follows the bar, the bar the depth).
+// follows the bar, the bar the depth); and the bar count that the largest
+// spacing sets.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -107,6 +108,23 @@ TEST(FootingSteelSearch, BarDepthLoopThatAlternatesTakesTheShallowerDepth) {
   EXPECT_NEAR(d.MCAP, 1.0026f, 1e-4f);
   EXPECT_NEAR(d.VBCAP, 1.0483f, 1e-4f);
   EXPECT_LE(d.DS, 1.25f - barOf(d.BSIZE).diameter / 2);
+}
+
+TEST(FootingSteelSearch, WidthOfWholeEighteenInchSpacesTakesOneBarMore) {
+  // 0.05 in^2/ft asks for 3 #4 bars over 12 ft, 48 in apart; the count
+  // then comes from the largest spacing: 144/18 + 0.5 = 8.5, rounded to
+  // 9 bars at 16 in. Over 9 ft: 108/18 + 0.5 = 6.5 -> 7 bars at 15.43 in.
+  // Over 10 ft: 120/18 + 0.5 = 7.17 -> 7 bars at 17.14 in.
+  BarChoice c = chooseBars(0.05f, 12.0f);
+  EXPECT_EQ(c.BSIZE, 4);
+  EXPECT_EQ(c.NBAR, 9);
+  EXPECT_FLOAT_EQ(c.SPAC, 16.0f);
+  c = chooseBars(0.05f, 9.0f);
+  EXPECT_EQ(c.NBAR, 7);
+  EXPECT_NEAR(c.SPAC, 108.0f / 7.0f, 1e-4f);
+  c = chooseBars(0.05f, 10.0f);
+  EXPECT_EQ(c.NBAR, 7);
+  EXPECT_NEAR(c.SPAC, 120.0f / 7.0f, 1e-4f);
 }
 
 }  // namespace
