@@ -68,6 +68,28 @@ TEST(FootingPileCountInput, MoreThanTwentyFivePilesIsAnInputError) {
   }
 }
 
+TEST(FootingPileCountInput, StageRefusesMoreThanTwentyFivePilesItself) {
+  // Should such a footing reach the stage after all, it is refused before
+  // any set is evaluated: the message and the loads of the first set.
+  FootingData r;
+  r.SP = 'P';
+  r.B = r.D = 12.0f;
+  r.T = 2.5f;
+  r.BB = r.DB = 2.0f;
+  r.NP = 26;
+  r.BP = r.DP = 3.0f;
+  r = testing::withSets(r, {testing::loadSet('1', 500, 0, 0, 0, 0)});
+  EXPECT_EQ(
+      testing::stageLines(testing::oneFooting(testing::footingParams(), r), 'S', 'I'),
+      (std::vector<std::string>{
+          "0MAXIMUM NUMBER OF PILES EXCEEDED IN FOOTING 1",
+          "0LOADS ARE:     PS        MTS       VTS       MLS       VLS       PF"
+          "        MTF       VTF       MLF       VLF",
+          "0             500.000     0.000     0.000     0.000     0.000"
+          "   750.000     0.000     0.000     0.000     0.000",
+          "0DATA OUT OF ORDER FOR FOOTING 1"}));
+}
+
 TEST(FootingPileCountInput, TwentyFivePilesAreInvestigatedWithTheLargestGroup) {
   // 25 piles in five rows of five at 3 ft: sum x^2 = 5 (2 x 9 + 2 x 36)
   // = 450, xmax = 6, modulus 75 = 25 x 3. 9 x 9 x 2.5 ft weighs 30.375.
