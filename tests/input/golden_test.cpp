@@ -81,7 +81,8 @@ TEST_P(ExampleDeck, ReportMatchesItsGoldenFile) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleDeck,
                          ::testing::Values("three-column-bent", "single-column-pier", "pile-bent",
-                                           "twelve-column-bent", "problem-set"),
+                                           "twelve-column-bent", "problem-set", "load-factor-bent",
+                                           "column-sections", "footing-checks", "input-errors"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                            std::string n = info.param;
                            for (char& c : n)
