@@ -296,9 +296,12 @@ def single_column_pier():
                                 NSEIS=1)))
     deck.append(seismic(1, [85, 12, 2380, 0, 360, 0, 40],
                         [14, -96, 420, 0, -2710, 0, 55]))
-    deck += load_case(51, "DEAD", 0, [118.0, 126.5, 126.5, 118.0, 15.0])
+    # Load points from left to right: the two bearings of the left
+    # cantilever (outer one first), the load on the column, the two bearings
+    # of the right cantilever (inner one first).
+    deck += load_case(51, "DEAD", 0, [118.0, 126.5, 15.0, 126.5, 118.0])
     deck += load_case(61, "1LN", 1, [64.2, 41.0, 0, 0, 0])
-    deck += load_case(61, "2LN", 2, [58.7, 66.3, 52.9, 31.4, 0])
+    deck += load_case(61, "2LN", 2, [58.7, 66.3, 0, 52.9, 31.4])
     return deck
 
 
@@ -345,6 +348,18 @@ def pile_bent():
     return deck
 
 
+def along_cap(bearing_loads, column_loads):
+    """The load points of the twelve-column bent from left to right: the
+    cantilever bearing, then each column's own load followed by the two
+    bearings of the span on its right, and the last column's load before
+    the bearing of the right cantilever."""
+    points = bearing_loads[:1]
+    for c in range(12):
+        points.append(column_loads[c])
+        points += bearing_loads[1 + 2 * c:3 + 2 * c] if c < 11 else bearing_loads[23:]
+    return points
+
+
 # 4. Twelve-column bent at 15 ft: 24 bearings and one load point on every
 #    column make the largest load table, 36 points on three cards a case;
 #    25 live-load cases make the load heading repeat on new pages. Spans and
@@ -377,14 +392,14 @@ def twelve_column_bent():
                                 SHRC=0.0002)))
     bearing_dead = [72.4] + [80.6] * 22 + [72.4]
     column_dead = [6.5] * 12
-    deck += load_case(51, "DEAD", 0, bearing_dead + column_dead)
+    deck += load_case(51, "DEAD", 0, along_cap(bearing_dead, column_dead))
     for k in range(25):
         lanes = 1 + k % 4
         first = 2 * k % 20          # the lanes walk across the bent
         loads = [0.0] * 24
         for b in range(first, min(first + 2 * lanes + 1, 24)):
             loads[b] = 44.0 if (b - first) % 2 == 0 else 36.5
-        deck += load_case(61, f"L{k + 1:02d}", lanes, loads + [0.0] * 12)
+        deck += load_case(61, f"L{k + 1:02d}", lanes, along_cap(loads, [0.0] * 12))
     return deck
 
 
