@@ -1,6 +1,8 @@
 // Load cards: the dead load (51, 52, ...) and each live-load case (61, 62,
-// ... for every case), as point loads at the load points: the bearings of
-// every cap segment in order, then the loads carried by the columns.
+// ... for every case), as point loads at the load points, numbered from left
+// to right along the cap: the bearings of the left cantilever, the loads
+// carried by column 1, the bearings of span 2, the loads of column 2, and so
+// on to the bearings of the right cantilever.
 #include "input/reader.h"
 
 namespace bentpier {
