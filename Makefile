@@ -43,7 +43,7 @@ sanitize: deps
 	@for deck in examples/*.dat; do \
 	  out=$(SAN_BUILD)/$$(basename $$deck .dat).out; \
 	  echo "sanitized run: $$deck"; \
-	  ./$(SAN_BUILD)/bentpier --overwrite $$deck $$out || exit 1; \
+	  $(SAN_BUILD)/bentpier --overwrite $$deck $$out || exit 1; \
 	done
 
 # libFuzzer harnesses (needs clang): FUZZ_TIME seconds each over the deck
@@ -54,9 +54,9 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target deck_fuzzer card_fuzzer
 	mkdir -p $(FUZZ_BUILD)/corpus/deck $(FUZZ_BUILD)/corpus/card
 	cp examples/*.dat $(FUZZ_BUILD)/corpus/deck/
-	./$(FUZZ_BUILD)/deck_fuzzer -max_len=20000 -timeout=10 -max_total_time=$(FUZZ_TIME) -dict=fuzz/deck.dict \
+	$(FUZZ_BUILD)/deck_fuzzer -max_len=20000 -timeout=10 -max_total_time=$(FUZZ_TIME) -dict=fuzz/deck.dict \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/deck fuzz/seeds/deck
-	./$(FUZZ_BUILD)/card_fuzzer -max_len=200 -timeout=10 -max_total_time=$(FUZZ_TIME) \
+	$(FUZZ_BUILD)/card_fuzzer -max_len=200 -timeout=10 -max_total_time=$(FUZZ_TIME) \
 	  -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/card fuzz/seeds/card
 
 clean:
