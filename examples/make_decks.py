@@ -53,15 +53,15 @@ def fmt_int(value, width):
 def card(layout, values):
     """Places `values` (a dict by field name) into an 80-column card."""
     text = [" "] * 80
-    for name, spec in layout.items():
+    for name, field_layout in layout.items():
         if name not in values:
             continue
         value = values[name]
-        kind, first, width = spec[0], spec[1], spec[2]
+        kind, first, width = field_layout[0], field_layout[1], field_layout[2]
         if kind == "I":
             field = fmt_int(value, width)
         elif kind == "F":
-            field = fmt_real(value, width, spec[3])
+            field = fmt_real(value, width, field_layout[3])
         else:
             field = str(value).ljust(width)
             if len(field) > width:
