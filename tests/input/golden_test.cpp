@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/cards.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,22 +24,6 @@ std::string slurp(const fs::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-// Splits at line feeds, keeping every other byte (form feeds included).
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string current;
-  for (char c : text) {
-    if (c == '\n') {
-      lines.push_back(current);
-      current.clear();
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty()) lines.push_back(current);
-  return lines;
 }
 
 std::string visible(const std::string& line) {
@@ -66,7 +52,8 @@ TEST_P(ExampleDeck, ReportMatchesItsGoldenFile) {
   const std::string want = slurp(golden);
   if (got == want) return;
 
-  const std::vector<std::string> g = splitLines(got), w = splitLines(want);
+  using bentpier::testing::reportLines;
+  const std::vector<std::string> g = reportLines(got), w = reportLines(want);
   for (size_t i = 0; i < std::max(g.size(), w.size()); ++i) {
     const std::string gl = i < g.size() ? g[i] : "<no line>";
     const std::string wl = i < w.size() ? w[i] : "<no line>";
