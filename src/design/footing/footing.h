@@ -328,6 +328,28 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k);
 bool thicknessSuffices(FootingConstants& k, const FootingDesign& fd,
                        float GF);
 
+// Allowable stresses of the service-load method raised by the group factors
+// of the governing moment (GFM) and shear (GFV).
+void setServiceStresses(FootingConstants& k, float GFM, float GFV);
+
+// Thickens the footing by DEL.T until the thickness check of FST passes
+// under group factor GF, calling `resection` after each step to bring the
+// section and design forces up to the new thickness. Returns the number of
+// steps taken, or -1 when the step limit is reached first.
+template <typename Resection>
+int thickenUntilSufficient(FootingDesign& fd, FootingConstants& k, float GF,
+                           Resection resection) {
+  constexpr int kMaxThicknessSteps = 50;
+  if (k.serviceMethod()) setServiceStresses(k, GF, GF);
+  int steps = 0;
+  while (!thicknessSuffices(k, fd, GF)) {
+    if (++steps > kMaxThicknessSteps) return -1;
+    fd.f.T += fd.f.DEL_T;
+    resection();
+  }
+  return steps;
+}
+
 // ---------------------------------------------------------------------------
 // Report.
 

@@ -8,14 +8,6 @@
 namespace bentpier {
 namespace {
 
-// Allowable stresses of the service-load method for a direction, raised by
-// the group factors of its governing moment (GFM) and shear (GFV) slots.
-void setServiceStresses(FootingConstants& k, float GFM, float GFV) {
-  k.PHIFY = GFM * k.p.FS;
-  k.FCALL = GFM * k.p.FC;
-  k.VBK = GFV * k.VBS;
-}
-
 float slotValue(const FootingDesign& fd, int slot, int element) {
   return fd.GOV.slot[static_cast<size_t>(slot)].FST[static_cast<size_t>(element)];
 }

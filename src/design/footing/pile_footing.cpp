@@ -10,8 +10,6 @@
 namespace bentpier {
 namespace {
 
-constexpr int kMaxThicknessSteps = 50;
-
 class PileFooting {
  public:
   PileFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
@@ -183,23 +181,15 @@ bool PileFooting::designSet(int s) {
     }
 
     if (canThicken()) {
-      const float gf = F[kFstGF];
-      if (k_.serviceMethod()) {
-        k_.PHIFY = k_.p.FS * gf;
-        k_.FCALL = k_.p.FC * gf;
-        k_.VBK = k_.VBS * gf;
-      }
-      int steps = 0;
-      while (!thicknessSuffices(k_, fd_, gf)) {
-        if (++steps > kMaxThicknessSteps) {
-          fail(havingTrouble(fd_.counter));
-          return false;
-        }
-        f_.T += f_.DEL_T;
+      const int steps = thickenUntilSufficient(fd_, k_, F[kFstGF], [&] {
         pileSection(fd_, k_);
         fd_.wt = footingWeight(fd_, weightFactor);
         pileLoads(F, fd_);
         pileDesignForces(F, fd_);
+      });
+      if (steps < 0) {
+        fail(havingTrouble(fd_.counter));
+        return false;
       }
       if (steps > 0) {
         first = false;

@@ -49,4 +49,10 @@ bool thicknessSuffices(FootingConstants& k, const FootingDesign& fd,
          F[kFstVPF] <= c.VPCAP && std::max(F[kFstMTF], F[kFstMLF]) <= c.MCAP;
 }
 
+void setServiceStresses(FootingConstants& k, float GFM, float GFV) {
+  k.PHIFY = GFM * k.p.FS;
+  k.FCALL = GFM * k.p.FC;
+  k.VBK = GFV * k.VBS;
+}
+
 }  // namespace bentpier

@@ -10,7 +10,6 @@ namespace bentpier {
 namespace {
 
 constexpr int kMaxRatioSteps = 100;      // plan steps of one enlargement
-constexpr int kMaxThicknessSteps = 50;   // thickness steps of one check
 // Only a lengthening actually made is taken back, never below the plan as
 // read; float sums of the increments may miss that plan by a little.
 constexpr float kPlanTolerance = 0.001f;  // ft
@@ -171,20 +170,11 @@ bool SpreadFooting::designSet(int s) {
     }
 
     if (canThicken()) {
-      const float gf = F[kFstGF];
-      if (k_.serviceMethod()) {
-        k_.PHIFY = k_.p.FS * gf;
-        k_.FCALL = k_.p.FC * gf;
-        k_.VBK = k_.VBS * gf;
-      }
-      int steps = 0;
-      while (!thicknessSuffices(k_, fd_, gf)) {
-        if (++steps > kMaxThicknessSteps) {
-          fail(havingTrouble(fd_.counter));
-          return false;
-        }
-        f_.T += f_.DEL_T;
-        setSection();
+      const int steps =
+          thickenUntilSufficient(fd_, k_, F[kFstGF], [&] { setSection(); });
+      if (steps < 0) {
+        fail(havingTrouble(fd_.counter));
+        return false;
       }
       if (steps > 0) {
         // Thicker and heavier: the set again from its service loads.
