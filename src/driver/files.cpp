@@ -10,7 +10,7 @@
 namespace bentpier {
 namespace {
 
-constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO specifications 1984 interim)";
+constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
     "usage: bentpier [--raw] [--overwrite] INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
