@@ -11,7 +11,7 @@ SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-rec
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 300
 
-.PHONY: all run test sanitize fuzz deps clean
+.PHONY: all run test golden sanitize fuzz deps clean
 
 all: $(BUILD)/bentpier
 
@@ -33,6 +33,16 @@ run: $(BUILD)/bentpier
 
 test: $(BUILD)/bentpier
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Rewrites tests/golden/ from the example decks with the golden test's fixed
+# date, for review of the diff before it is committed.
+GOLDEN_EPOCH ?= 1796774400
+golden: $(BUILD)/bentpier
+	@for deck in examples/*.dat; do \
+	  name=$$(basename $$deck .dat); \
+	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --overwrite $$deck tests/golden/$$name.out || exit 1; \
+	done
+	@git --no-pager diff --stat -- tests/golden
 
 # The whole test suite and every example deck under AddressSanitizer and
 # UndefinedBehaviorSanitizer: any report fails the run.
