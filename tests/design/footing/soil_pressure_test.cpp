@@ -3,11 +3,10 @@
 // grid, and the load outside the plan.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "design/footing/footing_fixture.h"
+#include "design/footing/no_tension_grid.h"
 
 namespace bentpier {
 namespace {
@@ -25,53 +24,6 @@ FootingState loads(float P, float MT, float VT, float ML, float VL) {
   F[kFstML] = ML;
   F[kFstVL] = VL;
   return F;
-}
-
-// The no-tension solution on a grid of n x n cells: the plane
-// p = c0 + c1 x + c2 y (x along B, y along D, from the centre) whose
-// compressed part carries N, Mx = sum p x and My = sum p y. Newton's method
-// on the three equilibrium equations, the Jacobian being the moments of the
-// compressed cells; returns the pressure at the corner (B/2, D/2).
-double noTensionCorner(double B, double D, double N, double Mx, double My,
-                       int n = 400) {
-  const double dx = B / n, dy = D / n, dA = dx * dy;
-  // Start from full contact.
-  std::array<double, 3> c = {N / (B * D), Mx * 12 / (D * B * B * B),
-                             My * 12 / (B * D * D * D)};
-  for (int iter = 0; iter < 100; ++iter) {
-    double r[3] = {-N, -Mx, -My};
-    double J[3][3] = {};
-    for (int i = 0; i < n; ++i) {
-      const double x = -B / 2 + (i + 0.5) * dx;
-      for (int j = 0; j < n; ++j) {
-        const double y = -D / 2 + (j + 0.5) * dy;
-        const double p = c[0] + c[1] * x + c[2] * y;
-        if (p <= 0) continue;
-        const double v[3] = {1, x, y};
-        for (int a = 0; a < 3; ++a) {
-          r[a] += p * v[a] * dA;
-          for (int b = 0; b < 3; ++b) J[a][b] += v[a] * v[b] * dA;
-        }
-      }
-    }
-    // Solve J d = r by Cramer's rule.
-    auto det3 = [](double m[3][3]) {
-      return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-             m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
-             m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
-    };
-    const double det = det3(J);
-    double step[3];
-    for (int k = 0; k < 3; ++k) {
-      double m[3][3];
-      for (int a = 0; a < 3; ++a)
-        for (int b = 0; b < 3; ++b) m[a][b] = b == k ? r[a] : J[a][b];
-      step[k] = det3(m) / det;
-    }
-    for (int k = 0; k < 3; ++k) c[static_cast<size_t>(k)] -= step[k];
-    if (std::fabs(r[0]) < 1e-9 * N && std::fabs(step[0]) < 1e-12) break;
-  }
-  return c[0] + c[1] * B / 2 + c[2] * D / 2;
 }
 
 TEST(FootingSoilPressure, FullContactIsPOverAPlusMinusMOverS) {
@@ -133,7 +85,7 @@ TEST_P(FootingBiaxialLift, LargestCornerMatchesTheGridSolution) {
   const float fullP1 =
       c.P / (c.B * c.D) + 6 * c.ML / (c.D * c.B * c.B) + 6 * c.MT / (c.B * c.D * c.D);
   EXPECT_EQ(soilPressure(F, s, 0.0f, 0.0f), SoilContact::kPartial);
-  const double expected = noTensionCorner(c.B, c.D, c.P, c.ML, c.MT);
+  const double expected = testing::noTensionCorner(c.B, c.D, c.P, c.ML, c.MT);
   EXPECT_NEAR(F[kFstP1], expected, 0.01 * expected);
   EXPECT_GT(F[kFstP1], fullP1);  // lifting off concentrates the pressure
   EXPECT_LT(F[kFstP3], 0.0f);
@@ -152,6 +104,31 @@ INSTANTIATE_TEST_SUITE_P(
         BiaxialCase{10.0f, 8.0f, 200.0f, 650.0f, 500.0f},
         // A long, narrow plan.
         BiaxialCase{16.0f, 6.0f, 350.0f, 900.0f, 280.0f}));
+
+TEST(FootingSoilPressure, ResultantNearAnEdgeSettles) {
+  // Closed forms on B = 10, D = 8 under 200 kips, with corner pressures
+  // far beyond what single precision can settle to 0.001 ksf:
+  //  - 4.9 ft off centre along B: a triangle over 3 x 0.1 ft,
+  //    P1 = 2 x 200 / (0.3 x 8) = 166.667, and the plane runs to
+  //    P2 = -P1 (10 - 0.3)/0.3 = -5388.9 at the lifted edge;
+  //  - 0.5 and 0.4 ft in from corner 1: a corner triangle of legs
+  //    4 x 0.5 = 2 and 4 x 0.4 = 1.6 (the resultant of a pressure wedge
+  //    lies a quarter of each leg in), P1 = 6 x 200 / (2 x 1.6) = 375,
+  //    p = P1 (1 - u/2 - v/1.6): P2 = P4 = -1500, P3 = -3375.
+  struct Case {
+    float ML, MT, P1, P2, P3, P4;
+  };
+  const FootingSection s = plan(10.0f, 8.0f);
+  for (const Case c : {Case{980, 0, 166.667f, -5388.9f, -5388.9f, 166.667f},
+                       Case{900, 720, 375, -1500, -3375, -1500}}) {
+    FootingState F = loads(200.0f, c.MT, 0, c.ML, 0);
+    EXPECT_EQ(soilPressure(F, s, 0.0f, 0.0f), SoilContact::kPartial) << c.ML;
+    EXPECT_NEAR(F[kFstP1], c.P1, 2e-5f * std::fabs(c.P1)) << c.ML;
+    EXPECT_NEAR(F[kFstP2], c.P2, 2e-5f * std::fabs(c.P2)) << c.ML;
+    EXPECT_NEAR(F[kFstP3], c.P3, 2e-5f * std::fabs(c.P3)) << c.ML;
+    EXPECT_NEAR(F[kFstP4], c.P4, 2e-5f * std::fabs(c.P4)) << c.ML;
+  }
+}
 
 TEST(FootingSoilPressure, ResultantOutsideThePlanIsReported) {
   // e = 5.5 ft on B = 10 (the shear adds T VL to the moment).
