@@ -381,8 +381,6 @@ void PIER71(Problem& problem, Report& report);
 //  - evaluations of one set (each plan enlargement and each thickened
 //    repeat of the set starts one);
 inline constexpr int kMaxSetEvaluations = 2000;
-//  - spacing steps and added piles while one set is fitted to the piles;
-inline constexpr int kMaxPileSteps = 2000;
 //  - passes of a pile footing with both more piles and more thickness.
 inline constexpr int kMaxPilePasses = 30;
 

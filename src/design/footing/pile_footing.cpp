@@ -4,11 +4,32 @@
 // the thickness increased until shear and moment capacities suffice; a
 // pass that needed both more piles and more thickness is repeated from
 // the thickness it started with.
+#include <algorithm>
+#include <cmath>
+
 #include "design/footing/footing.h"
 #include "design/footing/pile_arrangement.h"
 
 namespace bentpier {
 namespace {
+
+// Spacing steps beyond this fail the footing: a range of pile spacings of
+// some thousands of feet is no pile group.
+constexpr double kMostPileSteps = 1.0e6;
+
+// The most spacing steps and added piles one set can take from n piles:
+// per pile count, every step widens BP or DP by its increment until one
+// passes its largest spacing, and then a pile is added (one step more,
+// and one for the float sums of the increments).
+double pileStepBound(const FootingConstants& k, int n) {
+  const double range = std::max(0.0, double{k.p.MAXPLSP} - double{k.p.MINPLSP});
+  double steps = 0;
+  for (int m = std::max(n, kFewestPiles); m <= kMostPiles; ++m) {
+    const PileArrangement& a = pileArrangement(m);
+    steps += std::ceil(range * a.KBP / a.SBI) + std::ceil(range * a.KDP / a.SDI) + 2;
+  }
+  return std::min(steps, kMostPileSteps);
+}
 
 class PileFooting {
  public:
@@ -39,6 +60,7 @@ class PileFooting {
   FootingData& f_;
   float PA_ = 0, UA_ = 0;  // allowable pile loads of the set in hand
   int steps_ = 0;          // spacing steps and added piles for the set in hand
+  double stepBound_ = 0;   // the most the set in hand may take
 };
 
 // A footing whose piles or plan cannot be formed is not designed.
@@ -66,7 +88,7 @@ bool PileFooting::geometryUsable() {
 bool PileFooting::fitPiles() {
   FootingState& F = fd_.FST;
   do {
-    if (++steps_ > kMaxPileSteps) {
+    if (++steps_ > stepBound_) {
       fail(havingTrouble(fd_.counter));
       return false;
     }
@@ -140,6 +162,7 @@ bool PileFooting::designSet(int s) {
   PA_ = GF * k_.p.PILECAP;
   UA_ = GF * k_.p.PILEUPL;
   steps_ = 0;
+  stepBound_ = pileStepBound(k_, f_.NP);
   bool first = true;
   bool reload = true;
   for (int evaluation = 1;; ++evaluation) {

@@ -67,6 +67,25 @@ TEST(FootingPileDesign, UpliftIsReportedWhenAPileIsAdded) {
             "0FOOTING 1 IS BEING GOVERNED BY UPLIFT OF -3.672 KIPS WITH  4 PILES");
 }
 
+TEST(FootingPileDesign, WideSpacingRangeIsWalkedToTheGroupThatCarries) {
+  // 1300 kips on piles of 70 kips, spacings from 2.5 to 20 ft: no group of
+  // 19 piles or fewer carries the load at any spacing (wider only adds
+  // weight), and each count walks its whole range, (20 - 2.5) KBP/SBI +
+  // (20 - 2.5) KDP/SDI steps: 2408 from 4 to 19 piles. 20 piles at their
+  // least spacing, BP = 0.5 x 2.5, DP = 2.5 (rows at 3 BP and 2 DP): plan
+  // 2 (1.25 + 3.75) by 2 (1.25 + 5) = 10 x 12.5, weight 3 x 125 x 0.15
+  // = 56.25; (1300 + 56.25)/20 = 67.81, 0.969 of 70.
+  FootingParams p = footingParams();
+  p.MAXPLSP = 20.0f;
+  p.PILECAP = 70.0f;
+  FootingData r = withSets(pileRecord(4), {loadSet('1', 1300, 0, 0, 0, 0)});
+  const auto lines = stageLines(oneFooting(p, r), 'S', 'D');
+  EXPECT_EQ(lines.back(), "0NUMBER OF PILES = 20  BP = 1.250  DP = 2.500");
+  const int t = findLine(lines, "   B       D       T    P1/PA");
+  ASSERT_GE(t, 0);
+  EXPECT_EQ(lines[static_cast<size_t>(t + 1)].substr(0, 30), "010.000  12.500   3.000  0.969");
+}
+
 TEST(FootingPileDesign, MoreThanTwentyFivePilesFail) {
   FootingData r = withSets(pileRecord(4), {loadSet('1', 4000, 0, 0, 0, 0)});
   const auto lines = stageLines(oneFooting(footingParams(), r), 'S', 'D');
