@@ -323,29 +323,51 @@ struct FootingSteel {
 };
 FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k);
 
-// Thickness check of one state: capacities with the trial steel against
-// the per-foot design forces of FST.
-bool thicknessSuffices(FootingConstants& k, const FootingDesign& fd,
-                       float GF);
+// Thickness check of the state F on the section: capacities with the trial
+// steel at the effective depth the section assumes against F's per-foot
+// design forces.
+bool thicknessSuffices(FootingConstants& k, const FootingSection& sec,
+                       const FootingState& F, float GF);
 
 // Allowable stresses of the service-load method raised by the group factors
 // of the governing moment (GFM) and shear (GFV).
 void setServiceStresses(FootingConstants& k, float GFM, float GFV);
 
-// Thickens the footing by DEL.T until the thickness check of FST passes
+inline constexpr int kMaxThicknessSteps = 50;
+
+// Thickens the footing by DEL.T until the thickness check of F passes
 // under group factor GF, calling `resection` after each step to bring the
-// section and design forces up to the new thickness. Returns the number of
-// steps taken, or -1 when the step limit is reached first.
+// section (and, where the caller keeps them current, F's design forces) up
+// to the new thickness. Returns the number of steps taken, or -1 when the
+// step limit is reached first.
 template <typename Resection>
-int thickenUntilSufficient(FootingDesign& fd, FootingConstants& k, float GF,
+int thickenUntilSufficient(FootingDesign& fd, FootingConstants& k,
+                           const FootingState& F, float GF,
                            Resection resection) {
-  constexpr int kMaxThicknessSteps = 50;
   if (k.serviceMethod()) setServiceStresses(k, GF, GF);
   int steps = 0;
-  while (!thicknessSuffices(k, fd, GF)) {
+  while (!thicknessSuffices(k, fd.sec, F, GF)) {
     if (++steps > kMaxThicknessSteps) return -1;
     fd.f.T += fd.f.DEL_T;
     resection();
+  }
+  return steps;
+}
+
+// The same for every filled governing slot from MAX.MT to MAX.VL, each
+// under its own group factor; `resection(FST)` brings the section and the
+// slot's state FST up to a new thickness. The steps taken, or -1.
+template <typename Resection>
+int thickenForGoverningSlots(FootingDesign& fd, FootingConstants& k,
+                             Resection resection) {
+  int steps = 0;
+  for (int m = kSlotMT; m <= kSlotVL; ++m) {
+    GoverningSlot& slot = fd.GOV.slot[static_cast<size_t>(m)];
+    if (slot.set == 0) continue;
+    const int n = thickenUntilSufficient(fd, k, slot.FST, slot.FST[kFstGF],
+                                         [&] { resection(slot.FST); });
+    if (n < 0) return -1;
+    steps += n;
   }
   return steps;
 }

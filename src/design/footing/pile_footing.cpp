@@ -50,6 +50,7 @@ class PileFooting {
   void fail(const Line& message) { failFooting(rep_, fd_, message); }
   bool geometryUsable();
   bool fitPiles();
+  void resection(FootingState& F, float weightFactor);
   bool recheck(int m);
   bool designSet(int s);
   void finish();
@@ -140,6 +141,15 @@ bool PileFooting::fitPiles() {
   return true;
 }
 
+// Section, weight, pile loads and design forces of the state F at the
+// current thickness.
+void PileFooting::resection(FootingState& F, float weightFactor) {
+  pileSection(fd_, k_);
+  fd_.wt = footingWeight(fd_, weightFactor);
+  pileLoads(F, fd_);
+  pileDesignForces(F, fd_);
+}
+
 // Pile loads and design forces of a governing slot at the current
 // arrangement; false when its pile loads are no longer allowable.
 bool PileFooting::recheck(int m) {
@@ -204,11 +214,8 @@ bool PileFooting::designSet(int s) {
     }
 
     if (canThicken()) {
-      const int steps = thickenUntilSufficient(fd_, k_, F[kFstGF], [&] {
-        pileSection(fd_, k_);
-        fd_.wt = footingWeight(fd_, weightFactor);
-        pileLoads(F, fd_);
-        pileDesignForces(F, fd_);
+      const int steps = thickenUntilSufficient(fd_, k_, F, F[kFstGF], [&] {
+        resection(F, weightFactor);
       });
       if (steps < 0) {
         fail(havingTrouble(fd_.counter));
@@ -222,8 +229,23 @@ bool PileFooting::designSet(int s) {
       }
     }
 
-    if (k_.design() && s > 1 && !first)
+    if (k_.design() && s > 1 && !first) {
+      // The governing sets at the new group, and the thickness they need.
       for (int m = kSlotMT; m <= kSlotVL; ++m) recheck(m);
+      if (canThicken()) {
+        const int steps = thickenForGoverningSlots(
+            fd_, k_, [&](FootingState& slot) { resection(slot, weightFactor); });
+        if (steps < 0) {
+          fail(havingTrouble(fd_.counter));
+          return false;
+        }
+        if (steps > 0) {
+          F[kFstGF] = GF;
+          reload = !k_.serviceMethod();
+          continue;
+        }
+      }
+    }
     for (int m = kSlotMT; m <= kSlotVL; ++m) updateGoverning(fd_.GOV, m, F, s);
     return true;
   }

@@ -37,14 +37,12 @@ SectionCapacity sectionCapacities(const FootingConstants& k, float DS,
   return c;
 }
 
-bool thicknessSuffices(FootingConstants& k, const FootingDesign& fd,
-                       float GF) {
-  const FootingSection& s = fd.sec;
+bool thicknessSuffices(FootingConstants& k, const FootingSection& s,
+                       const FootingState& F, float GF) {
   k.VPK = punchingStress(k, s.BETA, GF);
   const float AST =
       k.serviceMethod() ? s.DS * k.RMINF : kStripWidth * s.DS * k.RHOMAX;
   const SectionCapacity c = sectionCapacities(k, s.DS, AST);
-  const FootingState& F = fd.FST;
   return std::max(F[kFstVLF], F[kFstVBF]) <= c.VBCAP &&
          F[kFstVPF] <= c.VPCAP && std::max(F[kFstMTF], F[kFstMLF]) <= c.MCAP;
 }

@@ -34,8 +34,8 @@ class SpreadFooting {
   // unsettled) and the plan may still grow.
   bool pressure();
   bool designSet(int s);
-  bool enlargePlan();
-  bool reevaluate(std::initializer_list<int> slots);
+  bool enlargePlan(const FootingState& by);
+  bool reevaluate(std::initializer_list<int> slots, int* outgrown = nullptr);
   void setSection() { fd_.sec = spreadSection(f_, k_.p.REBARCLR); }
 
   FootingDesign& fd_;
@@ -65,10 +65,10 @@ bool SpreadFooting::pressure() {
   return false;
 }
 
-bool SpreadFooting::enlargePlan() {
-  const FootingState& F = fd_.FST;
-  bool stepD = (F[kFstP4] < F[kFstP2] && f_.DEL_D > 0.0f) ||
-               (F[kFstP4] >= F[kFstP2] && f_.DEL_B <= 0.0f);
+// Enlarges the plan for the state `by`, whose pressure is too high.
+bool SpreadFooting::enlargePlan(const FootingState& by) {
+  bool stepD = (by[kFstP4] < by[kFstP2] && f_.DEL_D > 0.0f) ||
+               (by[kFstP4] >= by[kFstP2] && f_.DEL_B <= 0.0f);
   bool backB = false, backD = false;
   for (int steps = 1;; ++steps) {
     if (stepD)
@@ -106,7 +106,11 @@ bool SpreadFooting::enlargePlan() {
   return false;
 }
 
-bool SpreadFooting::reevaluate(std::initializer_list<int> slots) {
+// Soil pressure and design forces of the governing slots at the size in
+// hand. `outgrown`, when given, receives the first slot whose pressure is
+// then above its allowable (or unsettled while the plan may grow), or 0.
+bool SpreadFooting::reevaluate(std::initializer_list<int> slots, int* outgrown) {
+  if (outgrown != nullptr) *outgrown = 0;
   const FootingState kept = fd_.FST;
   int before = 0;  // set of the slot re-evaluated just before
   for (int m : slots) {
@@ -119,6 +123,10 @@ bool SpreadFooting::reevaluate(std::initializer_list<int> slots) {
       fd_.FST = slot.FST;
       if (!pressure()) return false;
       spreadDesignForces(fd_.FST, fd_);
+      const FootingState& F = fd_.FST;
+      if (outgrown != nullptr && *outgrown == 0 &&
+          (unresolved_ || F[kFstP1] > k_.p.ALLSP * F[kFstGF]))
+        *outgrown = m;
     }
     slot.FST = fd_.FST;
     before = slot.set;
@@ -149,13 +157,24 @@ bool SpreadFooting::designSet(int s) {
     fd_.wt = footingWeight(fd_, kServiceWeightFactor);
     if (!pressure()) return false;
     if (canEnlarge() && (F[kFstP1] > fd_.PALL || unresolved_)) {
-      if (!enlargePlan()) return false;
+      if (!enlargePlan(F)) return false;
       first = false;
       reload = false;
       continue;
     }
     spreadDesignForces(F, fd_);
-    if (s > 1 && !first && !reevaluate({kSlotP1, kSlotP3})) return false;
+    if (s > 1 && !first) {
+      // The sets governing the soil pressure at the new size: the heavier
+      // footing may have pushed one of them above its allowable.
+      int outgrown = 0;
+      if (!reevaluate({kSlotP1, kSlotP3}, &outgrown)) return false;
+      if (outgrown != 0 && canEnlarge()) {
+        if (!enlargePlan(fd_.GOV.slot[static_cast<size_t>(outgrown)].FST))
+          return false;
+        reload = false;
+        continue;
+      }
+    }
     updateGoverning(fd_.GOV, kSlotP1, F, s);
     updateGoverning(fd_.GOV, kSlotP3, F, s);
 
@@ -171,7 +190,7 @@ bool SpreadFooting::designSet(int s) {
 
     if (canThicken()) {
       const int steps =
-          thickenUntilSufficient(fd_, k_, F[kFstGF], [&] { setSection(); });
+          thickenUntilSufficient(fd_, k_, F, F[kFstGF], [&] { setSection(); });
       if (steps < 0) {
         fail(havingTrouble(fd_.counter));
         return false;
@@ -185,9 +204,24 @@ bool SpreadFooting::designSet(int s) {
       }
     }
 
-    if (s > 1 && !first &&
-        !reevaluate({kSlotMT, kSlotVT, kSlotVP, kSlotML, kSlotVL}))
-      return false;
+    if (s > 1 && !first) {
+      // The governing sets at the new size, and the thickness they need.
+      if (!reevaluate({kSlotMT, kSlotVT, kSlotVP, kSlotML, kSlotVL}))
+        return false;
+      if (canThicken()) {
+        const int steps = thickenForGoverningSlots(
+            fd_, k_, [&](FootingState&) { setSection(); });
+        if (steps < 0) {
+          fail(havingTrouble(fd_.counter));
+          return false;
+        }
+        if (steps > 0) {
+          F[kFstGF] = GF;
+          reload = !k_.serviceMethod();
+          continue;
+        }
+      }
+    }
     for (int m = kSlotMT; m <= kSlotVL; ++m) updateGoverning(fd_.GOV, m, F, s);
     return true;
   }

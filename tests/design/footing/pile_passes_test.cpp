@@ -109,9 +109,21 @@ std::string resultsLine(const std::vector<std::string>& lines) {
 //     = 34.99 <= 78.4, beam shear 121.35 x 0.531/5 - 1.281 x 0.375
 //     = 12.41 <= 12.71. T 2.5.
 //   set 2: as at the end of pass 2, BP 5, DP 1.5, no pile added.
+//   Set 1, governing the beam shear, at that group (plan 12.5 x 5.5,
+//   weight 10.3125 T): its two outer piles now stand 5 - 1 = 4 ft beyond
+//   the face, wholly beyond d, over a width of 5.5 ft, the cantilever
+//   5.25 ft: VL = 2 (350 + 10.3125 T)/6/5.5 - (5.25 - d) 0.15 T:
+//     T 2.5 (d 1.469): 22.775 - 1.418 = 21.36 > 12.71;
+//     T 3.0 (d 1.969): 23.087 - 1.477 = 21.61 > 17.03;
+//     T 3.5 (d 2.469): 23.400 - 1.460 = 21.94 > 21.36;
+//     T 4.0 (d 2.969): 23.712 - 1.369 = 22.34 <= 25.69; moment
+//       2 x 65.21 x 4/5.5 - 5.25^2 x 0.6/2 = 86.6 <= 320; punching (two
+//       piles outside) 65.21 x 2/9.938 - 0.6 (68.75 - 24.69)/19.875
+//       = 11.79 <= 48.67. T 4.0; set 2 again at 4.0 needs nothing
+//       ((50 + 41.25)/6 - 250/20 = 2.71 >= 0).
 //   Same pile count as the pass started with: finished.
-// Slot MAX.P1 holds set 1 re-checked at the final group, plan 12.5 x 5.5:
-//   (350 + 2.5 x 68.75 x 0.15)/6 = 375.78/6 = 62.63, P1/PA 0.626.
+// Slot MAX.P1 holds set 1 at the final group, 12.5 x 5.5 x 4.0:
+//   (350 + 41.25)/6 = 65.21, P1/PA 0.652.
 TEST(FootingPilePasses, UpliftAddsPilesAndThePassRestartsOnePileFewer) {
   FootingData r = withSets(pileRecord(4, 1.5f),
                            {loadSet('1', 350, 0, 0, 0, 0),
@@ -124,7 +136,7 @@ TEST(FootingPilePasses, UpliftAddsPilesAndThePassRestartsOnePileFewer) {
                 "0FOOTING 1 IS BEING GOVERNED BY UPLIFT OF -2.442 KIPS WITH  5 PILES",
                 "0FOOTING 1 IS BEING GOVERNED BY UPLIFT OF -1.088 KIPS WITH  5 PILES"}));
   EXPECT_EQ(lines.back(), "0NUMBER OF PILES =  6  BP = 5.000  DP = 1.500");
-  EXPECT_EQ(resultsLine(lines).substr(0, 30), "012.500   5.500   2.500  0.626");
+  EXPECT_EQ(resultsLine(lines).substr(0, 30), "012.500   5.500   4.000  0.652");
   EXPECT_EQ(findLine(lines, "OUT OF ORDER"), -1);
 }
 
