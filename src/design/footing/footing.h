@@ -372,6 +372,13 @@ int thickenForGoverningSlots(FootingDesign& fd, FootingConstants& k,
   return steps;
 }
 
+// The governing slot whose force the chosen bars do not carry at their own
+// effective depths (the lower layer on the cover, the upper one on the
+// lower bars), with the capacities of its direction; 0 when they carry
+// every one.
+int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
+                    const FootingSteel& steel);
+
 // ---------------------------------------------------------------------------
 // Report.
 

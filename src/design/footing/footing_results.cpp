@@ -1,6 +1,7 @@
 // The footing's bottom reinforcement in both directions and the
 // "ANALYSIS/DESIGN RESULTS" block.
 #include <algorithm>
+#include <string_view>
 
 #include "design/bar_table.h"
 #include "design/footing/footing.h"
@@ -27,12 +28,10 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
   float D0 = s.D0;
 
   FootingSteel steel;
+  k.VPK = punchingStress(k, s.BETA, GF4);
   if (ML / GF5 < MT / GF2) {
     // Transverse bars in the lower layer, longitudinal bars on them.
-    if (service) {
-      setServiceStresses(k, GF2, GF3);
-      k.VPK = punchingStress(k, s.BETA, GF4);
-    }
+    if (service) setServiceStresses(k, GF2, GF3);
     steel.bottom = designDirection(k, MT, fd.f.B, D0, s.H2, s.DS);
     D0 -= barOf(steel.bottom.BSIZE).diameter;
     if (service) setServiceStresses(k, GF5, GF6);
@@ -40,10 +39,7 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
     steel.topLabel = "LONG";
     steel.bottomLabel = "TRAN";
   } else {
-    if (service) {
-      setServiceStresses(k, GF5, GF6);
-      k.VPK = punchingStress(k, s.BETA, GF4);
-    }
+    if (service) setServiceStresses(k, GF5, GF6);
     steel.bottom = designDirection(k, ML, fd.f.D, D0, s.H2, s.DS);
     D0 -= barOf(steel.bottom.BSIZE).diameter;
     if (service) setServiceStresses(k, GF2, GF3);
@@ -52,6 +48,37 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
     steel.bottomLabel = "LONG";
   }
   return steel;
+}
+
+int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
+                    const FootingSteel& steel) {
+  const bool tranOnTop = std::string_view(steel.topLabel) == "TRAN";
+  struct Direction {
+    const DirectionSteel& bars;
+    float W;  // width the bars are spread across
+    int momentSlot, momentElement, shearSlot, shearElement;
+  };
+  const Direction directions[] = {
+      {tranOnTop ? steel.top : steel.bottom, fd.f.B, kSlotMT, kFstMTF, kSlotVT,
+       kFstVBF},
+      {tranOnTop ? steel.bottom : steel.top, fd.f.D, kSlotML, kFstMLF, kSlotVL,
+       kFstVLF},
+  };
+  for (const Direction& d : directions) {
+    const float GFM = slotValue(fd, d.momentSlot, kFstGF);
+    const float GFV = slotValue(fd, d.shearSlot, kFstGF);
+    if (k.serviceMethod()) setServiceStresses(k, GFM, GFV);
+    k.VPK = punchingStress(k, fd.sec.BETA, slotValue(fd, kSlotVP, kFstGF));
+    const float AST = d.bars.BSIZE == 0 ? 0.0f
+                                        : barOf(d.bars.BSIZE).area *
+                                              static_cast<float>(d.bars.NBAR) / d.W;
+    const SectionCapacity c = sectionCapacities(k, d.bars.DS, AST);
+    if (slotValue(fd, d.momentSlot, d.momentElement) > c.MCAP) return d.momentSlot;
+    if (slotValue(fd, d.shearSlot, d.shearElement) > c.VBCAP) return d.shearSlot;
+    // Punching is held against the shallower layer as well as the deeper.
+    if (slotValue(fd, kSlotVP, kFstVPF) > c.VPCAP) return kSlotVP;
+  }
+  return 0;
 }
 
 void printResults(Report& rep, const FootingDesign& fd,

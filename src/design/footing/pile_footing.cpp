@@ -53,7 +53,7 @@ class PileFooting {
   void resection(FootingState& F, float weightFactor);
   bool recheck(int m);
   bool designSet(int s);
-  void finish();
+  void finish(const FootingSteel& steel);
 
   FootingDesign& fd_;
   FootingConstants& k_;
@@ -251,9 +251,8 @@ bool PileFooting::designSet(int s) {
   }
 }
 
-void PileFooting::finish() {
+void PileFooting::finish(const FootingSteel& steel) {
   printDesignLoads(rep_, fd_);
-  const FootingSteel steel = reinforceFooting(fd_, k_);
   printResults(rep_, fd_, steel, k_.p.PILECAP);
   rep_ << Line(kSkipLine)
               .text("NUMBER OF PILES =")
@@ -269,8 +268,9 @@ void PileFooting::run() {
   if (f_.NP < kFewestPiles) f_.NP = kFewestPiles;
   if (!geometryUsable()) return;
   int NP0 = f_.NP;
-  const float T0 = f_.T;
-  for (int pass = 1; pass <= kMaxPilePasses; ++pass) {
+  float T0 = f_.T;
+  int repeats = 0, thickenings = 0;
+  for (;;) {
     if (k_.design()) {
       f_.BP = minB(f_.NP);
       f_.DP = minD(f_.NP);
@@ -280,13 +280,28 @@ void PileFooting::run() {
     for (int s = 1; s <= fd_.sets(); ++s)
       if (!designSet(s)) return;
     if (f_.NP == NP0 || f_.T == T0) {
-      finish();
-      return;
+      const FootingSteel steel = reinforceFooting(fd_, k_);
+      const int uncarried = canThicken() ? slotBeyondSteel(fd_, k_, steel) : 0;
+      if (uncarried == 0) {
+        finish(steel);
+        return;
+      }
+      // The bars stand higher than the thickness check assumed: the pass
+      // again from a thicker footing, with the piles it ended with.
+      if (++thickenings > kMaxThicknessSteps) {
+        fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+        break;
+      }
+      T0 = f_.T + f_.DEL_T;
+      NP0 = f_.NP;
+    } else {
+      // More piles and a thicker footing: the thickness may have been
+      // forced by the smaller groups. Try again from the thickness the pass
+      // started with and one pile fewer than it ended with (never fewer
+      // than before).
+      if (++repeats >= kMaxPilePasses) break;
+      NP0 = f_.NP - NP0 > 1 ? f_.NP - 1 : f_.NP;
     }
-    // More piles and a thicker footing: the thickness may have been forced
-    // by the smaller groups. Try again from the thickness the pass started
-    // with and one pile fewer than it ended with (never fewer than before).
-    NP0 = f_.NP - NP0 > 1 ? f_.NP - 1 : f_.NP;
     f_.NP = NP0;
     f_.T = T0;
     resetGoverning(fd_.GOV);

@@ -229,12 +229,28 @@ bool SpreadFooting::designSet(int s) {
 
 void SpreadFooting::run() {
   setSection();
-  for (int s = 1; s <= fd_.sets(); ++s)
-    if (!designSet(s)) return;
-  printDesignLoads(rep_, fd_);
-  const FootingSteel steel = reinforceFooting(fd_, k_);
-  printResults(rep_, fd_, steel, k_.p.ALLSP);
-  if (f_.SYM == 2) printRotationNote(rep_);
+  for (int thickenings = 0;; ++thickenings) {
+    for (int s = 1; s <= fd_.sets(); ++s)
+      if (!designSet(s)) return;
+    const FootingSteel steel = reinforceFooting(fd_, k_);
+    const int uncarried = canThicken() ? slotBeyondSteel(fd_, k_, steel) : 0;
+    if (uncarried == 0) {
+      printDesignLoads(rep_, fd_);
+      printResults(rep_, fd_, steel, k_.p.ALLSP);
+      if (f_.SYM == 2) printRotationNote(rep_);
+      return;
+    }
+    // The bars stand higher than the thickness check assumed: every set
+    // again on a thicker footing.
+    if (thickenings == kMaxThicknessSteps) {
+      fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+      fail(havingTrouble(fd_.counter));
+      return;
+    }
+    f_.T += f_.DEL_T;
+    setSection();
+    resetGoverning(fd_.GOV);
+  }
 }
 
 }  // namespace

@@ -201,6 +201,35 @@ TEST(FootingSteel, LargerMomentTakesTheLowerLayer) {
   EXPECT_FLOAT_EQ(t.bottom.DS, 27.0f - barOf(t.bottom.BSIZE).diameter / 2);
 }
 
+TEST(FootingSteel, ForcesAreHeldAgainstTheDepthsOfTheBarsPlaced) {
+  // Load-factor method, bar face 27 in down: 10 #8 across B = 10 ft below
+  // (d = 27 - 0.5625 = 26.4375 in), 10 #6 across D = 8 ft on them
+  // (d = 27 - 1.125 - 0.4375 = 25.4375 in); the thickness check assumed
+  // d = 26.625 in for both. Beam shear 1.7 sqrt(4000)/1000 x 12 d: 34.110
+  // and 32.820 (34.352 assumed); punching 0.85 x 4 x 0.063246 x 12 d,
+  // upper layer 65.640 (68.704 assumed); upper moment with 0.55 in^2/ft,
+  // a = 0.8088 in: 0.9 x 60 x 0.55 (25.4375 - 0.4044)/12 = 61.96.
+  struct Case {
+    float MT, VT, VP, ML, VL;
+    int slot;
+  };
+  FootingConstants k = constants('L');
+  FootingSteel steel;
+  steel.bottom = {0, 10, 8, 0, 0, 0, 0, 26.4375f, 0};
+  steel.top = {0, 10, 6, 0, 0, 0, 0, 25.4375f, 0};
+  steel.bottomLabel = "TRAN";
+  steel.topLabel = "LONG";
+  for (const Case c : {Case{40, 30, 60, 20, 30, 0}, Case{40, 34.2f, 60, 20, 30, kSlotVT},
+                       Case{40, 30, 66, 20, 30, kSlotVP}, Case{40, 30, 60, 20, 33, kSlotVL},
+                       Case{40, 30, 60, 62.5f, 30, kSlotML}}) {
+    FootingDesign fd = governed(c.MT, c.ML);
+    fd.GOV.slot[kSlotVT].FST[kFstVBF] = c.VT;
+    fd.GOV.slot[kSlotVP].FST[kFstVPF] = c.VP;
+    fd.GOV.slot[kSlotVL].FST[kFstVLF] = c.VL;
+    EXPECT_EQ(slotBeyondSteel(fd, k, steel), c.slot) << c.VT << " " << c.VP << " " << c.VL;
+  }
+}
+
 TEST(FootingSteel, NoMomentNoBars) {
   FootingConstants k = constants('L');
   FootingDesign fd = governed(40.0f, -5.0f);
