@@ -69,6 +69,8 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
   const float as = LIMIT(lim, n, size, bound);
   if (as <= 0.0f) return 0.0f;
   const Bar bar = barOf(size);
+  // A hollow column: the bar and its cover must stay clear of the void.
+  if (lim.VOIDCORE > 0.0f && lim.CORE - lim.VOIDCORE < 2.0f * bar.diameter) return 0.0f;
   const float r = (lim.CORE - bar.diameter) / 2.0f;
   const float theta = kTwoPi / static_cast<float>(n);
   if (!(CLEAR(theta * r, bar.diameter, lim.CLR) >= 0.0f)) return 0.0f;

@@ -35,6 +35,7 @@ struct DesignLimits {
   int SZMIN = 0, SZMAX = 0;
   int IPAT = 0;
   float CORE = 0;              // circle and spiral: diameter of the core
+  float VOIDCORE = 0;          // hollow circle: the void and its cover, a diameter no bar may reach into
   float COREB = 0, CORED = 0;  // tied: core along B and along D
 };
 
@@ -74,6 +75,10 @@ int barCode(int size);
 // Steel area of count bars of a size when it lies within the limits
 // (ASMIN <= As < bound, at most 100 bars), else 0.
 float LIMIT(const DesignLimits& lim, int count, int size, float bound);
+
+// Whether a bar of this diameter, with the cover on both its faces, fits in
+// the wall of a hollow circular section (always, for a solid one).
+bool fitsInWall(const SectionState& s, float cover, float diameter);
 
 // Clearance of a bar spacing: negative when the clear distance is less than
 // CLR or less than 1.5 bar diameters.

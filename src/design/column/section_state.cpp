@@ -7,10 +7,10 @@ namespace bentpier::column {
 
 void deriveSection(SectionState& s) {
   if (s.SECT == kCircular) {
-    const float r = s.D / 2.0f;
+    const float r = s.D / 2.0f, ri = s.VOID / 2.0f;
     s.RG = r;
     s.DIAG = s.D;
-    s.AG = kPi * r * r;
+    s.AG = kPi * (r * r - ri * ri);
     s.ZX = kRootHalf;
     s.ZY = kRootHalf;
   } else {

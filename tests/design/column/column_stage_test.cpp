@@ -135,6 +135,14 @@ TEST(ColumnStage, InputErrorEndsTheColumnReport) {
     EXPECT_EQ(lines.back(), "0ERROR IN INPUT FOR COLUMN  2 B");
     EXPECT_EQ(findLine(lines, "COLUMN DESIGN DATA"), -1);
   }
+  {  // a hollow round column whose wall cannot hold a bar and its two covers
+    StageBent bent(1);
+    EndSpec hollow = axialEnd(1000.0f);
+    hollow.section.B = 30.0f;
+    bent.addColumn(1, hollow, axialEnd(1000.0f));
+    const auto lines = bent.run();
+    EXPECT_EQ(lines.back(), "0ERROR IN INPUT FOR COLUMN  1 T");
+  }
   {  // the records end before the last column
     StageBent bent(2);
     bent.addColumn(1, axialEnd(1000.0f), axialEnd(1000.0f));
