@@ -1,7 +1,10 @@
 // Derived quantities of a column section and of its bar arrangement.
+#include "design/column/section_state.h"
+
+#include <algorithm>
 #include <cmath>
 
-#include "design/column/section_state.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 
@@ -33,8 +36,14 @@ void COMPZ(SectionState& s) {
     bar.Z = bar.X * s.ZX + bar.Y * s.ZY;
     s.AS += bar.A;
   }
-  s.P0 = s.PHIC * (s.AS * s.FY + (s.AG - s.AS) * s.FCC2);
+  s.P0 = s.PHIC * squashLoad(s);
   for (InteractionCurve& curve : s.curve) curve.built = false;
+}
+
+float squashLoad(const SectionState& s) {
+  const float concrete = concreteStress(s, s.EPSCU);
+  const float steel = std::min(s.ES * s.EPSCU, s.FY);
+  return s.AS * steel + (s.AG - s.AS) * concrete;
 }
 
 }  // namespace bentpier::column

@@ -96,4 +96,11 @@ void deriveSection(SectionState& s);
 // and forgets the interaction curves of the previous arrangement.
 void COMPZ(SectionState& s);
 
+// Nominal squash load: the whole section at the crushing strain EPSCU, the
+// concrete at the stress its law reaches there (FCC2, or less when the peak
+// strain EPS0 lies beyond EPSCU) and the bars at the stress of that strain
+// (FY, or less when the yield strain lies beyond EPSCU). No plane of strain
+// that keeps every fibre within EPSCU carries more.
+float squashLoad(const SectionState& s);
+
 }  // namespace bentpier::column

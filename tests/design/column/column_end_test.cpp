@@ -183,6 +183,43 @@ TEST(ColumnSectionInvestigation, AxialLoadsAreCheckedAgainstP0) {
   EXPECT_EQ(r.PHIC, 0.70f);
 }
 
+TEST(ColumnSectionInvestigation, SquashLoadIsWhatTheMaterialLawsReach) {
+  // 20 x 30, 12 #9, EPSCU 0.003. EC 2000 puts the peak strain of the
+  // concrete (2 x 3.4 / 2000 = 0.0034) beyond EPSCU, where the parabola
+  // reaches 3.4 u (2 - u), u = 0.003 / 0.0034: 3.35294 ksi. Grade 100 bars
+  // reach 29000 x 0.003 = 87 ksi.
+  struct Case {
+    float ec, fy, concrete, steel;
+  };
+  for (const Case c : {Case{3644.0f, 60.0f, 3.4f, 60.0f}, Case{2000.0f, 60.0f, 3.35294f, 60.0f},
+                       Case{3644.0f, 100.0f, 3.4f, 87.0f}}) {
+    ColumnEndData in = investigated('T');
+    in.EC = c.ec;
+    in.FY = c.fy;
+    const float p0 = 0.7f * (12.0f * c.steel + 588.0f * c.concrete);
+    in.NLOAD = 2;
+    in.LOAD[1] = {0.5f * p0, 0.0f, 0.0f, '1'};
+    in.LOAD[2] = {0.9f * p0, 30.0f, 0.0f, '1'};
+    const ColumnEndResult r = PIER62(in);
+    ASSERT_EQ(r.status, kColumnDone) << c.ec;
+    EXPECT_NEAR(r.LOAD[1].RATIO, 2.0f, 2e-4f) << c.ec << " " << c.fy;
+    ColumnEndData axial = in;  // no moment at all: the strength is P0 itself
+    axial.NLOAD = 1;
+    EXPECT_NEAR(PIER62(axial).LOAD[1].RATIO, 2.0f, 2e-4f) << c.ec << " " << c.fy;
+    // Close to the squash load, against the fibre model with the same laws.
+    testing::Material m = testing::grade60();
+    m.ec = c.ec;
+    m.fy = c.fy;
+    const Built b = build(in);
+    const testing::FibreSection f = testing::stripsOf(b.setup.section, m, 20000);
+    const double e = 30.0 / in.LOAD[2].PM;
+    const testing::FibreStrength q = testing::fibreRoot(
+        f, b.setup.section, kAboutX, 0.5, 5000.0,
+        [e](const testing::FibreStrength& v) { return e * v.p - v.mx; });
+    EXPECT_NEAR(r.LOAD[2].RATIO, q.p / in.LOAD[2].PM, 0.01) << c.ec << " " << c.fy;
+  }
+}
+
 TEST(ColumnSectionInvestigation, UniaxialLoadRatioAgainstFibreModel) {
   ColumnEndData in = investigated('T');
   in.NLOAD = 2;
