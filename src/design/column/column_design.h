@@ -99,8 +99,15 @@ bool buildCurves(SectionState& s, int bending);
 
 enum class Check { Carries, Fails, Unstable };
 
-// Whether the arrangement in s carries every load at its own axial load.
+// Whether the arrangement in s carries every load: below P0, and with its
+// allowable-stress factor times its capacity ratio along the load line (the
+// ratio the report prints) at least 0.99.
 Check CHECK(SectionState& s, const LoadTable& loads);
+
+// Strength and capacity ratio of one load along its load line, for the
+// bending code of the load table (curves built); false when a search did
+// not close.
+bool loadLineStrength(const SectionState& s, int bending, LoadResult& l);
 
 // The lightest arrangement that carries every load (the first in search
 // order among equal areas), left built in s; unstable when a strength
