@@ -7,9 +7,13 @@
 // FCC2) and can be worked by hand.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "column_stage_fixture.h"
+#include "driver/run.h"
+#include "support/cards.h"
+#include "support/sound_problem.h"
 
 namespace bentpier::column {
 namespace {
@@ -376,6 +380,40 @@ TEST(ColumnStage, PrintedBarSizes) {
   EXPECT_EQ(printedBarSize({4, 13}), 18);
   EXPECT_EQ(printedBarSize({4, 11}), 11);
   EXPECT_EQ(printedBarSize({0, 9}), 0);
+}
+
+// The tied column of the sound problem investigated under the load-factor
+// method: with OC blank it takes 0.70, the factor of a tied section, in the
+// section strength and in the moment magnifiers alike (SUMPC carries it);
+// a given OC holds as given.
+TEST(ColumnStage, CompressionFactorOfATiedColumnUnderTheLoadFactorMethod) {
+  auto designData = [](const std::string& oc) {
+    std::string deck = bentpier::testing::kSoundProblem;
+    const size_t card1 = deck.find('\n') + 1, card2 = deck.find('\n', card1) + 1;
+    deck[card1 + 3] = 'I';  // column option
+    deck.replace(card2 + 19, 3, oc);
+    std::istringstream in(deck);
+    std::ostringstream out, diag;
+    Report rep(out);
+    runDeck(in, rep, RunStamp{}, diag);
+    rep.finish();
+    const auto lines = bentpier::testing::reportLines(out.str());
+    const int top = findLine(lines, " 1  T    6 #  9", findLine(lines, "COLUMN DESIGN DATA"));
+    return top < 0 ? std::string() : lines[static_cast<size_t>(top)];
+  };
+  const std::string blank = designData("   "), given = designData("080");
+  ASSERT_FALSE(blank.empty());
+  ASSERT_FALSE(given.empty());
+  EXPECT_EQ(blank.substr(blank.size() - 4), "0.70");
+  EXPECT_EQ(given.substr(given.size() - 4), "0.80");
+  // SUMPC (the 20th field) is PHIC times the same critical load.
+  auto sumpc = [](const std::string& line) {
+    std::istringstream fields(line);
+    std::string f;
+    for (int i = 0; i < 20; ++i) fields >> f;
+    return std::stod(f);
+  };
+  EXPECT_NEAR(sumpc(blank) / sumpc(given), 0.70 / 0.80, 2e-4);
 }
 
 }  // namespace
