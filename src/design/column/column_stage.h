@@ -21,15 +21,18 @@ namespace bentpier::column {
 
 // Line budget of the column output. The critical-loads header leaves the
 // count at 10; each critical-loads line adds 2; an unstable listing adds 4
-// and a line per load, and starts a new page (count 4) when the loads would
-// pass line 62; the header is printed again before a critical-loads line
-// when the count is above 61 or an unstable listing came since the header.
+// title lines and a line per load, and starts a new page (count 4) when
+// they would pass line 62; the header is printed again before a
+// critical-loads line when the count is above 61 or an unstable listing
+// came since the header.
 class ColumnPage {
  public:
   static constexpr int kAfterHeader = 10;
   static constexpr int kReprintAbove = 61;
   static constexpr int kPageLines = 62;
   static constexpr int kUnstablePageStart = 4;
+  // The message and the load titles, each after a blank line.
+  static constexpr int kUnstableTitleLines = 4;
 
   void header() {
     lines_ = kAfterHeader;
@@ -37,10 +40,12 @@ class ColumnPage {
   }
   bool headerDue() const { return lines_ > kReprintAbove || unstableSinceHeader_; }
   void criticalLine() { lines_ += 2; }
-  bool unstableOnNewPage(int nload) const { return lines_ + nload > kPageLines; }
+  bool unstableOnNewPage(int nload) const {
+    return lines_ + kUnstableTitleLines + nload > kPageLines;
+  }
   void unstableListing(int nload, bool newPage) {
     if (newPage) lines_ = kUnstablePageStart;
-    lines_ += 4 + nload;
+    lines_ += kUnstableTitleLines + nload;
     unstableSinceHeader_ = true;
   }
   // The design data table (a heading of 5 lines, 2 lines per end) starts a
