@@ -92,6 +92,10 @@ struct ColumnEndResult {
   int GOVERN = 0;
   float PM = 0, MTM = 0, MLM = 0;
   float PU = 0, MTU = 0, MLU = 0, PUPM = 0;
+  // An end that passes by the load-contour method while a load's exact
+  // biaxial strength along its line falls short of 0.99 of it: the least
+  // such factored exact ratio (0 when there is none).
+  float EXACT = 0;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

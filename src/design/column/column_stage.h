@@ -33,6 +33,7 @@ class ColumnPage {
   static constexpr int kUnstablePageStart = 4;
   // The message and the load titles, each after a blank line.
   static constexpr int kUnstableTitleLines = 4;
+  static constexpr int kDesignDataHeading = 5;
 
   void header() {
     lines_ = kAfterHeader;
@@ -48,11 +49,15 @@ class ColumnPage {
     lines_ += kUnstableTitleLines + nload;
     unstableSinceHeader_ = true;
   }
-  // The design data table (a heading of 5 lines, 2 lines per end) starts a
-  // new page when it would pass line 62.
-  bool designDataOnNewPage(int columns, int unstableEnds) const {
-    return lines_ + 4 * columns + 5 - 2 * unstableEnds > kPageLines;
+  // The design data table (a heading of 5 lines, 2 lines per end and one
+  // per note) starts a new page when it would pass line 62, and goes on to
+  // another, its heading repeated, before a line that would pass it.
+  bool designDataOnNewPage(int columns, int unstableEnds, int notes) const {
+    return lines_ + 4 * columns + 5 - 2 * unstableEnds + notes > kPageLines;
   }
+  void designDataHeader(bool newPage) { lines_ = (newPage ? 0 : lines_) + kDesignDataHeading; }
+  bool designLineOnNewPage(bool note) const { return lines_ + 2 + (note ? 1 : 0) > kPageLines; }
+  void designLine(bool note) { lines_ += 2 + (note ? 1 : 0); }
   int lines() const { return lines_; }
 
  private:

@@ -304,9 +304,17 @@ TEST(ColumnStage, PageBudget) {
 
   // 13 + 4 x 11 + 5 - 2 x 0 = 62 fits; one column more does not, unless
   // two ends were unstable.
-  EXPECT_FALSE(page.designDataOnNewPage(11, 0));
-  EXPECT_TRUE(page.designDataOnNewPage(12, 0));
-  EXPECT_FALSE(page.designDataOnNewPage(12, 2));
+  EXPECT_FALSE(page.designDataOnNewPage(11, 0, 0));
+  EXPECT_TRUE(page.designDataOnNewPage(12, 0, 0));
+  EXPECT_FALSE(page.designDataOnNewPage(12, 2, 0));
+  EXPECT_TRUE(page.designDataOnNewPage(11, 0, 1));  // a note line more
+  // Within the table: 5 + 26 x 2 + 3 = 60; one more line fits, one with
+  // its note passes 62.
+  page.designDataHeader(true);
+  for (int i = 0; i < 26; ++i) page.designLine(false);
+  page.designLine(true);
+  EXPECT_FALSE(page.designLineOnNewPage(false));
+  EXPECT_TRUE(page.designLineOnNewPage(true));
 }
 
 TEST(ColumnStage, RecordsOfAnEndReachTheSectionDesign) {
