@@ -172,7 +172,13 @@ Step readColumnSteel(ProblemReader& r) {
   defaultReal(c.CL_SP, 2.25f);
   defaultReal(c.CLEAR, 2.563f);
   defaultReal(c.KLCOEF, 2.0f);
-  defaultReal(c.OC, d.METHOD == 'S' ? 0.35f : 0.75f);
+  // Under the load-factor method a blank OC is left at 0: each column then
+  // takes the factor of its own section (0.70 tied, 0.75 round or spiral).
+  if (d.METHOD == 'S') {
+    defaultReal(c.OC, 0.35f);
+  } else if (c.OC < 0.0f) {
+    c.OC = 0.0f;
+  }
   defaultReal(c.OF, d.METHOD == 'L' ? 0.9f : 0.35f);
 
   if (c.OC > 1.0f || c.OF > 1.0f || c.CM > 1.0f || c.BD1 > 1.0f || c.BD2 > 1.0f)

@@ -207,7 +207,7 @@ TEST_F(ColumnSteelCard, DefaultsUnderServiceLoad) {
 
 TEST_F(ColumnSteelCard, DefaultsUnderLoadFactorAndOneColumn) {
   ASSERT_EQ(read(steelCard(), 'L', " 1"), Step::Ok);
-  EXPECT_FLOAT_EQ(h->problem.cs.OC, 0.75f);
+  EXPECT_FLOAT_EQ(h->problem.cs.OC, 0.0f);  // each column by its section
   EXPECT_FLOAT_EQ(h->problem.cs.OF, 0.9f);
   EXPECT_FLOAT_EQ(h->problem.cs.CM, 1.0f);
 }

@@ -35,6 +35,7 @@ struct DesignLimits {
   int SZMIN = 0, SZMAX = 0;
   int IPAT = 0;
   float CORE = 0;              // circle and spiral: diameter of the core
+  float VOIDCORE = 0;          // hollow circle: the void and its cover, a diameter no bar may reach into
   float COREB = 0, CORED = 0;  // tied: core along B and along D
 };
 
@@ -75,6 +76,10 @@ int barCode(int size);
 // (ASMIN <= As < bound, at most 100 bars), else 0.
 float LIMIT(const DesignLimits& lim, int count, int size, float bound);
 
+// Whether a bar of this diameter, with the cover on both its faces, fits in
+// the wall of a hollow circular section (always, for a solid one).
+bool fitsInWall(const SectionState& s, float cover, float diameter);
+
 // Clearance of a bar spacing: negative when the clear distance is less than
 // CLR or less than 1.5 bar diameters.
 float CLEAR(float spacing, float diameter, float clr);
@@ -94,8 +99,15 @@ bool buildCurves(SectionState& s, int bending);
 
 enum class Check { Carries, Fails, Unstable };
 
-// Whether the arrangement in s carries every load at its own axial load.
+// Whether the arrangement in s carries every load: below P0, and with its
+// allowable-stress factor times its capacity ratio along the load line (the
+// ratio the report prints) at least 0.99.
 Check CHECK(SectionState& s, const LoadTable& loads);
+
+// Strength and capacity ratio of one load along its load line, for the
+// bending code of the load table (curves built); false when a search did
+// not close.
+bool loadLineStrength(const SectionState& s, int bending, LoadResult& l);
 
 // The lightest arrangement that carries every load (the first in search
 // order among equal areas), left built in s; unstable when a strength

@@ -43,7 +43,9 @@ struct ColumnEndData {
   char TYPE = 'R';    // R circular, S rectangular with spiral, T tied
   // Section and material record (inches, ksi). A value of 0 or less takes
   // its default.
-  float B = 0, D = 0;  // circular: D is the diameter
+  // Circular: D is the outside diameter and B the inside diameter of a
+  // hollow column (0 for a solid one).
+  float B = 0, D = 0;
   float FPC = 0, FY = 0;
   float PHIC = 0, PHIB = 0;
   float MINRATIO = 0, MAXRATIO = 0;  // steel ratios (fractions of AG)
@@ -90,6 +92,10 @@ struct ColumnEndResult {
   int GOVERN = 0;
   float PM = 0, MTM = 0, MLM = 0;
   float PU = 0, MTU = 0, MLU = 0, PUPM = 0;
+  // An end that passes by the load-contour method while a load's exact
+  // biaxial strength along its line falls short of 0.99 of it: the least
+  // such factored exact ratio (0 when there is none).
+  float EXACT = 0;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

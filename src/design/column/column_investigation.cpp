@@ -35,6 +35,7 @@ int circleBars(const ColumnEndData& in, ColumnEndSetup& setup, int size,
   const Bar bar = barOf(code);
   const float r = std::min(s.B, s.D) / 2.0f - setup.FACECOVER[1] - bar.diameter / 2.0f;
   if (!(r > 0.0f)) return kColumnInputError;  // the cover leaves no circle
+  if (!fitsInWall(s, setup.FACECOVER[1], bar.diameter)) return kColumnInputError;
   const float theta = kTwoPi / static_cast<float>(n);
   for (int i = 1; i <= n; ++i) {
     const float phi = static_cast<float>(i - 1) * theta;

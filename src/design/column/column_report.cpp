@@ -113,6 +113,8 @@ void printDesignData(Report& rep, const DesignDataLine& d) {
   line.f(s.DEL_T, 7, 3).f(s.DEL_L, 10, 3).f(s.CM, 10, 3);
   line.i(d.pattern, 3).f(r.PHIC, 6, 2);
   rep << line;
+  if (r.EXACT > 0.0f)
+    rep << Line(kNextLine).blanks(8).text("NOTE: EXACT BIAXIAL CAPACITY RATIO ").f(r.EXACT, 5, 3);
 }
 
 std::string pileTypeName(int pileCode) {

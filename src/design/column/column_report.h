@@ -50,6 +50,8 @@ struct DesignDataLine {
 };
 
 void printDesignDataHeader(Report& rep, bool newPage);
+// The line of an end, and under it, when the exact biaxial strength of a
+// load falls short, "NOTE: EXACT BIAXIAL CAPACITY RATIO" with that ratio.
 void printDesignData(Report& rep, const DesignDataLine& line);
 
 // Pile tables. The 7-character name of a pile code: "TYPE 1 " to

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "design/bar_table.h"
 #include "design/column/column_design.h"
 
 namespace bentpier::column {
@@ -64,6 +65,12 @@ float groupFactor(char group, char method, bool pileBent) {
   }
 }
 
+bool fitsInWall(const SectionState& s, float cover, float diameter) {
+  if (!(s.VOID > 0.0f)) return true;
+  // Inside face of the bar, a cover away from the void.
+  return s.D / 2.0f - cover - diameter - cover >= s.VOID / 2.0f;
+}
+
 int setUpSection(const ColumnEndData& in, ColumnEndSetup& out) {
   if (in.OPTION != 'D' && in.OPTION != 'I') return kColumnInputError;
   const int sect = sectionType(in.TYPE);
@@ -75,8 +82,10 @@ int setUpSection(const ColumnEndData& in, ColumnEndSetup& out) {
   s.SECT = sect;
   s.D = in.D;
   s.B = sect == kCircular ? in.D : in.B;
-  // A section without size or materials has no strength to compute.
-  if (!(s.B > 0.0f && s.D > 0.0f && in.FPC > 0.0f && in.FY > 0.0f))
+  if (sect == kCircular && in.B > 0.0f) s.VOID = in.B;
+  // A section without size or materials has no strength to compute, nor a
+  // round column whose void takes all of it.
+  if (!(s.B > 0.0f && s.D > 0.0f && in.FPC > 0.0f && in.FY > 0.0f && s.VOID < s.D))
     return kColumnInputError;
   s.FY = in.FY;
   s.FCC2 = orDefault(in.FCC2, kStressIntensity * in.FPC);
@@ -108,6 +117,11 @@ int setUpSection(const ColumnEndData& in, ColumnEndSetup& out) {
     lim.NMIN = inRange(in.GROUP[1].N) ? in.GROUP[1].N : kLeastCircleBars;
     lim.NMAX = inRange(in.GROUP[2].N) ? in.GROUP[2].N : kMostCircleBars;
     lim.CORE = std::min(s.B, s.D) - 2.0f * out.COVER;
+    if (s.VOID > 0.0f) {
+      lim.VOIDCORE = s.VOID + 2.0f * out.COVER;
+      // Not even the smallest bar of the search fits in the wall.
+      if (!fitsInWall(s, out.COVER, barOf(lim.SZMIN).diameter)) return kColumnInputError;
+    }
     return kColumnDone;
   }
   if (in.IPAT == 3) return kColumnInputError;

@@ -56,8 +56,20 @@ void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep
     }
   }
 
-  printDesignDataHeader(rep, page.designDataOnNewPage(ncol, unstable));
-  for (const DesignDataLine& line : designed) printDesignData(rep, line);
+  const auto notes = std::count_if(designed.begin(), designed.end(),
+                                   [](const DesignDataLine& d) { return d.result.EXACT > 0.0f; });
+  const bool newPage = page.designDataOnNewPage(ncol, unstable, static_cast<int>(notes));
+  printDesignDataHeader(rep, newPage);
+  page.designDataHeader(newPage);
+  for (const DesignDataLine& line : designed) {
+    const bool note = line.result.EXACT > 0.0f;
+    if (page.designLineOnNewPage(note)) {
+      printDesignDataHeader(rep, true);
+      page.designDataHeader(true);
+    }
+    printDesignData(rep, line);
+    page.designLine(note);
+  }
 }
 
 }  // namespace

@@ -21,15 +21,19 @@ namespace bentpier::column {
 
 // Line budget of the column output. The critical-loads header leaves the
 // count at 10; each critical-loads line adds 2; an unstable listing adds 4
-// and a line per load, and starts a new page (count 4) when the loads would
-// pass line 62; the header is printed again before a critical-loads line
-// when the count is above 61 or an unstable listing came since the header.
+// title lines and a line per load, and starts a new page (count 4) when
+// they would pass line 62; the header is printed again before a
+// critical-loads line when the count is above 61 or an unstable listing
+// came since the header.
 class ColumnPage {
  public:
   static constexpr int kAfterHeader = 10;
   static constexpr int kReprintAbove = 61;
   static constexpr int kPageLines = 62;
   static constexpr int kUnstablePageStart = 4;
+  // The message and the load titles, each after a blank line.
+  static constexpr int kUnstableTitleLines = 4;
+  static constexpr int kDesignDataHeading = 5;
 
   void header() {
     lines_ = kAfterHeader;
@@ -37,17 +41,23 @@ class ColumnPage {
   }
   bool headerDue() const { return lines_ > kReprintAbove || unstableSinceHeader_; }
   void criticalLine() { lines_ += 2; }
-  bool unstableOnNewPage(int nload) const { return lines_ + nload > kPageLines; }
+  bool unstableOnNewPage(int nload) const {
+    return lines_ + kUnstableTitleLines + nload > kPageLines;
+  }
   void unstableListing(int nload, bool newPage) {
     if (newPage) lines_ = kUnstablePageStart;
-    lines_ += 4 + nload;
+    lines_ += kUnstableTitleLines + nload;
     unstableSinceHeader_ = true;
   }
-  // The design data table (a heading of 5 lines, 2 lines per end) starts a
-  // new page when it would pass line 62.
-  bool designDataOnNewPage(int columns, int unstableEnds) const {
-    return lines_ + 4 * columns + 5 - 2 * unstableEnds > kPageLines;
+  // The design data table (a heading of 5 lines, 2 lines per end and one
+  // per note) starts a new page when it would pass line 62, and goes on to
+  // another, its heading repeated, before a line that would pass it.
+  bool designDataOnNewPage(int columns, int unstableEnds, int notes) const {
+    return lines_ + 4 * columns + 5 - 2 * unstableEnds + notes > kPageLines;
   }
+  void designDataHeader(bool newPage) { lines_ = (newPage ? 0 : lines_) + kDesignDataHeading; }
+  bool designLineOnNewPage(bool note) const { return lines_ + 2 + (note ? 1 : 0) > kPageLines; }
+  void designLine(bool note) { lines_ += 2 + (note ? 1 : 0); }
   int lines() const { return lines_; }
 
  private:

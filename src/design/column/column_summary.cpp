@@ -8,30 +8,32 @@
 
 namespace bentpier::column {
 
+bool loadLineStrength(const SectionState& s, int bending, LoadResult& l) {
+  if (bending == kAboutX || bending == kAboutY) {
+    // Bending in one direction: the strength at the load's eccentricity.
+    const float m = bending == kAboutX ? l.MX : l.MY;
+    const std::optional<Strength> r = FINDE(s, bending, l.P, m);
+    if (!r) return false;
+    const float mu = bending == kAboutX ? r->MX : r->MY;
+    l.PU = r->P;
+    l.MXU = r->MX;
+    l.MYU = r->MY;
+    l.RATIO = std::sqrt(r->P * r->P + mu * mu) / std::sqrt(l.P * l.P + m * m);
+    return true;
+  }
+  const std::optional<LoadLineStrength> r = FBBUC(s, l.P, l.MX, l.MY);
+  if (!r) return false;
+  l.PU = r->PU;
+  l.MXU = r->MXU;
+  l.MYU = r->MYU;
+  l.RATIO = r->RATIO;
+  return true;
+}
+
 bool SUMRY(SectionState& s, LoadTable& loads) {
   if (!buildCurves(s, loads.BENDING)) return false;
-  for (int i = 1; i <= loads.NLOAD; ++i) {
-    LoadResult& l = loads.LOAD[i];
-    if (loads.BENDING == kAboutX || loads.BENDING == kAboutY) {
-      // Bending in one direction: the strength at the load's eccentricity.
-      const int dir = loads.BENDING;
-      const float m = dir == kAboutX ? l.MX : l.MY;
-      const std::optional<Strength> r = FINDE(s, dir, l.P, m);
-      if (!r) return false;
-      const float mu = dir == kAboutX ? r->MX : r->MY;
-      l.PU = r->P;
-      l.MXU = r->MX;
-      l.MYU = r->MY;
-      l.RATIO = std::sqrt(r->P * r->P + mu * mu) / std::sqrt(l.P * l.P + m * m);
-    } else {
-      const std::optional<LoadLineStrength> r = FBBUC(s, l.P, l.MX, l.MY);
-      if (!r) return false;
-      l.PU = r->PU;
-      l.MXU = r->MXU;
-      l.MYU = r->MYU;
-      l.RATIO = r->RATIO;
-    }
-  }
+  for (int i = 1; i <= loads.NLOAD; ++i)
+    if (!loadLineStrength(s, loads.BENDING, loads.LOAD[i])) return false;
   return true;
 }
 

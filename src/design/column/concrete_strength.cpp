@@ -67,6 +67,34 @@ CircleMoments circleMoments(double r, double z) {
   return m;
 }
 
+// Force and moment about the diameter, per unit of FCC2, of the stress
+// block over a circle of radius r centred on the section: neutral axis at
+// zNA, the parabola over the depth L above it, the plateau beyond.
+std::array<double, 2> circleBlock(double r, double zNA, double L) {
+  const double zPk = zNA + L;
+  double p = 0, m = 0;
+  // Plateau.
+  const double a = std::max(zPk, -r);
+  if (a < r) {
+    const CircleMoments ja = circleMoments(r, a), jb = circleMoments(r, r);
+    p += jb.J[0] - ja.J[0];
+    m += jb.J[1] - ja.J[1];
+  }
+  // Parabola: stress/FCC2 = 2u - u^2 with u = (z - zNA)/L, as a0 + a1 z + a2 z^2.
+  const double lo = std::max(zNA, -r), hi = std::min(zPk, r);
+  if (lo < hi) {
+    const double a2 = -1.0 / (L * L);
+    const double a1 = 2.0 / L + 2.0 * zNA / (L * L);
+    const double a0 = -2.0 * zNA / L - zNA * zNA / (L * L);
+    const CircleMoments jl = circleMoments(r, lo), jh = circleMoments(r, hi);
+    std::array<double, 4> I{};
+    for (int k = 0; k < 4; ++k) I[k] = jh.J[k] - jl.J[k];
+    p += a0 * I[0] + a1 * I[1] + a2 * I[2];
+    m += a0 * I[1] + a1 * I[2] + a2 * I[3];
+  }
+  return {p, m};
+}
+
 }  // namespace
 
 double ATYX(double x, double y) {
@@ -110,31 +138,16 @@ Forces UNCPM(const SectionState& s, float c, float h, float w) {
 
 Forces CRCPM(const SectionState& s, float c) {
   if (c <= 0.0f) return {};
-  const double r = s.RG, cc = c;
-  const double zNA = r - cc;
-  const double L = cc * s.KR;  // depth of the parabolic part
-  const double zPk = zNA + L;
-  double p = 0, m = 0;
-  // Plateau.
-  const double a = std::max(zPk, -r);
-  if (a < r) {
-    const CircleMoments ja = circleMoments(r, a), jb = circleMoments(r, r);
-    p += jb.J[0] - ja.J[0];
-    m += jb.J[1] - ja.J[1];
+  const double zNA = s.RG - static_cast<double>(c);
+  const double L = static_cast<double>(c) * s.KR;  // depth of the parabolic part
+  // A hollow column: the same stress block over the void, taken away.
+  std::array<double, 2> f = circleBlock(s.RG, zNA, L);
+  if (s.VOID > 0.0f) {
+    const std::array<double, 2> hole = circleBlock(s.VOID / 2.0, zNA, L);
+    f[0] -= hole[0];
+    f[1] -= hole[1];
   }
-  // Parabola: stress/FCC2 = 2u - u^2 with u = (z - zNA)/L, as a0 + a1 z + a2 z^2.
-  const double lo = std::max(zNA, -r), hi = std::min(zPk, r);
-  if (lo < hi) {
-    const double a2 = -1.0 / (L * L);
-    const double a1 = 2.0 / L + 2.0 * zNA / (L * L);
-    const double a0 = -2.0 * zNA / L - zNA * zNA / (L * L);
-    const CircleMoments jl = circleMoments(r, lo), jh = circleMoments(r, hi);
-    std::array<double, 4> I{};
-    for (int k = 0; k < 4; ++k) I[k] = jh.J[k] - jl.J[k];
-    p += a0 * I[0] + a1 * I[1] + a2 * I[2];
-    m += a0 * I[1] + a1 * I[2] + a2 * I[3];
-  }
-  return {static_cast<float>(s.FCC2 * p), static_cast<float>(s.FCC2 * m)};
+  return {static_cast<float>(s.FCC2 * f[0]), static_cast<float>(s.FCC2 * f[1])};
 }
 
 BiForces BICPM(const SectionState& s, float c) {

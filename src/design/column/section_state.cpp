@@ -1,16 +1,19 @@
 // Derived quantities of a column section and of its bar arrangement.
+#include "design/column/section_state.h"
+
+#include <algorithm>
 #include <cmath>
 
-#include "design/column/section_state.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 
 void deriveSection(SectionState& s) {
   if (s.SECT == kCircular) {
-    const float r = s.D / 2.0f;
+    const float r = s.D / 2.0f, ri = s.VOID / 2.0f;
     s.RG = r;
     s.DIAG = s.D;
-    s.AG = kPi * r * r;
+    s.AG = kPi * (r * r - ri * ri);
     s.ZX = kRootHalf;
     s.ZY = kRootHalf;
   } else {
@@ -33,8 +36,14 @@ void COMPZ(SectionState& s) {
     bar.Z = bar.X * s.ZX + bar.Y * s.ZY;
     s.AS += bar.A;
   }
-  s.P0 = s.PHIC * (s.AS * s.FY + (s.AG - s.AS) * s.FCC2);
+  s.P0 = s.PHIC * squashLoad(s);
   for (InteractionCurve& curve : s.curve) curve.built = false;
+}
+
+float squashLoad(const SectionState& s) {
+  const float concrete = concreteStress(s, s.EPSCU);
+  const float steel = std::min(s.ES * s.EPSCU, s.FY);
+  return s.AS * steel + (s.AG - s.AS) * concrete;
 }
 
 }  // namespace bentpier::column

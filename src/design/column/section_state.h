@@ -67,9 +67,10 @@ struct InteractionCurve {
 struct SectionState {
   int SECT = kCircular;
   float B = 0, D = 0;  // circular: both the diameter
+  float VOID = 0;      // circular: inside diameter of a hollow column, 0 solid
   float RG = 0;        // extreme fibre of the diagonal direction
   float DIAG = 0;      // circular: the diameter; rectangular: the diagonal
-  float AG = 0;        // gross area
+  float AG = 0;        // gross area (of the ring for a hollow column)
   float FCC2 = 0;      // concrete stress intensity f''c
   float EC = 0, ES = 0, EPSCU = 0, FY = 0;
   float EPS0 = 0, KR = 0;  // strain at the concrete peak, EPS0/EPSCU
@@ -86,7 +87,7 @@ struct SectionState {
 };
 
 // Fills the gross-section and material quantities derived from SECT, B, D,
-// FCC2, EC, ES, EPSCU and FY: RG, DIAG, AG, EPS0, KR, EPSY, KY and the
+// VOID, FCC2, EC, ES, EPSCU and FY: RG, DIAG, AG, EPS0, KR, EPSY, KY and the
 // diagonal projection factors. For a circular section B and D must both be
 // the diameter.
 void deriveSection(SectionState& s);
@@ -94,5 +95,12 @@ void deriveSection(SectionState& s);
 // Sets the diagonal coordinate of every bar, the steel area and P0 (COMPZ),
 // and forgets the interaction curves of the previous arrangement.
 void COMPZ(SectionState& s);
+
+// Nominal squash load: the whole section at the crushing strain EPSCU, the
+// concrete at the stress its law reaches there (FCC2, or less when the peak
+// strain EPS0 lies beyond EPSCU) and the bars at the stress of that strain
+// (FY, or less when the yield strain lies beyond EPSCU). No plane of strain
+// that keeps every fibre within EPSCU carries more.
+float squashLoad(const SectionState& s);
 
 }  // namespace bentpier::column

@@ -59,7 +59,8 @@ BiForces BISPM(const SectionState& s, float c);
 // Concrete of a rectangle of depth h and width w bent about the axis
 // parallel to w. The moment is about the centroid, in kip-inches.
 Forces UNCPM(const SectionState& s, float c, float h, float w);
-// Concrete of the circle (radius RG); the moment is about a diameter.
+// Concrete of the circle (radius RG), less the void of a hollow column;
+// the moment is about a diameter.
 Forces CRCPM(const SectionState& s, float c);
 // Concrete of the rectangle with the neutral axis parallel to its diagonal.
 BiForces BICPM(const SectionState& s, float c);

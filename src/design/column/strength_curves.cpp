@@ -12,6 +12,10 @@ namespace {
 // The reduction rises from PHIC to PHIB as the nominal load falls from
 // 0.1 f'c AG / PHIC to zero.
 constexpr float kLowLoadFraction = 0.1f;
+// Part of the crushing strain by which the far fibre of the point of
+// maximum compression may fall short of it when the peak of the concrete
+// or the yield of the steel lies beyond it.
+constexpr float kUnevenStrain = 1e-4f;
 
 }  // namespace
 
@@ -87,13 +91,14 @@ bool FCPM(SectionState& s, int direction) {
   const PhiRule held = PhiRule::HeldAtCompression;
 
   // 1: maximum compression. The far fibre reaches the peak strain and the
-  // far bar its compressive yield.
-  float c = 1.0f - s.KR > 0.0f ? 2.0f * hh / (1.0f - s.KR) : 10.0f * hh;
-  if (1.0f - s.KY > 0.0f) {
-    c = std::max(c, dfar / (1.0f - s.KY));
-  } else {
-    c *= 2.0f;
-  }
+  // far bar its compressive yield. When either lies beyond the crushing
+  // strain, the squash load is only approached as the strain evens out
+  // over the section: the depth that leaves the far fibre and the far bar
+  // within a small part of the crushing strain stands for it.
+  const float farthest = std::max(2.0f * hh, dfar);
+  const float nearlyEven = farthest / kUnevenStrain;
+  float c = 1.0f - s.KR > 0.0f ? 2.0f * hh / (1.0f - s.KR) : nearlyEven;
+  c = 1.0f - s.KY > 0.0f ? std::max(c, dfar / (1.0f - s.KY)) : nearlyEven;
   curve.PT[1] = {c, REC(s, direction, c, held)};
 
   // 2: balanced, the far bar at its tensile yield.

@@ -118,30 +118,54 @@ LoadTable loadsOf(std::initializer_list<std::array<float, 3>> rows) {
   return t;
 }
 
-TEST(ColumnSectionDesign, CheckAtTheLimits) {
+TEST(ColumnSectionDesign, CheckMeasuresTheFactoredRatioAlongTheLoadLine) {
   SectionState s = testing::sectionOf(kCircular, 24, 24, testing::grade60(), 0.75f);
   ASSERT_GT(REINS(s, circleLimits(), 10, 8, 100.0f), 0.0f);
   ASSERT_TRUE(buildCurves(s, 1));
-  const float p = 300.0f;
-  const float mu = FINDM(s, kAboutX, p)->MX;
-  // The largest moment whose strength ratio is still 0.99 passes; the
-  // next representable one fails.
-  float m = mu / 0.99f;
-  while (mu / m < 0.99f) m = std::nextafter(m, 0.0f);
-  while (mu / std::nextafter(m, 1e9f) >= 0.99f) m = std::nextafter(m, 1e9f);
-  ASSERT_GE(mu / m, 0.99f);
-  EXPECT_EQ(CHECK(s, loadsOf({{p, m, 0.0f}})), Check::Carries);
-  EXPECT_EQ(CHECK(s, loadsOf({{p, std::nextafter(m, 1e9f), 0.0f}})), Check::Fails);
-  // The allowable-stress factor raises the strength.
-  LoadTable f = loadsOf({{p, 1.2f * mu, 0.0f}});
-  f.LOAD[1].FACTOR = 1.25f;
-  EXPECT_EQ(CHECK(s, f), Check::Carries);
+  const testing::FibreSection f = testing::fibreOf(s, testing::grade60(), 200);
+  // Fibre-model capacity ratio of (p, m) along its load line.
+  auto fibreRatio = [&](float p, float m) {
+    const double e = m / p;
+    const testing::FibreStrength q = testing::fibreRoot(
+        f, s, kAboutX, 0.5, 500.0, [e](const testing::FibreStrength& v) { return e * v.p - v.mx; });
+    return q.p / p;
+  };
+  const float balanced = s.curve[kAboutX].PN[2];
+  struct Case {
+    float p;       // axial load, as a part of the balanced load or of P0
+    float factor;  // allowable-stress factor
+    float k;       // the moment, as k times the factored strength at p
+    bool carries;
+  };
+  // Below the balanced load the strength falls with the axial load, so a
+  // load whose moment the factored strength at its own P just carries is
+  // not carried along its line; near P0 the strength rises as the load
+  // line comes down, so a moment beyond the strength at P is carried.
+  const float p0 = s.P0;
+  for (const Case c : {Case{0.4f * balanced, 1.25f, 1.0f / 0.995f, false},
+                       Case{0.4f * balanced, 1.0f, 1.0f / 0.9905f, false},
+                       Case{0.4f * balanced, 1.25f, 0.95f, true},
+                       Case{0.9f * p0, 1.25f, 1.3f, true},
+                       Case{0.9f * p0, 1.0f, 1.2f, false},
+                       Case{0.7f * balanced + 0.3f * p0, 1.0f, 0.995f, true}}) {
+    const float mu = FINDM(s, kAboutX, c.p)->MX;
+    const float m = c.k * c.factor * mu;
+    LoadTable t = loadsOf({{c.p, m, 0.0f}});
+    t.LOAD[1].FACTOR = c.factor;
+    EXPECT_EQ(c.factor * fibreRatio(c.p, m) >= 0.99, c.carries) << c.p << " " << c.factor;
+    EXPECT_EQ(CHECK(s, t), c.carries ? Check::Carries : Check::Fails) << c.p << " " << c.factor;
+    // The check and the ratio the report prints agree.
+    LoadResult printed = t.LOAD[1];
+    ASSERT_TRUE(loadLineStrength(s, t.BENDING, printed));
+    EXPECT_EQ(c.factor * printed.RATIO >= 0.99f, c.carries) << c.p << " " << c.factor;
+  }
   // At or above P0 nothing carries; below it a load without moment does.
   EXPECT_EQ(CHECK(s, loadsOf({{s.P0, 1.0f, 0.0f}})), Check::Fails);
-  LoadTable axial = loadsOf({{s.P0 - 1.0f, 0.0f, 0.0f}, {p, 10.0f, 0.0f}});
+  LoadTable axial = loadsOf({{s.P0 - 1.0f, 0.0f, 0.0f}, {300.0f, 10.0f, 0.0f}});
   EXPECT_EQ(CHECK(s, axial), Check::Carries);
   // Every load must carry, in any order.
-  EXPECT_EQ(CHECK(s, loadsOf({{p, 10.0f, 0.0f}, {p, 2.0f * mu, 0.0f}})), Check::Fails);
+  const float mu = FINDM(s, kAboutX, 300.0f)->MX;
+  EXPECT_EQ(CHECK(s, loadsOf({{300.0f, 10.0f, 0.0f}, {300.0f, 2.0f * mu, 0.0f}})), Check::Fails);
 }
 
 // The literal search: nested loops in the order of the design, keeping an

@@ -16,7 +16,7 @@ ColumnEndData investigated(char type) {
   ColumnEndData in;
   in.OPTION = 'I';
   in.TYPE = type;
-  in.B = 20.0f;
+  in.B = type == 'R' ? 0.0f : 20.0f;  // a round column's B is its void
   in.D = 30.0f;
   in.FPC = 4.0f;
   in.FY = 60.0f;
@@ -183,6 +183,43 @@ TEST(ColumnSectionInvestigation, AxialLoadsAreCheckedAgainstP0) {
   EXPECT_EQ(r.PHIC, 0.70f);
 }
 
+TEST(ColumnSectionInvestigation, SquashLoadIsWhatTheMaterialLawsReach) {
+  // 20 x 30, 12 #9, EPSCU 0.003. EC 2000 puts the peak strain of the
+  // concrete (2 x 3.4 / 2000 = 0.0034) beyond EPSCU, where the parabola
+  // reaches 3.4 u (2 - u), u = 0.003 / 0.0034: 3.35294 ksi. Grade 100 bars
+  // reach 29000 x 0.003 = 87 ksi.
+  struct Case {
+    float ec, fy, concrete, steel;
+  };
+  for (const Case c : {Case{3644.0f, 60.0f, 3.4f, 60.0f}, Case{2000.0f, 60.0f, 3.35294f, 60.0f},
+                       Case{3644.0f, 100.0f, 3.4f, 87.0f}}) {
+    ColumnEndData in = investigated('T');
+    in.EC = c.ec;
+    in.FY = c.fy;
+    const float p0 = 0.7f * (12.0f * c.steel + 588.0f * c.concrete);
+    in.NLOAD = 2;
+    in.LOAD[1] = {0.5f * p0, 0.0f, 0.0f, '1'};
+    in.LOAD[2] = {0.9f * p0, 30.0f, 0.0f, '1'};
+    const ColumnEndResult r = PIER62(in);
+    ASSERT_EQ(r.status, kColumnDone) << c.ec;
+    EXPECT_NEAR(r.LOAD[1].RATIO, 2.0f, 2e-4f) << c.ec << " " << c.fy;
+    ColumnEndData axial = in;  // no moment at all: the strength is P0 itself
+    axial.NLOAD = 1;
+    EXPECT_NEAR(PIER62(axial).LOAD[1].RATIO, 2.0f, 2e-4f) << c.ec << " " << c.fy;
+    // Close to the squash load, against the fibre model with the same laws.
+    testing::Material m = testing::grade60();
+    m.ec = c.ec;
+    m.fy = c.fy;
+    const Built b = build(in);
+    const testing::FibreSection f = testing::stripsOf(b.setup.section, m, 20000);
+    const double e = 30.0 / in.LOAD[2].PM;
+    const testing::FibreStrength q = testing::fibreRoot(
+        f, b.setup.section, kAboutX, 0.5, 5000.0,
+        [e](const testing::FibreStrength& v) { return e * v.p - v.mx; });
+    EXPECT_NEAR(r.LOAD[2].RATIO, q.p / in.LOAD[2].PM, 0.01) << c.ec << " " << c.fy;
+  }
+}
+
 TEST(ColumnSectionInvestigation, UniaxialLoadRatioAgainstFibreModel) {
   ColumnEndData in = investigated('T');
   in.NLOAD = 2;
@@ -222,6 +259,72 @@ TEST(ColumnSectionInvestigation, BiaxialLoadOnACircleMatchesTheUniaxialFibreStre
                          [e](const testing::FibreStrength& v) { return e * v.p - v.mx; });
   EXPECT_NEAR(r.LOAD[1].RATIO, q.p / 400.0, 0.015 * q.p / 400.0);
   EXPECT_NEAR(r.LOAD[1].MYU / r.LOAD[1].MXU, 200.0f / 150.0f, 1e-3f);
+}
+
+TEST(ColumnSectionInvestigation, HollowRoundColumnIsARing) {
+  // 42 in outside, 30 in void, 24 #10 at 2 in cover: AG = pi (21^2 - 15^2)
+  // = 678.58 sq in, P0 = 0.75 (30.48 x 60 + 648.10 x 3.4) = 3024.2 kips
+  // (4826.8 as a solid circle).
+  ColumnEndData in = investigated('R');
+  in.D = 42.0f;
+  in.B = 30.0f;
+  in.N = 24;
+  in.SZ = 10;
+  in.NLOAD = 2;
+  in.LOAD[1] = {2000.0f, 0.0f, 0.0f, '1'};
+  in.LOAD[2] = {1200.0f, 900.0f, 0.0f, '1'};
+  const ColumnEndResult r = PIER62(in);
+  ASSERT_EQ(r.status, kColumnDone);
+  EXPECT_NEAR(r.LOAD[1].RATIO, 3024.2f / 2000.0f, 1e-3f);
+  EXPECT_NEAR(r.PS, 100.0f * 30.48f / 678.58f, 1e-3f);
+  const Built b = build(in);
+  const testing::FibreSection f = testing::fibreOf(b.setup.section, testing::grade60(), 200);
+  const double e = 900.0 / 1200.0;
+  const testing::FibreStrength q =
+      testing::fibreRoot(f, b.setup.section, kAboutX, 0.5, 500.0,
+                         [e](const testing::FibreStrength& v) { return e * v.p - v.mx; });
+  EXPECT_NEAR(r.LOAD[2].RATIO, q.p / 1200.0, 0.01 * q.p / 1200.0);
+
+  // The bars and their cover on both faces must fit in the wall: #10 needs
+  // 2 + 1.4375 + 2 in, so a void up to 31.125 in.
+  in.B = 31.125f;
+  EXPECT_EQ(build(in).status, kColumnDone);
+  in.B = 31.2f;
+  EXPECT_EQ(build(in).status, kColumnInputError);
+}
+
+TEST(ColumnSectionDesignedEnd, HollowRoundColumnKeepsItsBarsOutOfTheVoid) {
+  // A 5.25 in wall at 2 in cover holds #9 (1.25 in) at most; below #5
+  // (0.6875 in, a void above 32.625 in) nothing fits.
+  ColumnEndData in;
+  in.OPTION = 'D';
+  in.TYPE = 'R';
+  in.D = 42.0f;
+  in.B = 31.5f;
+  in.FPC = 4.0f;
+  in.FY = 60.0f;
+  in.COVER = 2.0f;
+  in.GROUP[1] = {6, 5, 0};
+  in.GROUP[2] = {40, 11, 0};
+  in.NLOAD = 1;
+  in.LOAD[1] = {1500.0f, 1500.0f, 0.0f, '1'};
+  const ColumnEndResult r = PIER62(in);
+  ASSERT_EQ(r.status, kColumnDone);
+  EXPECT_LE(r.FACE[1].SZ, 9);
+  // The ring with the bars found carries the load.
+  ColumnEndData found = in;
+  found.OPTION = 'I';
+  found.N = r.FACE[1].N;
+  found.SZ = r.FACE[1].SZ;
+  const Built b = build(found);
+  ASSERT_EQ(b.status, kColumnDone);
+  const testing::FibreSection f = testing::fibreOf(b.setup.section, testing::grade60(), 200);
+  const testing::FibreStrength q =
+      testing::fibreRoot(f, b.setup.section, kAboutX, 0.5, 500.0,
+                         [](const testing::FibreStrength& v) { return v.p - v.mx; });
+  EXPECT_GE(q.p / 1500.0, 0.98);
+  in.B = 32.7f;
+  EXPECT_EQ(PIER62(in).status, kColumnInputError);
 }
 
 TEST(ColumnSectionInvestigation, StrengthThatCannotBeFoundIsUnstable) {

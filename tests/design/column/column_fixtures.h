@@ -62,7 +62,7 @@ inline void addPerimeter(SectionState& s, int perFaceB, int perFaceD, float inse
 // scaled to their sides, circles on a polar grid.
 inline FibreSection fibreOf(const SectionState& s, const Material& m, int cells) {
   FibreSection f = s.SECT == kCircular
-                       ? FibreSection::circle(m, s.D / 2.0, cells, 4 * cells)
+                       ? FibreSection::circle(m, s.D / 2.0, cells, 4 * cells, s.VOID / 2.0)
                        : FibreSection::rectangle(m, s.B, s.D, cells,
                                                  static_cast<int>(cells * s.D / s.B));
   for (const BarPoint& b : s.bars) f.bars.push_back({b.A, b.X, b.Y});

@@ -59,19 +59,26 @@ TEST(ColumnSectionConcrete, RectangleClosedForms) {
   EXPECT_EQ(UNCPM(s, 0.0f, 20.0f, 10.0f).P, 0.0f);
 }
 
-TEST(ColumnSectionConcrete, CircleMatchesFibreModel) {
-  for (double ec : {3644.0, 2000.0}) {
+TEST(ColumnSectionConcrete, CircleAndRingMatchFibreModel) {
+  struct Case {
+    double ec, inside;  // modulus, diameter of the void
+  };
+  for (const Case k : {Case{3644.0, 0.0}, Case{2000.0, 0.0}, Case{3644.0, 18.0},
+                       Case{2000.0, 24.0}}) {
     Material m = testing::grade60();
-    m.ec = ec;
-    const SectionState s = testing::sectionOf(kCircular, 30.0f, 30.0f, m);
-    const FibreSection f = FibreSection::circle(m, 15.0, 500, 2000);
+    m.ec = k.ec;
+    SectionState s = testing::sectionOf(kCircular, 30.0f, 30.0f, m);
+    s.VOID = static_cast<float>(k.inside);
+    deriveSection(s);
+    EXPECT_NEAR(s.AG, M_PI * (225.0 - k.inside * k.inside / 4.0), 1e-3);
+    const FibreSection f = FibreSection::circle(m, 15.0, 500, 2000, k.inside / 2.0);
     const double pScale = m.fcc2 * f.area, mScale = pScale * 30.0;
-    for (double k : {0.01, 0.1, 0.5, 1.0, 1.5, 2.0, 2.6, 4.0, 10.0}) {
-      const float c = static_cast<float>(k * 15.0);
+    for (double depth : {0.01, 0.1, 0.5, 1.0, 1.5, 2.0, 2.6, 4.0, 10.0}) {
+      const float c = static_cast<float>(depth * 15.0);
       const Forces cf = CRCPM(s, c);
       const testing::Resultant r = f.concreteForces(Plane{0, 1, 15.0, c});
-      EXPECT_NEAR(cf.P, r.p, kTol * pScale) << "EC " << ec << " c/r = " << k;
-      EXPECT_NEAR(cf.M, r.mx, kTol * mScale) << "EC " << ec << " c/r = " << k;
+      EXPECT_NEAR(cf.P, r.p, kTol * pScale) << k.ec << " " << k.inside << " c/r " << depth;
+      EXPECT_NEAR(cf.M, r.mx, kTol * mScale) << k.ec << " " << k.inside << " c/r " << depth;
     }
   }
 }

@@ -70,19 +70,21 @@ struct FibreSection {
     return s;
   }
 
-  // Circle of radius r on a polar grid.
-  static FibreSection circle(const Material& m, double r, int rings, int sectors) {
+  // Circle of radius r on a polar grid; a ring when the inner radius is
+  // given.
+  static FibreSection circle(const Material& m, double r, int rings, int sectors,
+                             double inner = 0.0) {
     FibreSection s;
     s.mat = m;
-    const double dr = r / rings, dt = 2.0 * M_PI / sectors;
+    const double dr = (r - inner) / rings, dt = 2.0 * M_PI / sectors;
     for (int i = 0; i < rings; ++i) {
-      const double rm = (i + 0.5) * dr;
+      const double rm = inner + (i + 0.5) * dr;
       for (int j = 0; j < sectors; ++j) {
         const double t = (j + 0.5) * dt;
         s.concrete.push_back({rm * dr * dt, rm * std::cos(t), rm * std::sin(t)});
       }
     }
-    s.area = M_PI * r * r;
+    s.area = M_PI * (r * r - inner * inner);
     return s;
   }
 

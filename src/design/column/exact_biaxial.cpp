@@ -1,0 +1,326 @@
+// Exact biaxial strength along a load line: a plane of strain at any angle,
+// the concrete in strips parallel to the neutral axis, the bars one by one,
+// and two nested root searches, on the depth for the eccentricity of the
+// load and on the angle for the direction of its moment. Sums and searches
+// run in double precision.
+#include "design/column/exact_biaxial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "design/column/section_strength.h"
+
+namespace bentpier::column {
+namespace {
+
+// Strips over the depth of the section: the stress is taken at the centroid
+// of each, which is exact to about (depth / strips)^2.
+constexpr int kStrips = 240;
+constexpr int kMaxSearchSteps = 200;
+constexpr double kHalfPi = 1.5707963267948966;
+// Neutral-axis depths are searched through q = c / (c + H), H the depth of
+// the section, from a sliver of compression to a nearly even strain.
+constexpr double kLeastQ = 1e-6, kMostQ = 1.0 - 1e-6;
+constexpr double kRelativeClosure = 1e-7;
+// Intervals of the scans that bracket a root before the search: depths,
+// and angles when the root does not lie between the two axes.
+constexpr int kDepthScan = 16;
+constexpr int kAngleScan = 32;
+
+struct Point {
+  double x = 0, y = 0;
+};
+
+// Unit normal of the neutral axis, pointing to the compressed side, at an
+// angle from the y axis towards the x axis.
+struct Normal {
+  double nx = 0, ny = 1;
+  explicit Normal(double angle) : nx(std::sin(angle)), ny(std::cos(angle)) {}
+  double along(double x, double y) const { return nx * x + ny * y; }
+};
+
+// A strip of concrete: area, centroid, and the centroid's coordinate along
+// the normal.
+struct Strip {
+  double a = 0, x = 0, y = 0, z = 0;
+};
+
+double extremeFibre(const SectionState& s, const Normal& n) {
+  if (s.SECT == kCircular) return s.D / 2.0;
+  return std::fabs(n.nx) * s.B / 2.0 + std::fabs(n.ny) * s.D / 2.0;
+}
+
+// The part of a convex polygon on one side of the line along(p) = z0: the
+// side above it when `above`, else the side below.
+std::vector<Point> clip(const std::vector<Point>& poly, const Normal& n, double z0, bool above) {
+  std::vector<Point> out;
+  const double sign = above ? 1.0 : -1.0;
+  for (size_t i = 0; i < poly.size(); ++i) {
+    const Point a = poly[i], b = poly[(i + 1) % poly.size()];
+    const double da = sign * (n.along(a.x, a.y) - z0), db = sign * (n.along(b.x, b.y) - z0);
+    if (da >= 0.0) out.push_back(a);
+    if ((da >= 0.0) != (db >= 0.0)) {
+      const double t = da / (da - db);
+      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+  }
+  return out;
+}
+
+Strip polygonStrip(const std::vector<Point>& poly, const Normal& n) {
+  double a = 0, qx = 0, qy = 0;
+  for (size_t i = 0; i < poly.size(); ++i) {
+    const Point p = poly[i], q = poly[(i + 1) % poly.size()];
+    const double cross = p.x * q.y - q.x * p.y;
+    a += cross / 2.0;
+    qx += (p.x + q.x) * cross / 6.0;
+    qy += (p.y + q.y) * cross / 6.0;
+  }
+  Strip s;
+  if (!(a > 0.0)) return s;
+  s.a = a;
+  s.x = qx / a;
+  s.y = qy / a;
+  s.z = n.along(s.x, s.y);
+  return s;
+}
+
+// Area of a circle of radius r below the chord at z (from the centre), and
+// the first moment of that area about the centre line, as antiderivatives
+// in z.
+double chordArea(double r, double z) {
+  z = std::clamp(z, -r, r);
+  return r * r * std::asin(z / r) + z * std::sqrt(r * r - z * z);
+}
+double chordMoment(double r, double z) {
+  z = std::clamp(z, -r, r);
+  const double h = r * r - z * z;
+  return -2.0 / 3.0 * h * std::sqrt(h);
+}
+
+std::vector<Strip> stripsOf(const SectionState& s, const Normal& n, double top) {
+  std::vector<Strip> strips;
+  strips.reserve(kStrips);
+  const double h = 2.0 * top / kStrips;
+  const std::vector<Point> rectangle{
+      {s.B / 2.0, s.D / 2.0}, {-s.B / 2.0, s.D / 2.0}, {-s.B / 2.0, -s.D / 2.0}, {s.B / 2.0, -s.D / 2.0}};
+  const double r = s.D / 2.0, ri = s.VOID / 2.0;
+  for (int i = 0; i < kStrips; ++i) {
+    const double za = -top + i * h, zb = za + h;
+    Strip st;
+    if (s.SECT == kCircular) {
+      // A slab of a circle (less the void) has its centroid on the normal
+      // through the centre.
+      double a = chordArea(r, zb) - chordArea(r, za);
+      double q = chordMoment(r, zb) - chordMoment(r, za);
+      if (ri > 0.0) {
+        a -= chordArea(ri, zb) - chordArea(ri, za);
+        q -= chordMoment(ri, zb) - chordMoment(ri, za);
+      }
+      if (!(a > 0.0)) continue;
+      st.a = a;
+      st.z = q / a;
+      st.x = st.z * n.nx;
+      st.y = st.z * n.ny;
+    } else {
+      st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
+      if (!(st.a > 0.0)) continue;
+    }
+    strips.push_back(st);
+  }
+  return strips;
+}
+
+// Nominal forces of one plane of strain: kips and kip-inches.
+struct Nominal {
+  double p = 0, mx = 0, my = 0;
+};
+
+struct Plane {
+  const SectionState& s;
+  Normal n;
+  double top;
+  std::vector<Strip> strips;
+
+  Plane(const SectionState& section, double angle)
+      : s(section), n(angle), top(extremeFibre(section, n)), strips(stripsOf(section, n, top)) {}
+
+  double depthOf(double q) const { return 2.0 * top * q / (1.0 - q); }
+
+  Nominal forces(double c) const {
+    const double zNA = top - c;
+    Nominal f;
+    for (const Strip& st : strips) {
+      if (st.z <= zNA) continue;
+      const double sigma = concreteStress(s, static_cast<float>(s.EPSCU * (st.z - zNA) / c));
+      f.p += sigma * st.a;
+      f.mx += sigma * st.a * st.y;
+      f.my += sigma * st.a * st.x;
+    }
+    for (const BarPoint& bar : s.bars) {
+      const double z = n.along(bar.X, bar.Y);
+      const double force = FES(s, static_cast<float>(s.EPSCU * (z - zNA) / c)) * bar.A;
+      f.p += force;
+      f.mx += force * bar.Y;
+      f.my += force * bar.X;
+    }
+    return f;
+  }
+};
+
+// Illinois regula falsi for a root of g between a and b, where g has
+// opposite signs; gives the abscissa found, or none when the ends do not
+// bracket a root.
+template <class G>
+std::optional<double> illinois(double a, double b, G g) {
+  double fa = g(a), fb = g(b);
+  if (fa == 0.0) return a;
+  if (fb == 0.0) return b;
+  if (!((fa > 0.0) != (fb > 0.0))) return std::nullopt;
+  // Searched as the function that is positive at a.
+  const double sign = fa > 0.0 ? 1.0 : -1.0;
+  fa *= sign;
+  fb *= sign;
+  int side = 0;
+  for (int step = 0; step < kMaxSearchSteps; ++step) {
+    const double x = (a * fb - b * fa) / (fb - fa);
+    const double fx = sign * g(x);
+    if (fx == 0.0 || std::fabs(b - a) <= 1e-13 * std::max(1.0, std::fabs(a))) return x;
+    if (fx > 0.0) {
+      a = x;
+      fa = fx;
+      if (side == 1) fb /= 2.0;
+      side = 1;
+    } else {
+      b = x;
+      fb = fx;
+      if (side == -1) fa /= 2.0;
+      side = -1;
+    }
+  }
+  return (a + b) / 2.0;
+}
+
+// The load line: axial load (kips) and the moment (kip-inches) with its
+// direction.
+struct LoadLine {
+  double p, m, ux, uy;
+  // Positive while the strength lies on the tension side of the line (its
+  // eccentricity larger than the load's).
+  double eccentricityGap(const Nominal& f) const { return (f.mx * ux + f.my * uy) * p - m * f.p; }
+  // Component of the moment across the load's direction.
+  double across(const Nominal& f) const { return f.my * ux - f.mx * uy; }
+};
+
+// The depth at which the strength of a plane at this angle has the load's
+// eccentricity. As the neutral axis goes down, the strength of the plane
+// runs from pure tension through pure bending to the squash load. Seen in
+// the plane of the axial load and the load's moment direction it meets
+// the load line once, or, while the plane's moment still leans off the
+// load's direction, two or three times; `branch` 0 takes the deepest
+// crossing on the load's side (compression and a moment along the
+// load's), 1 the next one up.
+std::optional<double> depthOnLine(const Plane& plane, const LoadLine& line, int branch) {
+  auto gap = [&](double q) {
+    const Nominal f = plane.forces(plane.depthOf(q));
+    const double g = line.eccentricityGap(f);
+    const double scale = std::fabs((f.mx * line.ux + f.my * line.uy) * line.p) + std::fabs(line.m * f.p);
+    return std::fabs(g) <= kRelativeClosure * scale ? 0.0 : g;
+  };
+  auto onTheLoadsSide = [&](double q) {
+    const Nominal f = plane.forces(plane.depthOf(q));
+    return f.mx * line.ux + f.my * line.uy > 0.0 && f.p * line.p >= 0.0;
+  };
+  int wanted = branch;
+  double qb = kMostQ, gb = gap(qb);
+  for (int i = kDepthScan - 1; i >= 0; --i) {
+    const double qa = kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
+    const double ga = gap(qa);
+    if (gb == 0.0 || (ga > 0.0) != (gb > 0.0)) {
+      const std::optional<double> q = illinois(qa, qb, gap);
+      if (q && onTheLoadsSide(*q) && wanted-- == 0) return plane.depthOf(*q);
+    }
+    qb = qa;
+    gb = ga;
+  }
+  return std::nullopt;
+}
+
+// A root of across(angle), first bracketed on a scan of `points` intervals
+// between lo and hi (angles where no depth meets the load line are passed
+// over).
+template <class G>
+std::optional<double> bracketAngle(double lo, double hi, int points, G across) {
+  std::optional<double> ga = across(lo);
+  double a = lo;
+  for (int i = 1; i <= points; ++i) {
+    const double b = lo + (hi - lo) * i / points;
+    const std::optional<double> gb = across(b);
+    if (ga && gb && (*ga > 0.0) != (*gb > 0.0)) {
+      bool lost = false;
+      const std::optional<double> root = illinois(a, b, [&](double x) {
+        const std::optional<double> g = across(x);
+        if (!g) lost = true;
+        return g.value_or(0.0);
+      });
+      if (!root || lost) return std::nullopt;
+      return root;
+    }
+    a = b;
+    ga = gb;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p, float mx,
+                                                  float my) {
+  if (s.bars.empty() || !(mx > 0.0f && my > 0.0f) || p < 0.0f) return std::nullopt;
+  const double m = std::hypot(static_cast<double>(mx), static_cast<double>(my));
+  const LoadLine line{p, m * kInchesPerFoot, mx / m, my / m};
+
+  // The moment turns from the x towards the y direction as the neutral
+  // axis turns; the angle whose moment lies along the load's is the root.
+  // It lies between the two axes unless the bars are far from symmetric;
+  // then the whole turn is scanned, and then the other crossing of the
+  // load line (a load of small eccentricity on a section whose bars crowd
+  // one face may need the other face compressed).
+  auto across = [&](double angle, int branch) -> std::optional<double> {
+    const Plane plane(s, angle);
+    const std::optional<double> c = depthOnLine(plane, line, branch);
+    if (!c) return std::nullopt;
+    const Nominal f = plane.forces(*c);
+    const double g = line.across(f);
+    return std::fabs(g) <= kRelativeClosure * std::hypot(f.mx, f.my) ? 0.0 : g;
+  };
+  std::optional<double> angle;
+  int branch = 0;
+  for (; branch <= 1 && !angle; ++branch) {
+    auto onBranch = [&](double a) { return across(a, branch); };
+    angle = bracketAngle(0.0, kHalfPi, 1, onBranch);
+    if (!angle) angle = bracketAngle(-2.0 * kHalfPi, 2.0 * kHalfPi, kAngleScan, onBranch);
+  }
+  if (!angle) return std::nullopt;
+  --branch;
+
+  const Plane plane(s, *angle);
+  const std::optional<double> c = depthOnLine(plane, line, branch);
+  if (!c) return std::nullopt;
+  const Nominal f = plane.forces(*c);
+  const Strength r = PHI(s, static_cast<float>(f.p), static_cast<float>(f.mx),
+                         static_cast<float>(f.my), PhiRule::Normal);
+  ExactStrength e;
+  e.PU = r.P;
+  e.MXU = r.MX;
+  e.MYU = r.MY;
+  const double along = r.MX * line.ux + r.MY * line.uy;
+  e.RATIO = static_cast<float>(std::hypot(static_cast<double>(r.P), along) /
+                               std::hypot(static_cast<double>(p), m));
+  e.ANGLE = static_cast<float>(*angle);
+  e.DEPTH = static_cast<float>(*c);
+  return e;
+}
+
+}  // namespace bentpier::column
