@@ -11,9 +11,12 @@ int barCount(float AS, float AB, int ceiling) {
   return static_cast<float>(whole) < r ? whole + 1 : whole;
 }
 
-float layerOffset(int NBARS, int NMAX, float DMAIN, float HDMIN) {
-  if (NBARS <= NMAX) return HDMIN;
-  return DMAIN - static_cast<float>(2 * NMAX - NBARS) * HDMIN /
+float layerOffset(int NBARS, int NMAX, float DMAIN) {
+  const float half = 0.5f * DMAIN;
+  if (NBARS <= NMAX) return half;
+  // NMAX bars at half a diameter, the rest one diameter further in: the
+  // centroid lies DMAIN - (2 NMAX - NBARS) DMAIN / (2 NBARS) in.
+  return DMAIN - static_cast<float>(2 * NMAX - NBARS) * half /
                      static_cast<float>(NBARS);
 }
 

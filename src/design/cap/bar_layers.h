@@ -10,8 +10,8 @@ namespace bentpier {
 int barCount(float AS, float AB, int ceiling);
 
 // Distance from the clear cover line (cover plus stirrup) to the centroid of
-// NBARS main bars placed NMAX to a layer: the first layer alone, or the
-// first layer full and the rest in a second.
-float layerOffset(int NBARS, int NMAX, float DMAIN, float HDMIN);
+// NBARS main bars of diameter DMAIN placed NMAX to a layer: the first layer
+// alone, or the first layer full and the rest in a second layer set on it.
+float layerOffset(int NBARS, int NMAX, float DMAIN);
 
 }  // namespace bentpier

@@ -90,7 +90,7 @@ void designServiceFlexure(CapDesignState& st) {
       const float K = g * st.DC * (d - st.DC) + MNFS * d;
       const std::optional<float> root = neutralAxisDepth(b, d, H, K);
       if (!root) {
-        st.ISTAT = kCapCannotDesign;
+        st.ISTAT = kCapDeepen;  // no answer at this depth; try deeper
         return;
       }
       k = *root;
@@ -124,10 +124,10 @@ void designServiceFlexure(CapDesignState& st) {
     st.ISTAT = kCapDesigned;
     if (st.NBARS == twoLayers || st.NBARS == p) return;
 
-    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN, st.HDMIN);
+    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN);
     p = st.NBARS;
   }
-  st.ISTAT = kCapCannotDesign;  // the bar count never settled
+  st.ISTAT = kCapDeepen;  // the bar count never settled at this depth
 }
 
 }  // namespace bentpier

@@ -25,14 +25,15 @@ TEST(CapSectionBarCount, HugeOrUnformedCountsStopAtTheCeiling) {
 }
 
 TEST(CapSectionBarCount, LayerOffsetRunsFromOneLayerToTwoFullLayers) {
-  // Six to a layer, #9 main bars (1.25 in): half a bar above the cover line
-  // for one layer; with the half-diameter of the same bar the second layer
-  // moves the centroid up in proportion to its share of the bars, reaching
-  // one full diameter when both layers are full.
-  EXPECT_FLOAT_EQ(layerOffset(4, 6, 1.25f, 0.625f), 0.625f);
-  EXPECT_FLOAT_EQ(layerOffset(6, 6, 1.25f, 0.625f), 0.625f);
-  EXPECT_FLOAT_EQ(layerOffset(8, 6, 1.25f, 0.625f), 0.625f + 1.25f * 2 / 8);
-  EXPECT_FLOAT_EQ(layerOffset(12, 6, 1.25f, 0.625f), 1.25f);
+  // Six to a layer, #9 main bars (1.25 in): the first layer's centres lie
+  // half a bar (0.625 in) above the cover line, a second layer set on it a
+  // bar further (1.875 in). Centroids by moments of the bar areas:
+  //   8 bars: (6 * 0.625 + 2 * 1.875) / 8 = 0.9375;
+  //  12 bars: (6 * 0.625 + 6 * 1.875) / 12 = 1.25.
+  EXPECT_FLOAT_EQ(layerOffset(4, 6, 1.25f), 0.625f);
+  EXPECT_FLOAT_EQ(layerOffset(6, 6, 1.25f), 0.625f);
+  EXPECT_FLOAT_EQ(layerOffset(8, 6, 1.25f), 0.9375f);
+  EXPECT_FLOAT_EQ(layerOffset(12, 6, 1.25f), 1.25f);
 }
 
 }  // namespace
