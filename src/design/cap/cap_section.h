@@ -125,13 +125,14 @@ void setCapConstants(CapDesignState& st, const CapMaterials& mat, char METHOD);
 void setCapPoint(CapDesignState& st, float b, float h);
 
 // Working-stress design of the tension face (PIER52): AS, FCC, IFC, NBARS,
-// DT, ISTAT.
+// DT, ISTAT. A face whose minimum steel ASMIN needs more main bars than two
+// layers of NMAX hold cannot be designed at any depth.
 void designServiceFlexure(CapDesignState& st);
 
 // Strength design of the tension face: AS, PS, NBARS, DT, ISTAT. A moment
 // beyond what the concrete block can carry at this depth deepens; a face
-// whose minimum number of bars MINNO does not fit in two layers of NMAX
-// cannot be designed at any depth.
+// whose minimum (MINNO bars, or ASMIN in main bars) does not fit in two
+// layers of NMAX cannot be designed at any depth.
 void designStrengthFlexure(CapDesignState& st);
 
 // Stirrups for the shear V (pounds; strength: already divided by 0.85).

@@ -67,6 +67,7 @@ void designServiceFlexure(CapDesignState& st) {
   st.IFC = 0;
   st.ISTAT = kCapCannotDesign;
   if (!usable(st)) return;
+  if (!minimumFitsTwoLayers(st.MINNO, st.ASMIN, st.AB, st.NMAX)) return;
 
   const float b = st.b;
   const float g = st.ASC * st.N2M1;

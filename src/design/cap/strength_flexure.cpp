@@ -129,6 +129,7 @@ void designStrengthFlexure(CapDesignState& st) {
   st.PS = 0.0f;
   st.ISTAT = kCapCannotDesign;
   if (!usable(st)) return;
+  if (!minimumFitsTwoLayers(st.MINNO, st.ASMIN, st.AB, st.NMAX)) return;
 
   const float g = st.ASC / st.FY;
   const int twoLayers = 2 * st.NMAX;
@@ -156,12 +157,10 @@ void designStrengthFlexure(CapDesignState& st) {
     st.NBARS = barCount(st.AS, st.AB, twoLayers + 1);
     if (st.NBARS > twoLayers) return;  // more than two layers: deepen
     st.ISTAT = kCapDesigned;
-    // A face never has fewer bars than the minimum number, however it ends,
-    // and never more than two layers: a minimum number that two layers
-    // cannot hold is met by no depth.
+    // A face never has fewer bars than the minimum number, however it ends
+    // (which two layers hold, as checked above).
     if (st.NBARS == twoLayers || st.NBARS <= p || st.NBARS < st.MINNO) {
       st.NBARS = std::max(st.NBARS, st.MINNO);
-      if (st.NBARS > twoLayers) st.ISTAT = kCapCannotDesign;
       return;
     }
     st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN);

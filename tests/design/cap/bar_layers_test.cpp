@@ -14,6 +14,11 @@ TEST(CapSectionBarCount, AnyExcessTakesAnotherBar) {
   EXPECT_EQ(barCount(7.9999f, 1.0f, 100), 8);
   EXPECT_EQ(barCount(0.5f, 1.56f, 100), 1);
   EXPECT_EQ(barCount(0.0f, 1.56f, 100), 0);
+  // Areas formed as whole numbers of bars in single precision, which read a
+  // unit in the last place above the count: 13 #4 and 27 #10.
+  EXPECT_EQ(barCount(0.2f * 13.0f, 0.2f, 100), 13);
+  EXPECT_EQ(barCount(1.27f * 27.0f, 1.27f, 100), 27);
+  EXPECT_EQ(barCount(1.27f * 27.0f + 0.001f, 1.27f, 100), 28);
 }
 
 TEST(CapSectionBarCount, HugeOrUnformedCountsStopAtTheCeiling) {

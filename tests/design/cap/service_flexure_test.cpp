@@ -144,12 +144,25 @@ TEST(CapSectionServiceFlexure, ExactlyTwoLayersPassAndOneBarMoreDeepens) {
   EXPECT_EQ(st.ISTAT, kCapDesigned);
   EXPECT_EQ(st.NBARS, 8);
 
-  // 8.0001 sq in needs a ninth bar, which fits only in a third layer.
+  // A moment that needs a ninth bar, which fits only in a third layer: a
+  // deeper section may need fewer. With kd = 11.5 and d = 36:
+  // As = 24 * 11.5^2 / (2 * 8 * 24.5) = 8.097, Icr = 24 * 11.5^3 / 3 +
+  // 8 As 24.5^2, M = 24000 Icr / (8 * 24.5).
+  const double As9 = 24 * 11.5 * 11.5 / (2 * 8 * 24.5);
+  const double Icr9 = 24 * std::pow(11.5, 3) / 3 + 8 * As9 * 24.5 * 24.5;
   st.DT = 4.0f;
-  st.ASMIN = 8.0001f;
+  st.M = static_cast<float>(24000 * Icr9 / (8 * 24.5));
   designServiceFlexure(st);
+  EXPECT_NEAR(st.AS, As9, 0.005);
   EXPECT_EQ(st.NBARS, 9);
   EXPECT_EQ(st.ISTAT, kCapDeepen);
+
+  // 8.0001 sq in of minimum steel needs a ninth bar at any depth.
+  st.DT = 4.0f;
+  st.M = 0.0f;
+  st.ASMIN = 8.0001f;
+  designServiceFlexure(st);
+  EXPECT_EQ(st.ISTAT, kCapCannotDesign);
 
   // With five to a layer the nine bars fit in two layers, five at 0.625 in
   // and four at 1.875 in: centroid (3.125 + 7.5) / 9 = 1.25 - 0.625 / 9.

@@ -245,18 +245,29 @@ TEST(CapSectionStrengthFlexure, ExactlyTwoLayersPassAndOneBarMoreDeepens) {
   EXPECT_EQ(st.ISTAT, kCapDesigned);
   EXPECT_EQ(st.NBARS, 8);
 
+  // A moment that needs 8.5 sq in (w = 8.5 fy / (f'c b d)): nine bars, a
+  // third layer at this depth; a deeper section may need fewer.
   st.DT = 4.0f;
-  st.ASMIN = 8.0001f;
+  st.M = static_cast<float>(blockMoment(8.5 * kFy / (kFpc * 24 * 36), 24, 36));
   designStrengthFlexure(st);
+  EXPECT_NEAR(st.AS, 8.5, 1e-3);
   EXPECT_EQ(st.NBARS, 9);
   EXPECT_EQ(st.ISTAT, kCapDeepen);
 
-  // Nine bars at least can never be held in two layers of four.
-  st.DT = 4.0f;
-  st.ASMIN = 1.0f;
-  st.MINNO = 9;
-  designStrengthFlexure(st);
-  EXPECT_EQ(st.ISTAT, kCapCannotDesign);
+  // A minimum that two layers of four can never hold, in bars or in area:
+  // no depth helps.
+  struct Minimum {
+    int MINNO;
+    float ASMIN;
+  };
+  for (const Minimum& c : {Minimum{9, 1.0f}, Minimum{8, 8.0001f}}) {
+    st.DT = 4.0f;
+    st.M = 0.0f;
+    st.MINNO = c.MINNO;
+    st.ASMIN = c.ASMIN;
+    designStrengthFlexure(st);
+    EXPECT_EQ(st.ISTAT, kCapCannotDesign) << c.MINNO;
+  }
 }
 
 TEST(CapSectionStrengthFlexure, FaceKeepsItsMinimumNumberOfBars) {
