@@ -11,6 +11,12 @@ constexpr float kEcPerRootFpc = 57619.03125f;  // EC (psi) per sqrt(F'C)
 
 bool validMainSize(int size) { return size <= 11 || size == 14 || size == 18; }
 
+// A designed cap holds at least MINNO main bars in a face, in at most two
+// layers of MAXTOP (top) or MAXBOT (bottom) bars.
+bool minimumBarsFitTwoLayers(const DesignData& d) {
+  return d.CAPOPT != 'D' || (d.MINNO <= 2 * d.MAXTOP && d.MINNO <= 2 * d.MAXBOT);
+}
+
 void defaultReal(float& v, float dflt) {
   if (v <= 0.0f) v = dflt;
 }
@@ -128,7 +134,7 @@ Step readDesignData(ProblemReader& r) {
   const bool ok = r.numberIs(1) && d.NCAN <= 2 && d.NCOL >= 1 && d.NCOL <= kMaxColumns &&
                   d.NLLC >= 1 && d.NLLC <= kMaxLiveCases && d.SKEWD <= 90 &&
                   d.SKEWM <= 59 && d.SKEWS <= 59 && validMainSize(d.MAINSZ) &&
-                  d.STRSZ <= 11 && validMainSize(d.MINSZ);
+                  d.STRSZ <= 11 && validMainSize(d.MINSZ) && minimumBarsFitTwoLayers(d);
   if (!ok) return Step::Error;
 
   const float seconds = static_cast<float>(d.SKEWS + (d.SKEWD * 60 + d.SKEWM) * 60);

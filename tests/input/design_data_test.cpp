@@ -121,6 +121,11 @@ TEST(DesignDataCard, RangeChecks) {
       {{{56, "12"}}, false},          // stirrup size
       {{{62, "18"}}, true},
       {{{62, "13"}}, false},          // minimum bar size
+      {{{64, "12"}}, true},           // minimum bars: two layers of six
+      {{{64, "13"}}, false},
+      {{{58, " 2"}, {64, " 5"}}, false},  // two top layers hold four
+      {{{60, " 2"}, {64, " 5"}}, false},  // and two bottom layers
+      {{{3, " DIS"}, {64, "13"}}, true},  // no cap design: not checked
       {{{1, "02"}}, false},           // card number
   };
   for (const Case& c : cases) {

@@ -56,7 +56,7 @@ void PIER51(Problem& problem, Report& report) {
           lines = kLinesAfterNewPage;
         }
         printCapDesignLine(report, METHOD, point, design,
-                           data.materials.MAINSZ, data.materials.STRSZ);
+                           data.materials.STRSZ);
         notes.crackControl = notes.crackControl || design.FS_FZ > kRatioLimit;
         notes.fatigue = notes.fatigue || design.FS_FF > kRatioLimit;
         break;

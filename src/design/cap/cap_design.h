@@ -45,10 +45,13 @@ enum class CapPointStatus {
   kDepthLimit,      // still failing after kMaxDepthIncrements increments
 };
 
-// Main steel of one face as printed: area and number of bars.
+// Main steel of one face as printed: area, number of bars and their size
+// (the main bar, or the minimum-steel bar on the compression face of a
+// point designed for one face only).
 struct CapFaceSteel {
   float AS = 0;
   int NBARS = 0;
+  int size = 0;
 };
 
 // The design of one point.
@@ -74,7 +77,7 @@ CapPointDesign designCapPoint(CapDesignState& st, const CapDesignData& data,
 void printCapDesignHeader(Report& report, char METHOD, char carriage);
 void printCapDesignLine(Report& report, char METHOD,
                         const CapPointRecord& point,
-                        const CapPointDesign& design, int MAINSZ, int STRSZ);
+                        const CapPointDesign& design, int STRSZ);
 void printCapCannotDesign(Report& report, const std::string& label);
 void printCapDepthLimit(Report& report, const std::string& label,
                         float DEPINC);

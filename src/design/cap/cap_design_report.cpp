@@ -10,18 +10,20 @@ constexpr int kTitleIndent = 58;
 bool isService(char METHOD) { return METHOD == 'S'; }
 
 // Main steel of one face: area, number of bars and bar size.
-Line& faceSteel(Line& line, const CapFaceSteel& face, int width, int size) {
-  return line.f(face.AS, width, 2).i(face.NBARS, 3).text(" #").i(size, 3);
+Line& faceSteel(Line& line, const CapFaceSteel& face, int width) {
+  return line.f(face.AS, width, 2).i(face.NBARS, 3).text(" #").i(face.size, 3);
 }
 
-// One stirrup group: maximum spacing, stirrup area per inch, the double-
-// stirrup mark, the bar and the spacing.
+// One stirrup group, 22 columns under "M.SP. AV/IN BAR&SPAC": maximum
+// spacing (never above 24.00, so six columns keep a blank before it),
+// stirrup area per inch, the double-stirrup mark, the bar size in two
+// columns (#10 and #11 included) and the spacing.
 Line& stirrups(Line& line, const StirrupDesign& s, int STRSZ) {
-  return line.f(s.maxSpacing, 7, 2)
+  return line.f(s.maxSpacing, 6, 2)
       .f(s.avPerInch, 6, 3)
       .ch(s.mark)
       .text("#")
-      .i(STRSZ, 1)
+      .i(STRSZ, 2)
       .text("@")
       .f(s.spacing, 5, 2);
 }
@@ -59,8 +61,16 @@ void printCapDesignHeader(Report& report, char METHOD, char carriage) {
       .text(" AS  NO.SIZE ")
       .blanks(3)
       .text(" AS  NO.SIZE ");
-  for (int side = 0; side < 2; ++side) units.blanks(2).text("M.SP. AV/IN BAR&SPAC");
-  units.blanks(3).text("IN.").blanks(4).text("PSI");
+  // Each stirrup title starts one column into its 22-column group, over
+  // the numbers of the maximum spacing and the area per inch.
+  units.blanks(1)
+      .text("M.SP. AV/IN BAR&SPAC")
+      .blanks(2)
+      .text("M.SP. AV/IN BAR&SPAC")
+      .blanks(4)
+      .text("IN.")
+      .blanks(4)
+      .text("PSI");
   if (!service) {
     units.blanks(4).text("%").blanks(1);
     for (int ratio = 0; ratio < 2; ++ratio) units.blanks(2).text("RATIO");
@@ -70,15 +80,15 @@ void printCapDesignHeader(Report& report, char METHOD, char carriage) {
 
 void printCapDesignLine(Report& report, char METHOD,
                         const CapPointRecord& point,
-                        const CapPointDesign& design, int MAINSZ, int STRSZ) {
+                        const CapPointDesign& design, int STRSZ) {
   Line line(kSkipLine);
   line.text(point.LABEL).f(point.MBPOS, 10, 3).f(point.MBNEG, 10, 3);
   if (isService(METHOD)) {
-    faceSteel(line, design.top, 7, MAINSZ);
-    faceSteel(line, design.bottom, 8, MAINSZ).blanks(1);
+    faceSteel(line, design.top, 7);
+    faceSteel(line, design.bottom, 8).blanks(1);
   } else {
-    faceSteel(line, design.top, 7, MAINSZ).blanks(1);
-    faceSteel(line, design.bottom, 7, MAINSZ).blanks(1);
+    faceSteel(line, design.top, 7).blanks(1);
+    faceSteel(line, design.bottom, 7).blanks(1);
   }
   stirrups(line, design.left, STRSZ);
   stirrups(line, design.right, STRSZ);

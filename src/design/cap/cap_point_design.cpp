@@ -112,10 +112,12 @@ Trial designStirrups(CapDesignState& st, const Method& method, float V,
   return Trial::kPass;
 }
 
-// The faces as designed at one depth.
+// The faces as designed at one depth, each with the distance from its own
+// face to the centroid of its bars.
 struct Faces {
   CapFaceSteel first;   // two faces: the face of the smaller moment
   CapFaceSteel second;  // the face of the larger moment, or the tension face
+  float firstDT = 0, secondDT = 0;
 };
 
 // One trial of the whole point at the depth st.h.
@@ -125,31 +127,77 @@ Trial trialAtDepth(CapDesignState& st, const CapDesignData& data,
                    StirrupDesign& right) {
   const Face second = plan.second;
   const Face first = opposite(second);
+  const int MAINSZ = data.materials.MAINSZ;
   Trial t;
   if (!plan.twoFaces) {
+    faces.firstDT = minimumSteelDepth(st, data, first);
     t = designFace(st, method, faceGeometry(data, second), st.ASMIN,
-                   minimumSteelDepth(st, data, first), plan.larger);
+                   faces.firstDT, plan.larger);
     if (t != Trial::kPass) return t;
-    faces.first = {st.ASMIN, st.MINNO};
+    faces.first = {st.ASMIN, st.MINNO, data.materials.MINSZ};
   } else {
     t = designFace(st, method, faceGeometry(data, first), st.ASMIN,
                    minimumSteelDepth(st, data, second), plan.smaller);
     if (t != Trial::kPass) return t;
-    faces.first = {st.AS, st.NBARS};
-    const float firstDT = st.DT;
+    faces.first = {st.AS, st.NBARS, MAINSZ};
+    faces.firstDT = st.DT;
     t = designFace(st, method, faceGeometry(data, second),
-                   static_cast<float>(faces.first.NBARS) * st.AB, firstDT,
-                   plan.larger);
+                   static_cast<float>(faces.first.NBARS) * st.AB,
+                   faces.firstDT, plan.larger);
     if (t != Trial::kPass) return t;
   }
-  faces.second = {st.AS, st.NBARS};
+  faces.second = {st.AS, st.NBARS, MAINSZ};
+  faces.secondDT = st.DT;
   t = designStirrups(st, method, VL, left);
   if (t != Trial::kPass) return t;
   return designStirrups(st, method, VR, right);
 }
 
+// The bars of one face as the cracked section sees them.
+struct FaceBars {
+  float area = 0;
+  float DT = 0;  // from that face to the centroid of its bars
+  int NBARS = 0;
+};
+
+float crackControl(const CapDesignState& st, const CapDesignData& data,
+                   const FaceBars& face, float fs) {
+  return crackControlRatio(fs, face.DT, st.b, face.NBARS, data.Z,
+                           data.materials.FY);
+}
+
+// Service moments of one sense, Mmax and Mmin, both tensioning the bars of
+// `tension`: crack control under Mmax, fatigue between the two.
+void checkOneSense(const CapDesignState& st, const CapDesignData& data,
+                   const FaceBars& tension, const FaceBars& compression,
+                   float Mmax, float Mmin, CapPointDesign& out) {
+  const float t = crackedSectionStress(st, compression.area, compression.DT,
+                                       tension.area, tension.DT)
+                      .tension;
+  const float fs = t * Mmax;
+  out.FS_FZ = crackControl(st, data, tension, fs);
+  out.FS_FF = fatigueRatio(fs, t * Mmin);
+}
+
+// Service moments that reverse: MB (magnitude) tensions the bottom bars, MT
+// the top bars. Each face is checked for cracking under the moment that
+// tensions it, and for fatigue from that tension to the compression the
+// other moment puts in it; the worse face is reported.
+void checkReversing(const CapDesignState& st, const CapDesignData& data,
+                    const FaceBars& bottom, const FaceBars& top, float MB,
+                    float MT, CapPointDesign& out) {
+  const CrackedStress bottomInTension =
+      crackedSectionStress(st, top.area, top.DT, bottom.area, bottom.DT);
+  const CrackedStress topInTension =
+      crackedSectionStress(st, bottom.area, bottom.DT, top.area, top.DT);
+  out.FS_FF = reversingFatigueRatio(bottomInTension, topInTension, MB, MT);
+  out.FS_FZ =
+      std::max(crackControl(st, data, bottom, bottomInTension.tension * MB),
+               crackControl(st, data, top, topInTension.tension * MT));
+}
+
 // Crack control and fatigue of the designed section under the service
-// moments (load-factor method).
+// moments (load-factor method). A positive moment tensions the bottom.
 void checkServiceStresses(const CapDesignState& st, const CapDesignData& data,
                           const FacePlan& plan, const Faces& faces,
                           const CapPointRecord& point, CapPointDesign& out) {
@@ -157,36 +205,30 @@ void checkServiceStresses(const CapDesignState& st, const CapDesignData& data,
   const float MBNEG = std::fabs(point.MBNEG) * kInchPoundsPerKipFoot;
   const float Mmax = std::max(MBPOS, MBNEG);
   const float Mmin = std::min(MBPOS, MBNEG);
-  const float AT = static_cast<float>(faces.second.NBARS) * st.AB;
-  const int NBARS = faces.second.NBARS;
-  const float FY = data.materials.FY;
+  const FaceBars second{static_cast<float>(faces.second.NBARS) * st.AB,
+                        faces.secondDT, faces.second.NBARS};
 
   if (!plan.twoFaces) {
-    const float t = crackedSectionStress(st, st.ASMIN, st.DC, AT, st.DT).tension;
-    const float fs = t * Mmax;
-    out.FS_FZ = crackControlRatio(fs, st.DT, st.b, NBARS, data.Z, FY);
-    out.FS_FF = fatigueRatio(fs, t * Mmin);
+    // The designed face against the minimum steel of the other.
+    const FaceBars minimum{st.ASMIN, faces.firstDT, faces.first.NBARS};
+    checkOneSense(st, data, second, minimum, Mmax, Mmin, out);
     return;
   }
-  const float AC = static_cast<float>(faces.first.NBARS) * st.AB;
-  const CrackedStress secondInTension =
-      crackedSectionStress(st, AC, st.DC, AT, st.DT);
-  if (point.MBPOS < 0.0f || point.MBNEG > 0.0f) {
-    // The service moments keep one sense: both stresses are tensions.
-    const float fs = secondInTension.tension * Mmax;
-    out.FS_FZ = crackControlRatio(fs, st.DT, st.b, NBARS, data.Z, FY);
-    out.FS_FF = fatigueRatio(fs, secondInTension.tension * Mmin);
-    return;
-  }
-  // The service moments reverse: each face's bars swing from tension under
-  // the moment that tensions that face to compression under the other.
-  const CrackedStress firstInTension =
-      crackedSectionStress(st, AT, st.DT, AC, st.DC);
+  const FaceBars first{static_cast<float>(faces.first.NBARS) * st.AB,
+                       faces.firstDT, faces.first.NBARS};
   const bool secondIsBottom = plan.second == Face::kBottom;
-  const float M2 = secondIsBottom ? MBPOS : MBNEG;
-  const float M1 = secondIsBottom ? MBNEG : MBPOS;
-  out.FS_FF = reversingFatigueRatio(secondInTension, firstInTension, M2, M1);
-  out.FS_FZ = 0.0f;
+  const FaceBars& bottom = secondIsBottom ? second : first;
+  const FaceBars& top = secondIsBottom ? first : second;
+  if (point.MBPOS < 0.0f || point.MBNEG > 0.0f) {
+    // One sense: the face the larger service moment tensions, which need
+    // not be the face of the larger design moment.
+    const bool bottomInTension =
+        MBPOS >= MBNEG ? point.MBPOS > 0.0f : point.MBNEG > 0.0f;
+    checkOneSense(st, data, bottomInTension ? bottom : top,
+                  bottomInTension ? top : bottom, Mmax, Mmin, out);
+    return;
+  }
+  checkReversing(st, data, bottom, top, MBPOS, MBNEG, out);
 }
 
 }  // namespace

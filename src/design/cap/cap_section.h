@@ -21,7 +21,8 @@ inline constexpr int kCapDesigned = 0;
 inline constexpr int kCapCannotDesign = 1;  // no depth helps
 
 // Safety limits on the design iterations. None of them is reached by a
-// sound section; reaching one returns kCapCannotDesign.
+// sound section. Reaching one says only that this depth gave no answer, not
+// that no depth will: it returns kCapDeepen, and the point goes on deeper.
 //  - Newton steps for the neutral-axis depth of the working-stress cubic
 //    (it converges in a handful of steps from 0.375 d).
 inline constexpr int kMaxNeutralAxisSteps = 100;
@@ -33,7 +34,7 @@ inline constexpr int kMaxBarCountPasses = 250;
 inline constexpr int kMaxSteelStressPasses = 100;
 
 // Fatigue: allowable stress range 21 ksi + 8 r/h with r/h = 0.3 (FFK), less
-// a third of the minimum stress.
+// a third of the magnitude of the minimum stress.
 inline constexpr float FFK = 23400.0f;
 
 // Lever-arm factor of the rectangular stress block: the block carries
@@ -124,10 +125,14 @@ void setCapConstants(CapDesignState& st, const CapMaterials& mat, char METHOD);
 void setCapPoint(CapDesignState& st, float b, float h);
 
 // Working-stress design of the tension face (PIER52): AS, FCC, IFC, NBARS,
-// DT, ISTAT.
+// DT, ISTAT. A face whose minimum steel ASMIN needs more main bars than two
+// layers of NMAX hold cannot be designed at any depth.
 void designServiceFlexure(CapDesignState& st);
 
-// Strength design of the tension face: AS, PS, NBARS, DT, ISTAT.
+// Strength design of the tension face: AS, PS, NBARS, DT, ISTAT. A moment
+// beyond what the concrete block can carry at this depth deepens; a face
+// whose minimum (MINNO bars, or ASMIN in main bars) does not fit in two
+// layers of NMAX cannot be designed at any depth.
 void designStrengthFlexure(CapDesignState& st);
 
 // Stirrups for the shear V (pounds; strength: already divided by 0.85).
@@ -151,7 +156,7 @@ float crackControlRatio(float fs, float DT, float b, int NBARS, float Z,
                         float FY);
 
 // Fatigue (FS/FF): the stress range fmax - fmin of a bar over its allowable
-// range FFK - fmin/3; stresses signed, tension positive.
+// range FFK - |fmin|/3; stresses signed, tension positive.
 float fatigueRatio(float fmax, float fmin);
 
 // Fatigue of both faces of a section whose service moment reverses: face 2

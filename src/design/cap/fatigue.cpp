@@ -1,8 +1,10 @@
 // Fatigue of the straight main bars (FS/FF).
 //
-// The stress range of a bar may not exceed FFK - fmin/3, fmin its algebraic
-// minimum stress, tension positive: a bar that stays in tension is allowed
-// less range, one that swings into compression more.
+// The stress range of a bar may not exceed FFK - |fmin|/3, fmin its minimum
+// stress. A bar that stays in tension (fmin > 0) is allowed less range the
+// higher its minimum stress. A bar that swings into compression is allowed
+// no more range than one that stays in tension at the same magnitude: the
+// compression does not buy extra range.
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +13,7 @@
 namespace bentpier {
 
 float fatigueRatio(float fmax, float fmin) {
-  const float allowed = FFK - fmin / 3.0f;
+  const float allowed = FFK - std::fabs(fmin) / 3.0f;
   const float range = fmax - fmin;
   if (!(allowed > 0.0f)) return range > 0.0f ? kRatioCeiling : 0.0f;
   const float ratio = range / allowed;

@@ -67,6 +67,7 @@ void designServiceFlexure(CapDesignState& st) {
   st.IFC = 0;
   st.ISTAT = kCapCannotDesign;
   if (!usable(st)) return;
+  if (!minimumFitsTwoLayers(st.MINNO, st.ASMIN, st.AB, st.NMAX)) return;
 
   const float b = st.b;
   const float g = st.ASC * st.N2M1;
@@ -90,7 +91,7 @@ void designServiceFlexure(CapDesignState& st) {
       const float K = g * st.DC * (d - st.DC) + MNFS * d;
       const std::optional<float> root = neutralAxisDepth(b, d, H, K);
       if (!root) {
-        st.ISTAT = kCapCannotDesign;
+        st.ISTAT = kCapDeepen;  // no answer at this depth; try deeper
         return;
       }
       k = *root;
@@ -124,10 +125,10 @@ void designServiceFlexure(CapDesignState& st) {
     st.ISTAT = kCapDesigned;
     if (st.NBARS == twoLayers || st.NBARS == p) return;
 
-    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN, st.HDMIN);
+    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN);
     p = st.NBARS;
   }
-  st.ISTAT = kCapCannotDesign;  // the bar count never settled
+  st.ISTAT = kCapDeepen;  // the bar count never settled at this depth
 }
 
 }  // namespace bentpier

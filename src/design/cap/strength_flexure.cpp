@@ -64,13 +64,16 @@ MomentSplit splitMoment(const CapDesignState& st, float d, float e) {
     float previous = st.FY;
     bool outside = false;
     for (int pass = 0;; ++pass) {
+      // Neither a stress that will not settle nor a moment beyond the
+      // largest the block can carry at this depth (the peak of
+      // w (1 - 0.59 w)) rules out a deeper section.
       if (pass == kMaxSteelStressPasses) {
-        s.status = kCapCannotDesign;
+        s.status = kCapDeepen;
         return s;
       }
       const float W = st.Q2 - (L / blockScale) / kBlockLever;
       if (W < 0.0f) {
-        s.status = kCapCannotDesign;
+        s.status = kCapDeepen;
         return s;
       }
       s.omega = st.Q1 - std::sqrt(W);
@@ -105,11 +108,12 @@ MomentSplit splitMoment(const CapDesignState& st, float d, float e) {
 
 // Steel for the moment, raised to the minimum: ASMIN, and the steel for 1.2
 // times the cracking moment unless a third more than required is less.
-// Returns kCapCannotDesign when the cracking moment exceeds what the
-// section's concrete can carry.
+// Returns kCapDeepen when 1.2 times the cracking moment of the whole depth
+// is more than the block can carry on the effective depth d: that happens
+// only where the cover takes most of the depth, and h/d falls as h grows.
 int applyMinimumSteel(CapDesignState& st, float d, float required) {
   const float Wm = st.Q2 - (st.RMIN * st.h * st.h / (d * d)) / kBlockLever;
-  if (Wm < 0.0f) return kCapCannotDesign;
+  if (Wm < 0.0f) return kCapDeepen;
   const float Acr = d * st.b * st.FPC / st.FY * (st.Q1 - std::sqrt(Wm));
   st.AS = std::max(required, st.ASMIN);
   const float enough = std::min(kMinimumSteelGrowth * required, Acr);
@@ -125,6 +129,7 @@ void designStrengthFlexure(CapDesignState& st) {
   st.PS = 0.0f;
   st.ISTAT = kCapCannotDesign;
   if (!usable(st)) return;
+  if (!minimumFitsTwoLayers(st.MINNO, st.ASMIN, st.AB, st.NMAX)) return;
 
   const float g = st.ASC / st.FY;
   const int twoLayers = 2 * st.NMAX;
@@ -142,8 +147,8 @@ void designStrengthFlexure(CapDesignState& st) {
       return;
     }
     const float required = s.omega * d * st.b * st.FPC / st.FY + s.I;
-    if (applyMinimumSteel(st, d, required) != kCapDesigned) {
-      st.ISTAT = kCapCannotDesign;
+    if (const int m = applyMinimumSteel(st, d, required); m != kCapDesigned) {
+      st.ISTAT = m;
       return;
     }
     const float bd = st.b * d;
@@ -152,15 +157,16 @@ void designStrengthFlexure(CapDesignState& st) {
     st.NBARS = barCount(st.AS, st.AB, twoLayers + 1);
     if (st.NBARS > twoLayers) return;  // more than two layers: deepen
     st.ISTAT = kCapDesigned;
-    // A face never has fewer bars than the minimum number, however it ends.
+    // A face never has fewer bars than the minimum number, however it ends
+    // (which two layers hold, as checked above).
     if (st.NBARS == twoLayers || st.NBARS <= p || st.NBARS < st.MINNO) {
       st.NBARS = std::max(st.NBARS, st.MINNO);
       return;
     }
-    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN, st.HDMIN);
+    st.DT = st.CT + layerOffset(st.NBARS, st.NMAX, st.DMAIN);
     p = st.NBARS;
   }
-  st.ISTAT = kCapCannotDesign;  // the bar count never settled
+  st.ISTAT = kCapDeepen;  // the bar count never settled at this depth
 }
 
 }  // namespace bentpier

@@ -22,16 +22,16 @@ inline CapMaterials capMaterials() {
 }
 
 // A point of width b and depth h whose tension steel centroid sits DT from
-// the tension face, with CT chosen so that one layer of bars puts it back at
-// the same DT (CT + HDMIN = DT): a design that settles in one layer ends at
-// the depth the test worked by hand.
+// the tension face, with CT chosen so that one layer of main bars puts it
+// back at the same DT (CT + DMAIN / 2 = DT): a design that settles in one
+// layer ends at the depth the test worked by hand.
 inline CapDesignState capSection(const CapMaterials& m, char METHOD, float b,
                                  float h, float DT) {
   CapDesignState st;
   setCapConstants(st, m, METHOD);
   setCapPoint(st, b, h);
   st.DT = DT;
-  st.CT = DT - st.HDMIN;
+  st.CT = DT - 0.5f * st.DMAIN;
   return st;
 }
 

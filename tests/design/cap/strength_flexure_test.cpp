@@ -147,7 +147,7 @@ TEST(CapSectionStrengthFlexure, SteelOutsideTheCompressionZoneIsIgnored) {
   EXPECT_NEAR(st.PS, As / (24 * 36), 1e-6);
 }
 
-TEST(CapSectionStrengthFlexure, OverReinforcedDeepensAndNoRootCannotBeDesigned) {
+TEST(CapSectionStrengthFlexure, OverReinforcedOrBeyondTheBlockDeepens) {
   const double scale = kFpc * 24 * 36 * 36;  // f'c b d^2
   CapDesignState st = strengthSection(40.0f, 4.0f);
   st.ASC = 0.0f;
@@ -165,11 +165,35 @@ TEST(CapSectionStrengthFlexure, OverReinforcedDeepensAndNoRootCannotBeDesigned) 
   EXPECT_EQ(st.ISTAT, kCapDeepen);
 
   // Beyond the peak of w (1 - 0.59 w), 0.4237 f'c b d^2, the quadratic has
-  // no root.
+  // no root at this depth; a deeper section may still carry it.
   st.DT = 4.0f;
   st.M = static_cast<float>(0.45 * scale);
   designStrengthFlexure(st);
-  EXPECT_EQ(st.ISTAT, kCapCannotDesign);
+  EXPECT_EQ(st.ISTAT, kCapDeepen);
+}
+
+TEST(CapSectionStrengthFlexure, CompressionSteelStressThatWillNotSettleDeepens) {
+  // 10 sq in at 3 in, 31e6 in-lb, d = 36: each pass of the compression
+  // steel stress overshoots the last. Taken at yield the steel leaves a
+  // block with c = 5.35 in (38.2 ksi in the steel); at that stress the
+  // block needs c = 8.38 (55.9 ksi); then 5.37 (38.4 ksi), 8.35 ... closing
+  // by under 200 psi a pass, far from the 100 psi it must settle to.
+  CapDesignState st = strengthSection(40.0f, 4.0f);
+  st.NMAX = 20;  // one layer: the depth stays as worked
+  st.ASC = 10.0f;
+  st.M = 31.0e6f;
+  designStrengthFlexure(st);
+  EXPECT_EQ(st.ISTAT, kCapDeepen);
+
+  // One inch deeper the passes end (on the steel reaching yield), and the
+  // steel found is never less than the strain-compatible solution.
+  st.h = 41.0f;
+  st.DT = 4.0f;
+  designStrengthFlexure(st);
+  const WithCompressionSteel hand = strainCompatibleDesign(31.0e6, 24, 37, 3, 10);
+  EXPECT_EQ(st.ISTAT, kCapDesigned);
+  EXPECT_GE(st.AS, hand.As);
+  EXPECT_LT(st.AS, 1.05 * hand.As);
 }
 
 TEST(CapSectionStrengthFlexure, MinimumSteelForTheCrackingMoment) {
@@ -221,18 +245,37 @@ TEST(CapSectionStrengthFlexure, ExactlyTwoLayersPassAndOneBarMoreDeepens) {
   EXPECT_EQ(st.ISTAT, kCapDesigned);
   EXPECT_EQ(st.NBARS, 8);
 
+  // A moment that needs 8.5 sq in (w = 8.5 fy / (f'c b d)): nine bars, a
+  // third layer at this depth; a deeper section may need fewer.
   st.DT = 4.0f;
-  st.ASMIN = 8.0001f;
+  st.M = static_cast<float>(blockMoment(8.5 * kFy / (kFpc * 24 * 36), 24, 36));
   designStrengthFlexure(st);
+  EXPECT_NEAR(st.AS, 8.5, 1e-3);
   EXPECT_EQ(st.NBARS, 9);
   EXPECT_EQ(st.ISTAT, kCapDeepen);
+
+  // A minimum that two layers of four can never hold, in bars or in area:
+  // no depth helps.
+  struct Minimum {
+    int MINNO;
+    float ASMIN;
+  };
+  for (const Minimum& c : {Minimum{9, 1.0f}, Minimum{8, 8.0001f}}) {
+    st.DT = 4.0f;
+    st.M = 0.0f;
+    st.MINNO = c.MINNO;
+    st.ASMIN = c.ASMIN;
+    designStrengthFlexure(st);
+    EXPECT_EQ(st.ISTAT, kCapCannotDesign) << c.MINNO;
+  }
 }
 
 TEST(CapSectionStrengthFlexure, FaceKeepsItsMinimumNumberOfBars) {
   // #9 main bars, five at least. The first trial places the centroid a full
   // bar (1.25 in) above the cover line and needs a little over 4 sq in
-  // (five bars); one layer moves it to HDMIN = 0.28 in above, and the
-  // deeper section needs under 4 sq in. The face still gets five bars.
+  // (five bars); one layer moves it to half a bar, 0.625 in, above (not to
+  // half the #4 minimum-steel bar), and the deeper section needs 3.907 sq
+  // in. The face still gets five bars.
   CapMaterials m = capMaterials();
   m.MAINSZ = 9;
   m.MINSZ = 4;
@@ -247,7 +290,7 @@ TEST(CapSectionStrengthFlexure, FaceKeepsItsMinimumNumberOfBars) {
   st.ASC = 0.0f;
   const double M = blockMoment(4.05 * kFy / (kFpc * 24 * 20), 24, 20);
   st.M = static_cast<float>(M);
-  const double dLayer = 24.0 - (2.75 + 0.28125);
+  const double dLayer = 24.0 - (2.75 + 0.625);
   const double AsLayer = tensionSteelByQuadratic(M, 24, dLayer);
   ASSERT_LT(AsLayer, 4.0);
   designStrengthFlexure(st);
