@@ -1,6 +1,7 @@
 // Run control: the problem loop, the file dialogue and the command line.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -11,8 +12,14 @@
 
 namespace bentpier {
 
-// Runs every problem of a deck through the pipeline, writing the report.
-void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag);
+// Called with every problem once it is done: run through the pipeline, or
+// skipped for an input error.
+using ProblemSink = std::function<void(const Problem&)>;
+
+// Runs every problem of a deck through the pipeline, writing the report and
+// handing each finished problem to `finished` (when given) in deck order.
+void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
+             const ProblemSink& finished = {});
 
 // The analysis and design stages of one problem, in pipeline order.
 void runStages(Problem& problem, Report& report);
