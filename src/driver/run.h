@@ -28,7 +28,8 @@ void runStages(Problem& problem, Report& report);
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;      // bad arguments, or output exists
 inline constexpr int kExitBadInput = 2;   // the input file cannot be read
-inline constexpr int kExitBadOutput = 3;  // the report cannot be written
+inline constexpr int kExitBadOutput = 3;  // the report or the results cannot be written
+inline constexpr int kExitIncomplete = 4; // --strict: an input error or a member without design
 
 inline constexpr int kFileNameLength = 35;
 
