@@ -16,9 +16,11 @@ FUZZ_TIME  ?= 300
 all: $(BUILD)/bentpier
 
 deps:
-	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ]; then \
-	  echo "installing build dependencies (cmake, g++, googletest)"; \
-	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev; \
+	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ] \
+	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null; then \
+	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema)"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev \
+	    nlohmann-json3-dev python3-jsonschema; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
