@@ -42,7 +42,7 @@ GOLDEN_EPOCH ?= 1796774400
 golden: $(BUILD)/bentpier
 	@for deck in examples/*.dat; do \
 	  name=$$(basename $$deck .dat); \
-	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --overwrite $$deck tests/golden/$$name.out || exit 1; \
+	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --quiet --overwrite $$deck tests/golden/$$name.out || exit 1; \
 	done
 	@git --no-pager diff --stat -- tests/golden
 
