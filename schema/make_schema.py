@@ -117,6 +117,11 @@ cap_point = obj({
 cap = obj({"method": enum("service load", "load factor"), "points": arr(cap_point),
            "notes": obj({"crack_control": BOOL, "fatigue": BOOL, "deepened": BOOL})})
 
+strength_point = obj(nums("c", "P", "M"))
+interaction = obj({"max_compression": strength_point, "balanced": strength_point,
+                   "pure_bending": strength_point,
+                   "curve": {**arr(obj(nums("P", "M"))), "minItems": 2}})
+
 column_end = obj({
     "column": INT, "end": enum("T", "B"),
     "status": enum("designed", "investigated", "unstable", "input error"),
@@ -130,6 +135,8 @@ column_end = obj({
     "magnification": nullable(obj(nums("BD12", "BD", "SUMPU", "SUMPC", "DEL_T", "DEL_L",
                                        "CM"))),
     "exact_biaxial_ratio": NUMN,
+    "P0": NUMN, "PHIB": NUMN,
+    "interaction": nullable(obj({"x": nullable(interaction), "y": nullable(interaction)})),
     "loads": arr(obj({"P": NUM, "MX": NUM, "MY": NUM, "FACTOR": NUM, "PU": NUMN,
                       "MXU": NUMN, "MYU": NUMN, "RATIO": NUMN}))})
 

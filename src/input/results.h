@@ -117,6 +117,20 @@ struct CombinationId {
   char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
 };
 
+// A point of a column interaction curve: design strength, the reduction
+// factor applied by its normal rule, PHI*Pn in kips and PHI*Mn in kip-feet,
+// at neutral-axis depth C (inches).
+struct StrengthPoint {
+  float C = 0, P = 0, M = 0;
+};
+
+// The interaction curve of one bending direction of the final section.
+struct InteractionCurveResult {
+  bool kept = false;  // false when the curve could not be built
+  StrengthPoint max_compression, balanced, pure_bending;
+  std::vector<StrengthPoint> curve;  // P rising from pure tension
+};
+
 struct ColumnEndOutcome {
   enum class Status { kDesigned, kUnstable, kInputError };
   int column = 0;
@@ -137,6 +151,9 @@ struct ColumnEndOutcome {
   float BD12 = 0, BD = 0, SUMPU = 0, SUMPC = 0, DEL_T = 0, DEL_L = 0, CM = 0;
   float exact_ratio = 0;            // 0 when no exact biaxial note
   std::vector<ColumnLoadCheck> loads;
+  float P0 = 0, PHIB = 0;           // maximum axial design strength; bending factor
+  // About x (the moment MX, MT of the frame) and about y (MY, ML).
+  std::array<InteractionCurveResult, 2> curves;
 };
 
 struct PileLine {

@@ -60,6 +60,7 @@ class ProblemWriter {
   Json capMoments();
   Json cap();
   Json columns();
+  Json interaction(const InteractionCurveResult& c);
   Json piles();
   Json footings();
 
@@ -563,12 +564,18 @@ Json ProblemWriter::columns() {
                                 {"DEL_T", num(e.DEL_T)}, {"DEL_L", num(e.DEL_L)},
                                 {"CM", num(e.CM)}};
       j["exact_biaxial_ratio"] = e.exact_ratio > 0.0f ? num(e.exact_ratio) : Json(nullptr);
+      j["P0"] = num(e.P0);
+      j["PHIB"] = num(e.PHIB);
+      j["interaction"] = Json{{"x", interaction(e.curves[0])}, {"y", interaction(e.curves[1])}};
     } else {
       j["bars"] = nullptr;
       j["PHIC"] = nullptr;
       j["governing"] = nullptr;
       j["magnification"] = nullptr;
       j["exact_biaxial_ratio"] = nullptr;
+      j["P0"] = nullptr;
+      j["PHIB"] = nullptr;
+      j["interaction"] = nullptr;
     }
     Json loads = Json::array();
     for (const ColumnLoadCheck& l : e.loads)
@@ -582,6 +589,19 @@ Json ProblemWriter::columns() {
     arr.push_back(std::move(j));
   }
   return arr;
+}
+
+Json ProblemWriter::interaction(const InteractionCurveResult& c) {
+  if (!c.kept) return Json(nullptr);
+  auto point = [&](const StrengthPoint& p) {
+    return Json{{"c", num(p.C)}, {"P", num(p.P)}, {"M", num(p.M)}};
+  };
+  Json curve = Json::array();
+  for (const StrengthPoint& p : c.curve) curve.push_back(Json{{"P", num(p.P)}, {"M", num(p.M)}});
+  return Json{{"max_compression", point(c.max_compression)},
+              {"balanced", point(c.balanced)},
+              {"pure_bending", point(c.pure_bending)},
+              {"curve", curve}};
 }
 
 Json ProblemWriter::piles() {

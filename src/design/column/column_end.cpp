@@ -5,6 +5,7 @@
 
 #include "design/column/column_design.h"
 #include "design/column/exact_biaxial.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 namespace {
@@ -53,6 +54,20 @@ float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float
   return least < kCarryRatio ? least : 0.0f;
 }
 
+// The interaction curves of both bending directions of the final section,
+// for the results.
+void keepCurves(SectionState& s, ColumnEndResult& result) {
+  result.P0 = s.P0;
+  result.PHIB = s.PHIB;
+  for (int dir : {kAboutX, kAboutY}) {
+    if (!s.curve[dir].built && !FCPM(s, dir)) continue;
+    ColumnEndResult::Curve& kept = result.CURVE[static_cast<size_t>(dir)];
+    for (int k = 1; k <= 3; ++k)
+      kept.POINT[static_cast<size_t>(k)] = characteristicPoint(s, dir, k);
+    kept.SAMPLES = sampleCurve(s, dir);
+  }
+}
+
 }  // namespace
 
 ColumnEndResult PIER62(const ColumnEndData& in) {
@@ -93,6 +108,7 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   copyLoads(setup.loads, result);
   REPRT(setup.loads, result);
   result.EXACT = exactBiaxialShortfall(s, setup.loads, result.PUPM);
+  keepCurves(s, result);
   result.status = kColumnDone;
   return result;
 }

@@ -7,6 +7,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
+
+#include "design/column/section_state.h"
 
 namespace bentpier::column {
 
@@ -96,6 +99,16 @@ struct ColumnEndResult {
   // biaxial strength along its line falls short of 0.99 of it: the least
   // such factored exact ratio (0 when there is none).
   float EXACT = 0;
+  // The section's interaction curves about x (1) and y (2), built for the
+  // final arrangement: the characteristic points 1..3 and the samples from
+  // tension to maximum compression (empty when a curve could not be
+  // built). P0 and PHIB as the strength routines use them.
+  struct Curve {
+    std::array<CurveSample, 4> POINT{};
+    std::vector<CurveSample> SAMPLES;
+  };
+  std::array<Curve, 3> CURVE{};
+  float P0 = 0, PHIB = 0;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

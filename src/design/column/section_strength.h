@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "design/column/section_state.h"
 
@@ -106,6 +107,15 @@ float barCoordinate(const BarPoint& bar, int direction);
 // Builds the three curve points of one direction into s.curve; false when a
 // search does not close.
 bool FCPM(SectionState& s, int direction);
+
+// Samples of the interaction curve of direction 1 or 2 (its three points
+// built), P rising from nearly pure tension to the point of maximum
+// compression. The depths of the three characteristic points are among
+// the samples.
+inline constexpr int kCurveSamplesPerSegment = 20;
+std::vector<CurveSample> sampleCurve(const SectionState& s, int direction);
+// The characteristic point k (1..3) of a built curve under the normal rule.
+CurveSample characteristicPoint(const SectionState& s, int direction, int k);
 
 // Depth where the chord between two curve points reaches the load p (the
 // mid-point when the two loads coincide).
