@@ -40,7 +40,10 @@ def enum(*values):
 
 combination = obj({"GR": STR, "LLID": STR, "WC": INT, "FLAGR": STR, "FLAGE": STR,
                    "FLAGC": STR, "FLAGS": STR})
-check = obj({"name": STR, "value": NUM, "limit": NUMN, "unit": STR})
+check = obj({"name": STR, "value": NUM, "limit": NUMN, "unit": STR,
+             "bound": nullable(enum("upper", "lower"))})
+footing_set_id = obj({"column": INT, "GR": STR, "LLID": STR, "WC": {"type": "number"},
+                      "FLAGR": STR, "FLAGE": STR, "FLAGC": STR, "FLAGS": STR})
 
 design_data = obj({
     **{k: STR for k in ("CAPOPT", "COLOPT", "FTGOPT", "METHOD")},
@@ -149,7 +152,18 @@ footing = obj({
     "footing": INT, "kind": enum("spread", "pile", ""),
     "status": enum("designed", "same as", "failed", "data out of order"),
     "same_as": INT, "failure": STR, "B": NUMN, "D": NUMN, "T": NUMN,
+    "piles": nullable(obj({"NP": INT, "BP": NUM, "DP": NUM})),
     "checks": arr(check),
+    "design_loads": arr(obj({
+        "label": enum("MAX.P1", "MAX.MT", "MAX.VT", "MAX.VP", "MAX.ML", "MAX.VL", "MAX.P3"),
+        "set": INT, "id": footing_set_id,
+        **nums("P", "MT", "VT", "ML", "VL", "P4", "P3", "P2", "P1", "MTF", "VBF", "VPF",
+               "GF")})),
+    "sets": arr(obj({
+        "set": INT, "id": footing_set_id,
+        **nums("P", "MT", "VT", "ML", "VL", "GF", "P1", "P2", "P3", "P4", "allowable"),
+        "lowest": NUMN,
+        "contact": nullable(enum("full", "partial", "outside", "unresolved"))})),
     "steel": arr(obj({"direction": enum("LONG", "TRAN"), "layer": enum("top", "bottom"),
                       "AS": NUM, "count": INT, "size": INT, "spacing": NUM, "MCAP": NUM,
                       "VBCAP": NUM, "VPCAP": NUM, "DS": NUM, "FC": NUM}))})

@@ -179,6 +179,54 @@ struct FootingDirection {
   float FCS = 0;          // concrete stress (service-load method)
 };
 
+// Identification of a footing design-load set.
+struct FootingSetId {
+  int column = 0;  // column whose footing produced the set
+  char GR = ' ';
+  std::string LLID;
+  float WC = 0;    // wind case and direction as case.direction
+  char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+};
+
+// One line of "FOOTING n DESIGN LOADS": a governing slot with the state of
+// its set. P..VL are the loads evaluated (service loads for MAX.P1 and
+// MAX.P3; factored under the load-factor method for the others); P1..P4
+// the corner soil pressures (ksf) or pile loads (kips); MTF, VBF, VPF the
+// per-foot design forces printed (the longitudinal ones on the MAX.ML and
+// MAX.VL lines).
+struct FootingDesignLoad {
+  std::string label;  // "MAX.P1" .. "MAX.P3"
+  int set = 0;        // 0 when no set filled the slot
+  FootingSetId id;
+  float P = 0, MT = 0, VT = 0, ML = 0, VL = 0;
+  float P4 = 0, P3 = 0, P2 = 0, P1 = 0;
+  float MTF = 0, VBF = 0, VPF = 0;
+  float GF = 1;       // group allowance factor the slot compared under
+};
+
+// Corner soil pressures (ksf) or pile loads (kips) of one design-load set
+// under its service loads on the footing as designed.
+struct FootingSetPressure {
+  int set = 0;
+  FootingSetId id;
+  float P = 0, MT = 0, VT = 0, ML = 0, VL = 0;  // service loads
+  float GF = 1;
+  float P1 = 0, P2 = 0, P3 = 0, P4 = 0;
+  float allowable = 0;  // ALLSP or PILECAP times GF
+  float lowest = 0;     // pile footings: PILEUPL times GF
+  std::string contact;  // spread: "full", "partial", "outside", "unresolved"
+};
+
+// A check of the footing as designed: value against limit.
+struct FootingCheck {
+  std::string name;
+  float value = 0;
+  bool has_limit = true;
+  float limit = 0;
+  std::string unit;
+  bool upper = true;  // the value may not exceed the limit (else not fall below)
+};
+
 struct FootingOutcome {
   enum class Status { kDesigned, kSameAs, kFailed, kOutOfOrder };
   int footing = 0;
@@ -189,6 +237,11 @@ struct FootingOutcome {
   float B = 0, D = 0, T = 0; // plan and thickness as designed, ft
   float P1_PA = 0;           // governing soil pressure or pile load over its allowance
   FootingDirection first, second;
+  int NP = 0;                // pile footings: piles and spacing parameters, ft
+  float BP = 0, DP = 0;
+  std::vector<FootingDesignLoad> design_loads;
+  std::vector<FootingSetPressure> sets;
+  std::vector<FootingCheck> checks;
 };
 
 struct ProblemResults {

@@ -501,14 +501,14 @@ Json ProblemWriter::cap() {
     j["right_stirrups"] = stirrups(r.right);
     Json checks = Json::array();
     if (service) {
-      checks.push_back(Json{{"name", "FC"}, {"value", r.IFC}, {"limit", nullptr}, {"unit", "psi"}});
+      checks.push_back(Json{{"name", "FC"}, {"value", r.IFC}, {"limit", nullptr}, {"unit", "psi"}, {"bound", nullptr}});
     } else {
       checks.push_back(Json{{"name", "PS"}, {"value", num(r.PS)}, {"limit", nullptr},
-                            {"unit", "percent"}});
+                            {"unit", "percent"}, {"bound", nullptr}});
       checks.push_back(Json{{"name", "FS/FF"}, {"value", num(r.FS_FF)}, {"limit", 1.0f},
-                            {"unit", "ratio"}});
+                            {"unit", "ratio"}, {"bound", "upper"}});
       checks.push_back(Json{{"name", "FS/FZ"}, {"value", num(r.FS_FZ)}, {"limit", 1.0f},
-                            {"unit", "ratio"}});
+                            {"unit", "ratio"}, {"bound", "upper"}});
     }
     j["checks"] = checks;
     points.push_back(std::move(j));
@@ -619,6 +619,12 @@ Json ProblemWriter::piles() {
               {"lateral", table(t.lateral, "VLA")}};
 }
 
+Json footingSetId(const FootingSetId& id) {
+  return Json{{"column", id.column}, {"GR", charText(id.GR)}, {"LLID", trimmed(id.LLID)},
+              {"WC", id.WC}, {"FLAGR", charText(id.FLAGR)}, {"FLAGE", charText(id.FLAGE)},
+              {"FLAGC", charText(id.FLAGC)}, {"FLAGS", charText(id.FLAGS)}};
+}
+
 Json ProblemWriter::footings() {
   Json arr = Json::array();
   for (const FootingOutcome& f : p_.results.footings) {
@@ -638,7 +644,10 @@ Json ProblemWriter::footings() {
       j["B"] = nullptr;
       j["D"] = nullptr;
       j["T"] = nullptr;
+      j["piles"] = nullptr;
       j["checks"] = Json::array();
+      j["design_loads"] = Json::array();
+      j["sets"] = Json::array();
       j["steel"] = Json::array();
       arr.push_back(std::move(j));
       continue;
@@ -646,10 +655,35 @@ Json ProblemWriter::footings() {
     j["B"] = num(f.B);
     j["D"] = num(f.D);
     j["T"] = num(f.T);
-    j["checks"] = Json::array({Json{{"name", f.SP == 'P' ? "pile load" : "soil pressure"},
-                                    {"value", num(f.P1_PA)},
-                                    {"limit", 1.0f},
-                                    {"unit", "ratio"}}});
+    j["piles"] = f.SP == 'P' ? Json{{"NP", f.NP}, {"BP", num(f.BP)}, {"DP", num(f.DP)}}
+                             : Json(nullptr);
+    Json checks = Json::array();
+    for (const FootingCheck& c : f.checks)
+      checks.push_back(Json{{"name", c.name},
+                            {"value", num(c.value)},
+                            {"limit", c.has_limit ? num(c.limit) : Json(nullptr)},
+                            {"unit", c.unit},
+                            {"bound", c.upper ? "upper" : "lower"}});
+    j["checks"] = checks;
+    Json table = Json::array();
+    for (const FootingDesignLoad& l : f.design_loads)
+      table.push_back(Json{{"label", l.label}, {"set", l.set}, {"id", footingSetId(l.id)},
+                           {"P", num(l.P)}, {"MT", num(l.MT)}, {"VT", num(l.VT)},
+                           {"ML", num(l.ML)}, {"VL", num(l.VL)}, {"P4", num(l.P4)},
+                           {"P3", num(l.P3)}, {"P2", num(l.P2)}, {"P1", num(l.P1)},
+                           {"MTF", num(l.MTF)}, {"VBF", num(l.VBF)}, {"VPF", num(l.VPF)},
+                           {"GF", num(l.GF)}});
+    j["design_loads"] = table;
+    Json sets = Json::array();
+    for (const FootingSetPressure& p : f.sets)
+      sets.push_back(Json{{"set", p.set}, {"id", footingSetId(p.id)},
+                          {"P", num(p.P)}, {"MT", num(p.MT)}, {"VT", num(p.VT)},
+                          {"ML", num(p.ML)}, {"VL", num(p.VL)}, {"GF", num(p.GF)},
+                          {"P1", num(p.P1)}, {"P2", num(p.P2)}, {"P3", num(p.P3)},
+                          {"P4", num(p.P4)}, {"allowable", num(p.allowable)},
+                          {"lowest", f.SP == 'P' ? num(p.lowest) : Json(nullptr)},
+                          {"contact", f.SP == 'P' ? Json(nullptr) : Json(p.contact)}});
+    j["sets"] = sets;
     Json steel = Json::array();
     for (const FootingDirection* d : {&f.first, &f.second})
       steel.push_back(Json{{"direction", d->direction}, {"layer", d->layer},
