@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "input/reader.h"
+#include "report/printable.h"
 
 namespace bentpier {
 namespace {
@@ -58,9 +59,10 @@ Step ProblemReader::next(Card& card, int expected) {
 Step ProblemReader::fieldsRead(const Card& card) {
   if (!card.bad()) return Step::Ok;
   const FieldError& e = card.error();
-  diag_ << "bentpier: problem " << problem_.PROBNO << ", card " << number_read_ << " (line "
+  diag_ << "bentpier: problem " << printable(problem_.PROBNO) << ", card " << number_read_ << " (line "
         << deck_.lineNumber() << "), columns " << e.first_column << "-" << e.last_column
-        << ": \"" << e.text << "\" is not a number\n";
+        << ": \"" << printable(e.text) << "\" is "
+        << (e.why == FieldRead::OutOfRange ? "out of range" : "not a number") << "\n";
   return Step::Error;
 }
 
@@ -83,6 +85,9 @@ int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
   Card title;
   while (deck.next(title)) {
     if (!title.startsWith(kTitleCode)) {
+      // Blank lines after the last problem end the input quietly.
+      if (title.text().find_first_not_of(' ') == std::string::npos && deck.onlyBlankCardsLeft())
+        return kInputExhausted;
       report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(title.columns(5, 8))
                     .text(", LINE ").text(title.columns(1, 4)).text(", *B03");
       if (!deck.skipToTitle()) return kInputExhausted;
