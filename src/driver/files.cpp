@@ -5,7 +5,9 @@
 #include <system_error>
 
 #include "driver/clock.h"
+#include "driver/output_file.h"
 #include "driver/run.h"
+#include "report/printable.h"
 
 namespace bentpier {
 namespace {
@@ -42,79 +44,77 @@ bool openInput(const std::string& name, std::ifstream& in, std::ostream& err) {
     return false;
   }
   if (!fs::exists(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': no such file\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': no such file\n";
     return false;
   }
   if (fs::is_directory(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': it is a directory\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': it is a directory\n";
     return false;
   }
   in.open(name, std::ios::binary);
   if (!in) {
-    err << "bentpier: cannot read input file '" << name << "': permission denied or unreadable\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': permission denied or unreadable\n";
     return false;
   }
   return true;
 }
 
-// Runs the deck into the named output. The report is written to a temporary
-// file beside the output and renamed only when complete, so a failed run
-// never leaves a half-written report under the output's name.
-int writeReport(std::istream& in, const std::string& output, bool raw, const RunStamp& stamp,
-                std::ostream& con_out, std::ostream& err) {
-  if (output == "-") {
-    Report report(con_out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
-    if (!con_out) {
-      err << "bentpier: cannot write the report to standard output\n";
-      return kExitBadOutput;
-    }
-    return kExitOk;
-  }
-  std::error_code ec;
-  if (fs::is_directory(output, ec)) {
-    err << "bentpier: cannot write report '" << output << "': it is a directory\n";
-    return kExitBadOutput;
-  }
-  const std::string partial = output + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      err << "bentpier: cannot write report '" << output << "': cannot create it\n";
-      return kExitBadOutput;
-    }
-    Report report(out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
-    out.close();
-    if (!out) {
-      fs::remove(partial, ec);
-      err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
-      return kExitBadOutput;
-    }
-  }
-  fs::rename(partial, output, ec);
-  if (ec) {
-    fs::remove(partial, ec);
-    err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
+// Runs the deck into the report on standard output.
+int writeReportToStandardOutput(std::istream& in, bool raw, const RunStamp& stamp,
+                                std::ostream& con_out, std::ostream& err) {
+  Report report(con_out, raw);
+  runDeck(in, report, stamp, err);
+  report.finish();
+  if (!con_out) {
+    err << "bentpier: cannot write the report to standard output\n";
     return kExitBadOutput;
   }
   return kExitOk;
 }
 
+// Runs the deck into an admitted output file; a failed run leaves the file
+// as it was.
+int writeReport(std::istream& in, OutputFile& output, bool raw, const RunStamp& stamp,
+                std::ostream& err) {
+  if (const std::string why = output.open(); !why.empty()) {
+    err << "bentpier: " << why << "\n";
+    return kExitBadOutput;
+  }
+  Report report(output.stream(), raw);
+  runDeck(in, report, stamp, err);
+  report.finish();
+  if (const std::string why = output.commit(); !why.empty()) {
+    err << "bentpier: " << why << "\n";
+    return kExitBadOutput;
+  }
+  return kExitOk;
+}
+
+// Refuses an output that is the input itself or exists when it may not be
+// replaced; true when it may be written.
+bool admitted(const OutputFile& output, const std::string& input,
+              OutputFile::Existing existing, std::ostream& err) {
+  const std::string why = output.admit(input, existing);
+  if (why.empty()) return true;
+  err << "bentpier: " << why << "\n";
+  return false;
+}
+
 int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
                 const char* epoch) {
-  std::string input, output;
-  if (!askFileNames(con_in, con_out, input, output)) return kExitOk;
+  std::string input, output_name;
+  if (!askFileNames(con_in, con_out, input, output_name)) return kExitOk;
   std::ifstream in;
   if (!openInput(input, in, err)) return kExitBadInput;
+  // In the dialogue "-" is a file name like any other.
+  OutputFile output(output_name);
+  if (!admitted(output, input, OutputFile::Existing::Replace, err)) return kExitUsage;
   std::error_code ec;
-  if (fs::exists(output, ec) && !askOverwrite(con_in, con_out)) {
+  if (fs::exists(fs::symlink_status(output_name, ec)) && !askOverwrite(con_in, con_out)) {
     con_out << "EXITING PROGRAM\n";
     return kExitOk;
   }
-  return writeReport(in, output, false, runStamp(epoch), con_out, err);
+  return writeReport(in, output, false, runStamp(epoch), err);
 }
 
 }  // namespace
@@ -178,13 +178,11 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
   }
   std::ifstream in;
   if (!openInput(names[0], in, err)) return kExitBadInput;
-  std::error_code ec;
-  if (names[1] != "-" && !overwrite && fs::exists(names[1], ec)) {
-    err << "bentpier: output file '" << names[1]
-        << "' already exists (use --overwrite to replace it)\n";
-    return kExitUsage;
-  }
-  return writeReport(in, names[1], raw, runStamp(epoch), con_out, err);
+  if (names[1] == "-") return writeReportToStandardOutput(in, raw, runStamp(epoch), con_out, err);
+  OutputFile output(names[1]);
+  const auto existing = overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+  if (!admitted(output, names[0], existing, err)) return kExitUsage;
+  return writeReport(in, output, raw, runStamp(epoch), err);
 }
 
 }  // namespace bentpier
