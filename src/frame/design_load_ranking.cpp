@@ -44,7 +44,7 @@ float pileGroupFactor(char gr, float allowf) {
   switch (gr) {
     case '1': return 1.0f;
     case '2': case '3': case '4': return 1.25f;
-    case '5': return 1.4f;
+    case '5': case '6': return 1.4f;
     case '7': case 'B': return 1.33f;
     default: return allowf;
   }

@@ -265,7 +265,7 @@ struct CapEnvelopes {
 
 // Identification and factors of the design-load combination in hand.
 struct Combination {
-  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '7' 'B'
+  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '6' '7' 'B'
   std::string LLID = "    ";  // live-load case, blank without live load
   int WIND = 0, DIR = 0;   // wind case and direction, 0 without wind
   char FLAGR = ' ';        // 'R' reversed wind

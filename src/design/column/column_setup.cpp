@@ -58,7 +58,8 @@ float groupFactor(char group, char method, bool pileBent) {
     case '2':
     case '3':
     case '4': return 1.25f;
-    case '5': return 1.4f;
+    case '5':
+    case '6': return 1.4f;
     case '7':
     case 'B': return 1.33f;
     default: return 1.0f;
