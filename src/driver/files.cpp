@@ -2,26 +2,39 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <system_error>
 
 #include "driver/clock.h"
 #include "driver/run.h"
+#include "driver/summary.h"
+#include "report/json_document.h"
 
 namespace bentpier {
 namespace {
 
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
-    "usage: bentpier [--raw] [--overwrite] INPUT OUTPUT\n"
+    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--quiet] [--strict] INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
+    "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
     "Reads the problem deck INPUT and writes the report to OUTPUT ('-' for\n"
     "standard output).\n"
-    "  --overwrite  replace OUTPUT if it exists\n"
+    "  --overwrite  replace OUTPUT (and the --json file) if it exists\n"
     "  --raw        keep the carriage-control character as the first character\n"
     "               of each report line instead of interpreting it\n"
+    "  --json FILE  also write every problem's results as one JSON document\n"
+    "               ('-' for standard output; only one output may be '-')\n"
+    "  --quiet      no summary of the problems on stderr\n"
+    "  --strict     exit status 4 when a problem had an input error or a\n"
+    "               member without a design\n"
+    "  --schema     print the JSON Schema of the results document\n"
     "  --help       show this text\n"
     "  --version    show the program version\n";
+
+constexpr const char* kProgramVersion = "4.2.03";
 
 namespace fs = std::filesystem;
 
@@ -57,50 +70,180 @@ bool openInput(const std::string& name, std::ifstream& in, std::ostream& err) {
   return true;
 }
 
+// What the command line asks for beyond the two file names.
+struct RunOptions {
+  bool raw = false;
+  bool overwrite = false;
+  bool quiet = false;
+  bool strict = false;
+  std::string json;  // results document, empty for none
+  std::string input;
+};
+
+// A file written beside its target and renamed over it once complete, or,
+// for standard output and files that are not regular (devices, pipes),
+// written directly.
+struct PendingFile {
+  std::string target, partial;
+  std::ofstream file;
+  std::ostream* stream = nullptr;
+  bool direct = false;
+};
+
+bool openPending(const std::string& name, const char* what, std::ostream& con_out,
+                 PendingFile& f, std::ostream& err) {
+  f.target = name;
+  if (name == "-") {
+    f.stream = &con_out;
+    f.direct = true;
+    return true;
+  }
+  std::error_code ec;
+  if (fs::is_directory(name, ec)) {
+    err << "bentpier: cannot write " << what << " '" << name << "': it is a directory\n";
+    return false;
+  }
+  f.direct = fs::exists(name, ec) && !fs::is_regular_file(name, ec);
+  f.partial = f.direct ? name : name + ".partial";
+  f.file.open(f.partial, std::ios::binary | std::ios::trunc);
+  if (!f.file) {
+    err << "bentpier: cannot write " << what << " '" << name << "': cannot create it\n";
+    return false;
+  }
+  f.stream = &f.file;
+  return true;
+}
+
+void abandonPending(PendingFile& f) {
+  if (f.file.is_open()) f.file.close();
+  std::error_code ec;
+  if (!f.direct && !f.partial.empty()) fs::remove(f.partial, ec);
+}
+
+bool commitPending(PendingFile& f, const char* what, std::ostream& err) {
+  if (f.target == "-") {
+    f.stream->flush();
+    if (*f.stream) return true;
+    err << "bentpier: cannot write the " << what << " to standard output\n";
+    return false;
+  }
+  f.file.close();
+  if (!f.file) {
+    abandonPending(f);
+    err << "bentpier: cannot write " << what << " '" << f.target << "': write failed (disk full?)\n";
+    return false;
+  }
+  if (f.direct) return true;
+  std::error_code ec;
+  fs::rename(f.partial, f.target, ec);
+  if (ec) {
+    abandonPending(f);
+    err << "bentpier: cannot write " << what << " '" << f.target << "': " << ec.message() << "\n";
+    return false;
+  }
+  return true;
+}
+
+// The results document beside the report: open, written a problem at a
+// time, committed when the run is over.
+class JsonOutput {
+ public:
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
+    if (o.json.empty()) return true;
+    if (!openPending(o.json, "results", con_out, file_, err)) return false;
+    doc_.emplace(*file_.stream, DocumentHead{kProgramVersion, stamp, o.input});
+    return true;
+  }
+  int add(const Problem& p) { return doc_ ? doc_->add(p) : 0; }
+  bool commit(std::ostream& err) {
+    if (!doc_) return true;
+    doc_->finish();
+    return commitPending(file_, "results", err);
+  }
+  void abandon() {
+    if (doc_) abandonPending(file_);
+  }
+
+ private:
+  PendingFile file_;
+  std::optional<ResultsDocument> doc_;
+};
+
+// Runs the deck, handing every finished problem to the results document
+// and the summary; returns whether every problem was complete.
+bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOptions& o,
+            JsonOutput& json, std::ostream& err) {
+  std::vector<std::string> summary;
+  bool complete = true;
+  runDeck(in, report, stamp, err, [&](const Problem& p) {
+    const ProblemSummary s = summarise(p, json.add(p));
+    complete = complete && s.complete;
+    summary.push_back(s.line);
+  });
+  report.finish();
+  if (!o.quiet)
+    for (const std::string& line : summary) err << line << "\n";
+  return complete;
+}
+
 // Runs the deck into the named output. The report is written to a temporary
 // file beside the output and renamed only when complete, so a failed run
 // never leaves a half-written report under the output's name.
-int writeReport(std::istream& in, const std::string& output, bool raw, const RunStamp& stamp,
-                std::ostream& con_out, std::ostream& err) {
+int writeReport(std::istream& in, const std::string& output, const RunOptions& o,
+                const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
+  JsonOutput json;
+  if (!json.open(o, stamp, con_out, err)) return kExitBadOutput;
+  bool complete = true;
   if (output == "-") {
-    Report report(con_out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
+    Report report(con_out, o.raw);
+    complete = runAll(in, report, stamp, o, json, err);
     if (!con_out) {
+      json.abandon();
       err << "bentpier: cannot write the report to standard output\n";
       return kExitBadOutput;
     }
-    return kExitOk;
-  }
-  std::error_code ec;
-  if (fs::is_directory(output, ec)) {
-    err << "bentpier: cannot write report '" << output << "': it is a directory\n";
-    return kExitBadOutput;
-  }
-  const std::string partial = output + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      err << "bentpier: cannot write report '" << output << "': cannot create it\n";
+  } else {
+    std::error_code ec;
+    if (fs::is_directory(output, ec)) {
+      json.abandon();
+      err << "bentpier: cannot write report '" << output << "': it is a directory\n";
       return kExitBadOutput;
     }
-    Report report(out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
-    out.close();
-    if (!out) {
+    const std::string partial = output + ".partial";
+    {
+      std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+      if (!out) {
+        json.abandon();
+        err << "bentpier: cannot write report '" << output << "': cannot create it\n";
+        return kExitBadOutput;
+      }
+      Report report(out, o.raw);
+      complete = runAll(in, report, stamp, o, json, err);
+      out.close();
+      if (!out) {
+        fs::remove(partial, ec);
+        json.abandon();
+        err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
+        return kExitBadOutput;
+      }
+    }
+    fs::rename(partial, output, ec);
+    if (ec) {
       fs::remove(partial, ec);
-      err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
+      json.abandon();
+      err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
       return kExitBadOutput;
     }
   }
-  fs::rename(partial, output, ec);
-  if (ec) {
-    fs::remove(partial, ec);
-    err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
-    return kExitBadOutput;
-  }
-  return kExitOk;
+  if (!json.commit(err)) return kExitBadOutput;
+  return o.strict && !complete ? kExitIncomplete : kExitOk;
+}
+
+// The same file, whether or not both names exist yet.
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (fs::equivalent(a, b, ec)) return true;
+  return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
 }
 
 int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
@@ -114,7 +257,9 @@ int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
     con_out << "EXITING PROGRAM\n";
     return kExitOk;
   }
-  return writeReport(in, output, false, runStamp(epoch), con_out, err);
+  RunOptions o;
+  o.input = input;
+  return writeReport(in, output, o, runStamp(epoch), con_out, err);
 }
 
 }  // namespace
@@ -141,11 +286,12 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
-  bool raw = false;
-  bool overwrite = false;
+  RunOptions o;
+  bool json_given = false;
   std::vector<std::string> names;
   bool options_done = false;
-  for (const std::string& a : args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (!options_done && a == "--") {
       options_done = true;
     } else if (!options_done && a == "--help") {
@@ -154,10 +300,24 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     } else if (!options_done && a == "--version") {
       con_out << kVersionText << "\n";
       return kExitOk;
+    } else if (!options_done && a == "--schema") {
+      con_out << resultsSchema();
+      return con_out ? kExitOk : kExitBadOutput;
     } else if (!options_done && a == "--raw") {
-      raw = true;
+      o.raw = true;
     } else if (!options_done && a == "--overwrite") {
-      overwrite = true;
+      o.overwrite = true;
+    } else if (!options_done && a == "--quiet") {
+      o.quiet = true;
+    } else if (!options_done && a == "--strict") {
+      o.strict = true;
+    } else if (!options_done && a == "--json") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << "bentpier: --json needs a file name (try --help)\n";
+        return kExitUsage;
+      }
+      o.json = args[++i];
+      json_given = true;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -166,8 +326,8 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (raw || overwrite) {
-      err << "bentpier: --raw and --overwrite need INPUT and OUTPUT (try --help)\n";
+    if (o.raw || o.overwrite || json_given || o.quiet || o.strict) {
+      err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }
     return runDialogue(con_in, con_out, err, epoch);
@@ -176,15 +336,31 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     err << "bentpier: expected INPUT and OUTPUT file names (try --help)\n";
     return kExitUsage;
   }
+  o.input = names[0];
+  if (json_given && o.json == "-" && names[1] == "-") {
+    err << "bentpier: only one of OUTPUT and the --json file may be '-'\n";
+    return kExitUsage;
+  }
   std::ifstream in;
   if (!openInput(names[0], in, err)) return kExitBadInput;
   std::error_code ec;
-  if (names[1] != "-" && !overwrite && fs::exists(names[1], ec)) {
-    err << "bentpier: output file '" << names[1]
-        << "' already exists (use --overwrite to replace it)\n";
+  for (const std::string& out : {names[1], o.json}) {
+    if (out.empty() || out == "-") continue;
+    if (sameFile(out, names[0])) {
+      err << "bentpier: output file '" << out << "' is the input deck itself\n";
+      return kExitUsage;
+    }
+  }
+  if (json_given && o.json != "-" && names[1] != "-" && sameFile(o.json, names[1])) {
+    err << "bentpier: the report and the --json file must be different files\n";
     return kExitUsage;
   }
-  return writeReport(in, names[1], raw, runStamp(epoch), con_out, err);
+  for (const std::string& out : {names[1], o.json}) {
+    if (out.empty() || out == "-" || o.overwrite || !fs::exists(out, ec)) continue;
+    err << "bentpier: output file '" << out << "' already exists (use --overwrite to replace it)\n";
+    return kExitUsage;
+  }
+  return writeReport(in, names[1], o, runStamp(epoch), con_out, err);
 }
 
 }  // namespace bentpier

@@ -12,20 +12,35 @@
 namespace bentpier {
 
 void runStages(Problem& problem, Report& report) {
+  std::vector<std::string>& ran = problem.results.stages;
   PIER21(problem, report);
+  ran.push_back("properties");
   PIER31(problem, report);
+  ran.push_back("load cases");
   PIER41(problem, report);
-  if (problem.dd.CAPOPT != ' ') PIER51(problem, report);
-  if (problem.dd.COLOPT != ' ') PIER61(problem, report);
-  if (problem.dd.FTGOPT != ' ') PIER71(problem, report);
+  ran.push_back("load groups");
+  if (problem.dd.CAPOPT != ' ') {
+    PIER51(problem, report);
+    ran.push_back("cap");
+  }
+  if (problem.dd.COLOPT != ' ') {
+    PIER61(problem, report);
+    ran.push_back("columns");
+  }
+  if (problem.dd.FTGOPT != ' ') {
+    PIER71(problem, report);
+    ran.push_back("footings");
+  }
 }
 
-void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag) {
+void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag,
+             const ProblemSink& finished) {
   Deck deck(in);
   for (;;) {
     Problem problem;
-    if (PIER11(deck, report, stamp, problem, diag) != kProblemRead) break;
+    if (PIER11(deck, report, stamp, problem, diag, finished) != kProblemRead) break;
     runStages(problem, report);
+    if (finished) finished(problem);
   }
 }
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "groups/record_store.h"
+#include "input/results.h"
 
 namespace bentpier {
 
@@ -349,6 +350,26 @@ struct DesignRecords {
   RecordStore FTGREC{kFootingRecordLength, kFootingRecordCapacity};
 };
 
+// The cards of a problem as the program used them, kept when input ends:
+// later stages change some of them in place (strengths to ksi).
+struct InputCards {
+  DesignData dd;
+  ColumnSteel cs;
+  std::array<CapSegment, kMaxSegments + 1> cap{};
+  std::array<Column, kMaxColumns + 1> col{};
+  std::array<Footing, kMaxColumns + 1> ftg{};
+  std::array<SeismicForces, kMaxColumns + 1> seis{};
+  WindLoads wind;
+  MiscForces misc;
+  LoadTable loads;
+};
+
+// The design data and column steel cards as read, before their defaults.
+struct CardsAsRead {
+  DesignData dd;
+  ColumnSteel cs;
+};
+
 struct Problem {
   std::string PROBNO = "    ";
   std::string TITLE = std::string(72, ' ');
@@ -378,6 +399,11 @@ struct Problem {
 
   // Load groups.
   DesignRecords rec;  // design-load records for the three design stages
+
+  // What every stage found, for the report and the results document.
+  CardsAsRead as_read;
+  InputCards used;
+  ProblemResults results;
 };
 
 }  // namespace bentpier

@@ -1,6 +1,7 @@
 // Reading one problem: card order, error lines and the input echo.
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "input/card.h"
@@ -44,6 +45,7 @@ class ProblemReader {
   void setExpected(int expected) { expected_ = expected; }
   int numberRead() const { return number_read_; }
   bool numberIs(int n) const { return number_read_ == n; }
+  long long lineRead() const { return line_read_; }  // deck line of the last card
 
  private:
   Deck& deck_;
@@ -52,6 +54,7 @@ class ProblemReader {
   std::ostream& diag_;
   int expected_ = 0;
   int number_read_ = 0;
+  long long line_read_ = 0;
 };
 
 // Card groups, each reading, defaulting, echoing and checking its cards.
@@ -82,8 +85,9 @@ inline int referencedMember(char code, int first, int last) {
 void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
 // PIER11: reads the next problem into `problem`. Problems with input errors
-// are reported and skipped. Returns kProblemRead or kInputExhausted.
+// are reported and skipped, each handed to `rejected` (when given) with its
+// messages before the next is read. Returns kProblemRead or kInputExhausted.
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag);
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {});
 
 }  // namespace bentpier
