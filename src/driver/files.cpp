@@ -9,6 +9,7 @@
 #include "driver/clock.h"
 #include "driver/run.h"
 #include "driver/summary.h"
+#include "report/html_report.h"
 #include "report/json_document.h"
 
 namespace bentpier {
@@ -16,17 +17,20 @@ namespace {
 
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
-    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--quiet] [--strict] INPUT OUTPUT\n"
+    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--html FILE] [--quiet] [--strict]\n"
+    "                INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
     "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
     "Reads the problem deck INPUT and writes the report to OUTPUT ('-' for\n"
     "standard output).\n"
-    "  --overwrite  replace OUTPUT (and the --json file) if it exists\n"
+    "  --overwrite  replace OUTPUT (and the --json and --html files) if they exist\n"
     "  --raw        keep the carriage-control character as the first character\n"
     "               of each report line instead of interpreting it\n"
     "  --json FILE  also write every problem's results as one JSON document\n"
     "               ('-' for standard output; only one output may be '-')\n"
+    "  --html FILE  also write a self-contained HTML page with drawings of every\n"
+    "               problem ('-' for standard output)\n"
     "  --quiet      no summary of the problems on stderr\n"
     "  --strict     exit status 4 when a problem had an input error or a\n"
     "               member without a design\n"
@@ -77,6 +81,7 @@ struct RunOptions {
   bool quiet = false;
   bool strict = false;
   std::string json;  // results document, empty for none
+  std::string html;  // HTML report, empty for none
   std::string input;
 };
 
@@ -169,14 +174,51 @@ class JsonOutput {
   std::optional<ResultsDocument> doc_;
 };
 
+// The HTML report beside the report, kept the same way.
+class HtmlOutput {
+ public:
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
+    if (o.html.empty()) return true;
+    if (!openPending(o.html, "HTML report", con_out, file_, err)) return false;
+    page_.emplace(*file_.stream, DocumentHead{kProgramVersion, stamp, o.input});
+    return true;
+  }
+  void add(const Problem& p) {
+    if (page_) page_->add(p);
+  }
+  bool commit(std::ostream& err) {
+    if (!page_) return true;
+    page_->finish();
+    return commitPending(file_, "HTML report", err);
+  }
+  void abandon() {
+    if (page_) abandonPending(file_);
+  }
+
+ private:
+  PendingFile file_;
+  std::optional<HtmlReport> page_;
+};
+
+// The extra outputs of a run: the results document and the HTML report.
+struct Outputs {
+  JsonOutput json;
+  HtmlOutput html;
+  void abandon() {
+    json.abandon();
+    html.abandon();
+  }
+};
+
 // Runs the deck, handing every finished problem to the results document
 // and the summary; returns whether every problem was complete.
 bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOptions& o,
-            JsonOutput& json, std::ostream& err) {
+            Outputs& outputs, std::ostream& err) {
   std::vector<std::string> summary;
   bool complete = true;
   runDeck(in, report, stamp, err, [&](const Problem& p) {
-    const ProblemSummary s = summarise(p, json.add(p));
+    const ProblemSummary s = summarise(p, outputs.json.add(p));
+    outputs.html.add(p);
     complete = complete && s.complete;
     summary.push_back(s.line);
   });
@@ -191,21 +233,25 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
 // never leaves a half-written report under the output's name.
 int writeReport(std::istream& in, const std::string& output, const RunOptions& o,
                 const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
-  JsonOutput json;
-  if (!json.open(o, stamp, con_out, err)) return kExitBadOutput;
+  Outputs outputs;
+  if (!outputs.json.open(o, stamp, con_out, err)) return kExitBadOutput;
+  if (!outputs.html.open(o, stamp, con_out, err)) {
+    outputs.abandon();
+    return kExitBadOutput;
+  }
   bool complete = true;
   if (output == "-") {
     Report report(con_out, o.raw);
-    complete = runAll(in, report, stamp, o, json, err);
+    complete = runAll(in, report, stamp, o, outputs, err);
     if (!con_out) {
-      json.abandon();
+      outputs.abandon();
       err << "bentpier: cannot write the report to standard output\n";
       return kExitBadOutput;
     }
   } else {
     std::error_code ec;
     if (fs::is_directory(output, ec)) {
-      json.abandon();
+      outputs.abandon();
       err << "bentpier: cannot write report '" << output << "': it is a directory\n";
       return kExitBadOutput;
     }
@@ -213,16 +259,16 @@ int writeReport(std::istream& in, const std::string& output, const RunOptions& o
     {
       std::ofstream out(partial, std::ios::binary | std::ios::trunc);
       if (!out) {
-        json.abandon();
+        outputs.abandon();
         err << "bentpier: cannot write report '" << output << "': cannot create it\n";
         return kExitBadOutput;
       }
       Report report(out, o.raw);
-      complete = runAll(in, report, stamp, o, json, err);
+      complete = runAll(in, report, stamp, o, outputs, err);
       out.close();
       if (!out) {
         fs::remove(partial, ec);
-        json.abandon();
+        outputs.abandon();
         err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
         return kExitBadOutput;
       }
@@ -230,12 +276,16 @@ int writeReport(std::istream& in, const std::string& output, const RunOptions& o
     fs::rename(partial, output, ec);
     if (ec) {
       fs::remove(partial, ec);
-      json.abandon();
+      outputs.abandon();
       err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
       return kExitBadOutput;
     }
   }
-  if (!json.commit(err)) return kExitBadOutput;
+  if (!outputs.json.commit(err)) {
+    outputs.html.abandon();
+    return kExitBadOutput;
+  }
+  if (!outputs.html.commit(err)) return kExitBadOutput;
   return o.strict && !complete ? kExitIncomplete : kExitOk;
 }
 
@@ -287,7 +337,7 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
   RunOptions o;
-  bool json_given = false;
+  bool json_given = false, html_given = false;
   std::vector<std::string> names;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -318,6 +368,13 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
       }
       o.json = args[++i];
       json_given = true;
+    } else if (!options_done && a == "--html") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << "bentpier: --html needs a file name (try --help)\n";
+        return kExitUsage;
+      }
+      o.html = args[++i];
+      html_given = true;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -326,7 +383,7 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (o.raw || o.overwrite || json_given || o.quiet || o.strict) {
+    if (o.raw || o.overwrite || json_given || html_given || o.quiet || o.strict) {
       err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }
@@ -337,14 +394,14 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     return kExitUsage;
   }
   o.input = names[0];
-  if (json_given && o.json == "-" && names[1] == "-") {
-    err << "bentpier: only one of OUTPUT and the --json file may be '-'\n";
+  if ((o.json == "-") + (o.html == "-") + (names[1] == "-") > 1) {
+    err << "bentpier: only one of OUTPUT, the --json file and the --html file may be '-'\n";
     return kExitUsage;
   }
   std::ifstream in;
   if (!openInput(names[0], in, err)) return kExitBadInput;
   std::error_code ec;
-  for (const std::string& out : {names[1], o.json}) {
+  for (const std::string& out : {names[1], o.json, o.html}) {
     if (out.empty() || out == "-") continue;
     if (sameFile(out, names[0])) {
       err << "bentpier: output file '" << out << "' is the input deck itself\n";
@@ -355,7 +412,14 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     err << "bentpier: the report and the --json file must be different files\n";
     return kExitUsage;
   }
-  for (const std::string& out : {names[1], o.json}) {
+  if (html_given && o.html != "-") {
+    for (const std::string& other : {names[1], o.json}) {
+      if (other.empty() || other == "-" || !sameFile(o.html, other)) continue;
+      err << "bentpier: the --html file must differ from the report and the --json file\n";
+      return kExitUsage;
+    }
+  }
+  for (const std::string& out : {names[1], o.json, o.html}) {
     if (out.empty() || out == "-" || o.overwrite || !fs::exists(out, ec)) continue;
     err << "bentpier: output file '" << out << "' already exists (use --overwrite to replace it)\n";
     return kExitUsage;

@@ -5,6 +5,7 @@
 
 #include "design/column/column_design.h"
 #include "design/column/exact_biaxial.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 namespace {
@@ -53,6 +54,21 @@ float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float
   return least < kCarryRatio ? least : 0.0f;
 }
 
+// The section and its curves for the drawings of the report.
+constexpr int kCurveSamples = 48;
+
+void keepSection(SectionState& s, int bending, ColumnEndResult& result) {
+  result.VOID = s.VOID;
+  result.P0 = s.P0;
+  result.BENDING = bending;
+  for (const BarPoint& b : s.bars) result.BARS.push_back({b.A, b.X, b.Y});
+  for (const int dir : {kAboutX, kAboutY}) {
+    if ((bending & dir) == 0) continue;
+    if (!s.curve[dir].built && !FCPM(s, dir)) continue;
+    result.CURVES[static_cast<size_t>(dir - 1)] = sampleCurve(s, dir, kCurveSamples);
+  }
+}
+
 }  // namespace
 
 ColumnEndResult PIER62(const ColumnEndData& in) {
@@ -93,6 +109,7 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   copyLoads(setup.loads, result);
   REPRT(setup.loads, result);
   result.EXACT = exactBiaxialShortfall(s, setup.loads, result.PUPM);
+  keepSection(s, setup.loads.BENDING, result);
   result.status = kColumnDone;
   return result;
 }

@@ -89,6 +89,11 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.MLU = r.MLU;
   k.PUPM = r.PUPM;
   k.exact_ratio = r.EXACT;
+  k.VOID = r.VOID;
+  k.bars = r.BARS;
+  k.P0 = r.P0;
+  k.bending = r.BENDING;
+  k.curves = r.CURVES;
   if (governing != nullptr) {
     const KeptSet& s = *governing;
     k.governing_set = idOf(s);
