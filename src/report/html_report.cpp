@@ -27,6 +27,7 @@ td.n{text-align:right;font-variant-numeric:tabular-nums}
 svg{display:block;margin:.5em 0;max-width:100%;height:auto}
 svg text{font-family:sans-serif;font-size:11px}
 figure{margin:.5em 0}figcaption{font-size:.9em}
+.column-end figure{width:380px}.column-end h4{margin:.8em 0 .2em}
 .problem{break-after:page;page-break-after:always}
 .problem:last-of-type{break-after:auto;page-break-after:auto}
 @media print{body{margin:0}.problem{break-after:page;page-break-after:always}}

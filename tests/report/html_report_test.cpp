@@ -176,3 +176,4 @@ TEST(FootingPlan, BarsCentredAtTheirSpacingOrSpreadToFit) {
 
 }  // namespace
 }  // namespace bentpier
+
