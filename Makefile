@@ -11,7 +11,7 @@ SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-rec
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 300
 
-.PHONY: all run test golden sanitize fuzz deps clean
+.PHONY: all run test golden sanitize fuzz deps clean bench
 
 all: $(BUILD)/bentpier
 
@@ -44,9 +44,17 @@ GOLDEN_EPOCH ?= 1796774400
 golden: $(BUILD)/bentpier
 	@for deck in examples/*.dat; do \
 	  name=$$(basename $$deck .dat); \
-	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --overwrite $$deck tests/golden/$$name.out || exit 1; \
+	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --quiet --overwrite $$deck tests/golden/$$name.out || exit 1; \
 	done
 	@git --no-pager diff --stat -- tests/golden
+
+# Big-deck timings (not part of make test): the release program on the
+# generated decks of bench/, and the column search against the nested loop.
+BENCH_RUNS ?= 1
+bench: $(BUILD)/bentpier
+	cmake --build $(BUILD) -j $(JOBS) --target column_search_bench
+	/usr/bin/python3 bench/make_bench_decks.py $(BUILD)/bench
+	/usr/bin/python3 bench/run_bench.py $(BUILD) $(BENCH_RUNS)
 
 # The whole test suite and every example deck under AddressSanitizer and
 # UndefinedBehaviorSanitizer: any report fails the run.
