@@ -28,14 +28,16 @@ deps:
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
+# The program alone; the test suite is built by `make test`.
 $(BUILD)/bentpier: deps $(BUILD)/CMakeCache.txt FORCE
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target bentpier
 
 run: $(BUILD)/bentpier
 	./$(BUILD)/bentpier --overwrite $(EXAMPLE) $(REPORT)
 	@echo "report written to $(REPORT)"
 
 test: $(BUILD)/bentpier
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Rewrites tests/golden/ from the example decks with the golden test's fixed

@@ -70,6 +70,10 @@ struct CapSegment {
   float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
   std::array<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
   int NB = 0;
+
+  // Length of the haunch: LH for a straight (L) or parabolic (P) haunch; a
+  // prismatic (C) segment has none, whatever its LH field holds.
+  float haunchLength() const { return C == 'L' || C == 'P' ? LH : 0.0f; }
 };
 
 // One column as read from its card.
