@@ -17,10 +17,12 @@ all: $(BUILD)/bentpier
 
 deps:
 	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ] \
-	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null; then \
-	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema)"; \
+	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null \
+	    || ! command -v chromium >/dev/null || ! command -v chromedriver >/dev/null \
+	    || ! /usr/bin/python3 -c 'import selenium' 2>/dev/null; then \
+	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema, chromium, chromium-driver, python3-selenium)"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev \
-	    nlohmann-json3-dev python3-jsonschema; \
+	    nlohmann-json3-dev python3-jsonschema chromium chromium-driver python3-selenium; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps

@@ -10,6 +10,7 @@
 #include "driver/output_file.h"
 #include "driver/run.h"
 #include "driver/summary.h"
+#include "report/html_report.h"
 #include "report/json_document.h"
 #include "report/printable.h"
 
@@ -18,17 +19,20 @@ namespace {
 
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
-    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--quiet] [--strict] INPUT OUTPUT\n"
+    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--html FILE] [--quiet] [--strict]\n"
+    "                INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
     "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
     "Reads the problem deck INPUT and writes the report to OUTPUT ('-' for\n"
     "standard output).\n"
-    "  --overwrite  replace OUTPUT (and the --json file) if it exists\n"
+    "  --overwrite  replace OUTPUT (and the --json and --html files) if they exist\n"
     "  --raw        keep the carriage-control character as the first character\n"
     "               of each report line instead of interpreting it\n"
     "  --json FILE  also write every problem's results as one JSON document\n"
     "               ('-' for standard output; only one output may be '-')\n"
+    "  --html FILE  also write a self-contained HTML page with drawings of every\n"
+    "               problem ('-' for standard output; only one output may be '-')\n"
     "  --quiet      no summary of the problems on stderr\n"
     "  --strict     exit status 4 when a problem had an input error or a\n"
     "               member without a design\n"
@@ -79,6 +83,7 @@ struct RunOptions {
   bool quiet = false;
   bool strict = false;
   std::string json;  // results document, empty for none
+  std::string html;  // HTML report, empty for none
   std::string input;
 };
 
@@ -148,14 +153,53 @@ class JsonOutput {
   std::optional<ResultsDocument> doc_;
 };
 
+// The HTML report beside the report, kept the same way.
+class HtmlOutput {
+ public:
+  HtmlOutput(const RunOptions& o, std::ostream& con_out) {
+    if (!o.html.empty()) output_.emplace(o.html, "HTML report", con_out, true);
+  }
+  bool admitted(const RunOptions& o, std::ostream& err) const {
+    if (!output_) return true;
+    const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+    return succeeded(output_->admit(o.input, existing), err);
+  }
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
+    if (!output_) return true;
+    if (!succeeded(output_->open(), err)) return false;
+    page_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
+    return true;
+  }
+  void add(const Problem& p) {
+    if (page_) page_->add(p);
+  }
+  bool commit(std::ostream& err) {
+    if (!page_) return true;
+    page_->finish();
+    return succeeded(output_->commit(), err);
+  }
+
+ private:
+  std::optional<Output> output_;
+  std::optional<HtmlReport> page_;
+};
+
+// The outputs beyond the report: the results document and the HTML report.
+struct ExtraOutputs {
+  JsonOutput json;
+  HtmlOutput html;
+  ExtraOutputs(const RunOptions& o, std::ostream& con_out) : json(o, con_out), html(o, con_out) {}
+};
+
 // Runs the deck, handing every finished problem to the results document
 // and the summary; returns whether every problem was complete.
 bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOptions& o,
-            JsonOutput& json, std::ostream& err) {
+            ExtraOutputs& extra, std::ostream& err) {
   std::vector<std::string> summary;
   bool complete = true;
   runDeck(in, report, stamp, err, [&](const Problem& p) {
-    const ProblemSummary s = summarise(p, json.add(p));
+    const ProblemSummary s = summarise(p, extra.json.add(p));
+    extra.html.add(p);
     complete = complete && s.complete;
     summary.push_back(s.line);
   });
@@ -168,12 +212,16 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
 // Runs the deck into the admitted outputs. Each is complete or, when the run
 // cannot write it, left as it was; a results document is committed only
 // after the report.
-int writeOutputs(std::istream& in, Output& report_output, JsonOutput& json, const RunOptions& o,
+int writeOutputs(std::istream& in, Output& report_output, ExtraOutputs& extra, const RunOptions& o,
                  const RunStamp& stamp, std::ostream& err) {
-  if (!succeeded(report_output.open(), err) || !json.open(o, stamp, err)) return kExitBadOutput;
+  if (!succeeded(report_output.open(), err) || !extra.json.open(o, stamp, err) ||
+      !extra.html.open(o, stamp, err))
+    return kExitBadOutput;
   Report report(report_output.stream(), o.raw);
-  const bool complete = runAll(in, report, stamp, o, json, err);
-  if (!succeeded(report_output.commit(), err) || !json.commit(err)) return kExitBadOutput;
+  const bool complete = runAll(in, report, stamp, o, extra, err);
+  if (!succeeded(report_output.commit(), err) || !extra.json.commit(err) ||
+      !extra.html.commit(err))
+    return kExitBadOutput;
   return o.strict && !complete ? kExitIncomplete : kExitOk;
 }
 
@@ -199,7 +247,7 @@ int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
     con_out << "EXITING PROGRAM\n";
     return kExitOk;
   }
-  JsonOutput none(o, con_out);
+  ExtraOutputs none(o, con_out);
   return writeOutputs(in, output, none, o, runStamp(epoch), err);
 }
 
@@ -228,7 +276,7 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
   RunOptions o;
-  bool json_given = false;
+  bool json_given = false, html_given = false;
   std::vector<std::string> names;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -259,6 +307,13 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
       }
       o.json = args[++i];
       json_given = true;
+    } else if (!options_done && a == "--html") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << "bentpier: --html needs a file name (try --help)\n";
+        return kExitUsage;
+      }
+      o.html = args[++i];
+      html_given = true;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -267,7 +322,7 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (o.raw || o.overwrite || json_given || o.quiet || o.strict) {
+    if (o.raw || o.overwrite || json_given || html_given || o.quiet || o.strict) {
       err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }
@@ -278,21 +333,30 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     return kExitUsage;
   }
   o.input = names[0];
-  if (json_given && o.json == "-" && names[1] == "-") {
-    err << "bentpier: only one of OUTPUT and the --json file may be '-'\n";
+  if ((o.json == "-") + (o.html == "-") + (names[1] == "-") > 1) {
+    err << "bentpier: only one of OUTPUT, the --json file and the --html file may be '-'\n";
     return kExitUsage;
   }
   std::ifstream in;
   if (!openInput(names[0], in, err)) return kExitBadInput;
   Output report(names[1], "report", con_out, true);
-  JsonOutput json(o, con_out);
+  ExtraOutputs extra(o, con_out);
   const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
-  if (!succeeded(report.admit(o.input, existing), err) || !json.admitted(o, err)) return kExitUsage;
+  if (!succeeded(report.admit(o.input, existing), err) || !extra.json.admitted(o, err) ||
+      !extra.html.admitted(o, err))
+    return kExitUsage;
   if (json_given && o.json != "-" && names[1] != "-" && sameFile(o.json, names[1])) {
     err << "bentpier: the report and the --json file must be different files\n";
     return kExitUsage;
   }
-  return writeOutputs(in, report, json, o, runStamp(epoch), err);
+  if (html_given && o.html != "-") {
+    for (const std::string& other : {names[1], o.json}) {
+      if (other.empty() || other == "-" || !sameFile(o.html, other)) continue;
+      err << "bentpier: the --html file must differ from the report and the --json file\n";
+      return kExitUsage;
+    }
+  }
+  return writeOutputs(in, report, extra, o, runStamp(epoch), err);
 }
 
 }  // namespace bentpier

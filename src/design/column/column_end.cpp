@@ -154,6 +154,21 @@ DesignOutcome designForEveryFormedLoad(SectionState& s, const DesignLimits& lim,
   }
 }
 
+// The section and its curves for the drawings of the report.
+constexpr int kCurveSamples = 48;
+
+void keepSection(SectionState& s, int bending, ColumnEndResult& result) {
+  result.VOID = s.VOID;
+  result.P0 = s.P0;
+  result.BENDING = bending;
+  for (const BarPoint& b : s.bars) result.BARS.push_back({b.A, b.X, b.Y});
+  for (const int dir : {kAboutX, kAboutY}) {
+    if ((bending & dir) == 0) continue;
+    if (!s.curve[dir].built && !FCPM(s, dir)) continue;
+    result.CURVES[static_cast<size_t>(dir - 1)] = sampleCurve(s, dir, kCurveSamples);
+  }
+}
+
 }  // namespace
 
 ColumnEndResult PIER62(const ColumnEndData& in) {
@@ -199,6 +214,7 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   copyLoads(setup.loads, result);
   REPRT(setup.loads, result);
   result.EXACT = exactBiaxialShortfall(s, setup.loads, result.PUPM);
+  keepSection(s, setup.loads.BENDING, result);
   result.status = kColumnDone;
   return result;
 }

@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+#include "input/results.h"
+
 namespace bentpier::column {
 
 inline constexpr int kMaxColumnLoads = 25;
@@ -105,6 +107,12 @@ struct ColumnEndResult {
   // biaxial strength along its line falls short of 0.99 of it: the least
   // such factored exact ratio (0 when there is none).
   float EXACT = 0;
+  // The section of a done end: void, bars, P0, bending code and curves.
+  float VOID = 0;
+  std::vector<SectionBarPoint> BARS;
+  float P0 = 0;
+  int BENDING = 0;
+  std::array<std::vector<CurveSample>, 2> CURVES;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
+
+#include "input/results.h"
 
 #include "design/column/section_state.h"
 
@@ -106,6 +109,14 @@ float barCoordinate(const BarPoint& bar, int direction);
 // Builds the three curve points of one direction into s.curve; false when a
 // search does not close.
 bool FCPM(SectionState& s, int direction);
+
+// The interaction curve of one direction as a polyline of (design moment,
+// design axial load) from the maximum axial strength P0 on the axis down
+// past pure bending into tension: `samples` neutral-axis depths spaced
+// geometrically from the point of maximum compression to a quarter of the
+// pure-bending depth, under the normal reduction rule, the part above P0 cut
+// off at P0. The curve points of the direction must be built.
+std::vector<CurveSample> sampleCurve(const SectionState& s, int direction, int samples);
 
 // Depth where the chord between two curve points reaches the load p (the
 // mid-point when the two loads coincide).
