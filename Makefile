@@ -17,23 +17,27 @@ all: $(BUILD)/bentpier
 
 deps:
 	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ] \
-	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null; then \
-	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema)"; \
+	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null \
+	    || ! command -v chromium >/dev/null || ! command -v chromedriver >/dev/null \
+	    || ! /usr/bin/python3 -c 'import selenium' 2>/dev/null; then \
+	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema, chromium, chromium-driver, python3-selenium)"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev \
-	    nlohmann-json3-dev python3-jsonschema; \
+	    nlohmann-json3-dev python3-jsonschema chromium chromium-driver python3-selenium; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 
+# The program alone; the test suite is built by `make test`.
 $(BUILD)/bentpier: deps $(BUILD)/CMakeCache.txt FORCE
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target bentpier
 
 run: $(BUILD)/bentpier
 	./$(BUILD)/bentpier --overwrite $(EXAMPLE) $(REPORT)
 	@echo "report written to $(REPORT)"
 
 test: $(BUILD)/bentpier
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Rewrites tests/golden/ from the example decks with the golden test's fixed

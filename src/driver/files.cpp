@@ -7,26 +7,32 @@
 #include <system_error>
 
 #include "driver/clock.h"
+#include "driver/output_file.h"
 #include "driver/run.h"
 #include "driver/summary.h"
+#include "report/html_report.h"
 #include "report/json_document.h"
+#include "report/printable.h"
 
 namespace bentpier {
 namespace {
 
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
-    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--quiet] [--strict] INPUT OUTPUT\n"
+    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--html FILE] [--quiet] [--strict]\n"
+    "                INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
     "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
     "Reads the problem deck INPUT and writes the report to OUTPUT ('-' for\n"
     "standard output).\n"
-    "  --overwrite  replace OUTPUT (and the --json file) if it exists\n"
+    "  --overwrite  replace OUTPUT (and the --json and --html files) if they exist\n"
     "  --raw        keep the carriage-control character as the first character\n"
     "               of each report line instead of interpreting it\n"
     "  --json FILE  also write every problem's results as one JSON document\n"
     "               ('-' for standard output; only one output may be '-')\n"
+    "  --html FILE  also write a self-contained HTML page with drawings of every\n"
+    "               problem ('-' for standard output; only one output may be '-')\n"
     "  --quiet      no summary of the problems on stderr\n"
     "  --strict     exit status 4 when a problem had an input error or a\n"
     "               member without a design\n"
@@ -55,16 +61,16 @@ bool openInput(const std::string& name, std::ifstream& in, std::ostream& err) {
     return false;
   }
   if (!fs::exists(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': no such file\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': no such file\n";
     return false;
   }
   if (fs::is_directory(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': it is a directory\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': it is a directory\n";
     return false;
   }
   in.open(name, std::ios::binary);
   if (!in) {
-    err << "bentpier: cannot read input file '" << name << "': permission denied or unreadable\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': permission denied or unreadable\n";
     return false;
   }
   return true;
@@ -77,106 +83,123 @@ struct RunOptions {
   bool quiet = false;
   bool strict = false;
   std::string json;  // results document, empty for none
+  std::string html;  // HTML report, empty for none
   std::string input;
 };
 
-// A file written beside its target and renamed over it once complete, or,
-// for standard output and files that are not regular (devices, pipes),
-// written directly.
-struct PendingFile {
-  std::string target, partial;
-  std::ofstream file;
-  std::ostream* stream = nullptr;
-  bool direct = false;
+// One output of the run: standard output for "-" on the command line,
+// otherwise a file written under the rules of OutputFile.
+class Output {
+ public:
+  Output(const std::string& name, const char* what, std::ostream& con_out, bool dash_is_stdout)
+      : what_(what), con_out_(con_out) {
+    if (!(dash_is_stdout && name == "-")) file_.emplace(name, what);
+  }
+
+  // Why the output may not be written, empty when it may.
+  std::string admit(const std::string& input, OutputFile::Existing existing) const {
+    return file_ ? file_->admit(input, existing) : std::string();
+  }
+  std::string open() { return file_ ? file_->open() : std::string(); }
+  std::ostream& stream() { return file_ ? file_->stream() : con_out_; }
+
+  // Completes the output; an output not committed leaves its target as it was.
+  std::string commit() {
+    if (file_) return file_->commit();
+    con_out_.flush();
+    return con_out_ ? std::string() : "cannot write the " + what_ + " to standard output";
+  }
+
+ private:
+  std::string what_;
+  std::ostream& con_out_;
+  std::optional<OutputFile> file_;
 };
 
-bool openPending(const std::string& name, const char* what, std::ostream& con_out,
-                 PendingFile& f, std::ostream& err) {
-  f.target = name;
-  if (name == "-") {
-    f.stream = &con_out;
-    f.direct = true;
-    return true;
-  }
-  std::error_code ec;
-  if (fs::is_directory(name, ec)) {
-    err << "bentpier: cannot write " << what << " '" << name << "': it is a directory\n";
-    return false;
-  }
-  f.direct = fs::exists(name, ec) && !fs::is_regular_file(name, ec);
-  f.partial = f.direct ? name : name + ".partial";
-  f.file.open(f.partial, std::ios::binary | std::ios::trunc);
-  if (!f.file) {
-    err << "bentpier: cannot write " << what << " '" << name << "': cannot create it\n";
-    return false;
-  }
-  f.stream = &f.file;
-  return true;
+// Says why an output step failed; true when it did not.
+bool succeeded(const std::string& why, std::ostream& err) {
+  if (why.empty()) return true;
+  err << "bentpier: " << why << "\n";
+  return false;
 }
 
-void abandonPending(PendingFile& f) {
-  if (f.file.is_open()) f.file.close();
-  std::error_code ec;
-  if (!f.direct && !f.partial.empty()) fs::remove(f.partial, ec);
-}
-
-bool commitPending(PendingFile& f, const char* what, std::ostream& err) {
-  if (f.target == "-") {
-    f.stream->flush();
-    if (*f.stream) return true;
-    err << "bentpier: cannot write the " << what << " to standard output\n";
-    return false;
-  }
-  f.file.close();
-  if (!f.file) {
-    abandonPending(f);
-    err << "bentpier: cannot write " << what << " '" << f.target << "': write failed (disk full?)\n";
-    return false;
-  }
-  if (f.direct) return true;
-  std::error_code ec;
-  fs::rename(f.partial, f.target, ec);
-  if (ec) {
-    abandonPending(f);
-    err << "bentpier: cannot write " << what << " '" << f.target << "': " << ec.message() << "\n";
-    return false;
-  }
-  return true;
-}
-
-// The results document beside the report: open, written a problem at a
+// The results document beside the report: opened, written a problem at a
 // time, committed when the run is over.
 class JsonOutput {
  public:
-  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
-    if (o.json.empty()) return true;
-    if (!openPending(o.json, "results", con_out, file_, err)) return false;
-    doc_.emplace(*file_.stream, DocumentHead{kProgramVersion, stamp, o.input});
+  JsonOutput(const RunOptions& o, std::ostream& con_out) {
+    if (!o.json.empty()) output_.emplace(o.json, "results", con_out, true);
+  }
+  bool admitted(const RunOptions& o, std::ostream& err) const {
+    if (!output_) return true;
+    const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+    return succeeded(output_->admit(o.input, existing), err);
+  }
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
+    if (!output_) return true;
+    if (!succeeded(output_->open(), err)) return false;
+    doc_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
     return true;
   }
   int add(const Problem& p) { return doc_ ? doc_->add(p) : 0; }
   bool commit(std::ostream& err) {
     if (!doc_) return true;
     doc_->finish();
-    return commitPending(file_, "results", err);
-  }
-  void abandon() {
-    if (doc_) abandonPending(file_);
+    return succeeded(output_->commit(), err);
   }
 
  private:
-  PendingFile file_;
+  std::optional<Output> output_;
   std::optional<ResultsDocument> doc_;
+};
+
+// The HTML report beside the report, kept the same way.
+class HtmlOutput {
+ public:
+  HtmlOutput(const RunOptions& o, std::ostream& con_out) {
+    if (!o.html.empty()) output_.emplace(o.html, "HTML report", con_out, true);
+  }
+  bool admitted(const RunOptions& o, std::ostream& err) const {
+    if (!output_) return true;
+    const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+    return succeeded(output_->admit(o.input, existing), err);
+  }
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
+    if (!output_) return true;
+    if (!succeeded(output_->open(), err)) return false;
+    page_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
+    return true;
+  }
+  void add(const Problem& p) {
+    if (page_) page_->add(p);
+  }
+  bool commit(std::ostream& err) {
+    if (!page_) return true;
+    page_->finish();
+    return succeeded(output_->commit(), err);
+  }
+
+ private:
+  std::optional<Output> output_;
+  std::optional<HtmlReport> page_;
+};
+
+// The outputs beyond the report: the results document and the HTML report.
+struct ExtraOutputs {
+  JsonOutput json;
+  HtmlOutput html;
+  ExtraOutputs(const RunOptions& o, std::ostream& con_out) : json(o, con_out), html(o, con_out) {}
 };
 
 // Runs the deck, handing every finished problem to the results document
 // and the summary; returns whether every problem was complete.
 bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOptions& o,
-            JsonOutput& json, std::ostream& err) {
+            ExtraOutputs& extra, std::ostream& err) {
   std::vector<std::string> summary;
   bool complete = true;
   runDeck(in, report, stamp, err, [&](const Problem& p) {
-    const ProblemSummary s = summarise(p, json.add(p));
+    const ProblemSummary s = summarise(p, extra.json.add(p));
+    extra.html.add(p);
     complete = complete && s.complete;
     summary.push_back(s.line);
   });
@@ -186,56 +209,19 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
   return complete;
 }
 
-// Runs the deck into the named output. The report is written to a temporary
-// file beside the output and renamed only when complete, so a failed run
-// never leaves a half-written report under the output's name.
-int writeReport(std::istream& in, const std::string& output, const RunOptions& o,
-                const RunStamp& stamp, std::ostream& con_out, std::ostream& err) {
-  JsonOutput json;
-  if (!json.open(o, stamp, con_out, err)) return kExitBadOutput;
-  bool complete = true;
-  if (output == "-") {
-    Report report(con_out, o.raw);
-    complete = runAll(in, report, stamp, o, json, err);
-    if (!con_out) {
-      json.abandon();
-      err << "bentpier: cannot write the report to standard output\n";
-      return kExitBadOutput;
-    }
-  } else {
-    std::error_code ec;
-    if (fs::is_directory(output, ec)) {
-      json.abandon();
-      err << "bentpier: cannot write report '" << output << "': it is a directory\n";
-      return kExitBadOutput;
-    }
-    const std::string partial = output + ".partial";
-    {
-      std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-      if (!out) {
-        json.abandon();
-        err << "bentpier: cannot write report '" << output << "': cannot create it\n";
-        return kExitBadOutput;
-      }
-      Report report(out, o.raw);
-      complete = runAll(in, report, stamp, o, json, err);
-      out.close();
-      if (!out) {
-        fs::remove(partial, ec);
-        json.abandon();
-        err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
-        return kExitBadOutput;
-      }
-    }
-    fs::rename(partial, output, ec);
-    if (ec) {
-      fs::remove(partial, ec);
-      json.abandon();
-      err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
-      return kExitBadOutput;
-    }
-  }
-  if (!json.commit(err)) return kExitBadOutput;
+// Runs the deck into the admitted outputs. Each is complete or, when the run
+// cannot write it, left as it was; a results document is committed only
+// after the report.
+int writeOutputs(std::istream& in, Output& report_output, ExtraOutputs& extra, const RunOptions& o,
+                 const RunStamp& stamp, std::ostream& err) {
+  if (!succeeded(report_output.open(), err) || !extra.json.open(o, stamp, err) ||
+      !extra.html.open(o, stamp, err))
+    return kExitBadOutput;
+  Report report(report_output.stream(), o.raw);
+  const bool complete = runAll(in, report, stamp, o, extra, err);
+  if (!succeeded(report_output.commit(), err) || !extra.json.commit(err) ||
+      !extra.html.commit(err))
+    return kExitBadOutput;
   return o.strict && !complete ? kExitIncomplete : kExitOk;
 }
 
@@ -248,18 +234,21 @@ bool sameFile(const std::string& a, const std::string& b) {
 
 int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
                 const char* epoch) {
-  std::string input, output;
-  if (!askFileNames(con_in, con_out, input, output)) return kExitOk;
+  RunOptions o;
+  std::string output_name;
+  if (!askFileNames(con_in, con_out, o.input, output_name)) return kExitOk;
   std::ifstream in;
-  if (!openInput(input, in, err)) return kExitBadInput;
+  if (!openInput(o.input, in, err)) return kExitBadInput;
+  // In the dialogue "-" is a file name like any other.
+  Output output(output_name, "report", con_out, false);
+  if (!succeeded(output.admit(o.input, OutputFile::Existing::Replace), err)) return kExitUsage;
   std::error_code ec;
-  if (fs::exists(output, ec) && !askOverwrite(con_in, con_out)) {
+  if (fs::exists(fs::symlink_status(output_name, ec)) && !askOverwrite(con_in, con_out)) {
     con_out << "EXITING PROGRAM\n";
     return kExitOk;
   }
-  RunOptions o;
-  o.input = input;
-  return writeReport(in, output, o, runStamp(epoch), con_out, err);
+  ExtraOutputs none(o, con_out);
+  return writeOutputs(in, output, none, o, runStamp(epoch), err);
 }
 
 }  // namespace
@@ -287,7 +276,7 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
   RunOptions o;
-  bool json_given = false;
+  bool json_given = false, html_given = false;
   std::vector<std::string> names;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -318,6 +307,13 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
       }
       o.json = args[++i];
       json_given = true;
+    } else if (!options_done && a == "--html") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << "bentpier: --html needs a file name (try --help)\n";
+        return kExitUsage;
+      }
+      o.html = args[++i];
+      html_given = true;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -326,7 +322,7 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (o.raw || o.overwrite || json_given || o.quiet || o.strict) {
+    if (o.raw || o.overwrite || json_given || html_given || o.quiet || o.strict) {
       err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }
@@ -337,30 +333,30 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     return kExitUsage;
   }
   o.input = names[0];
-  if (json_given && o.json == "-" && names[1] == "-") {
-    err << "bentpier: only one of OUTPUT and the --json file may be '-'\n";
+  if ((o.json == "-") + (o.html == "-") + (names[1] == "-") > 1) {
+    err << "bentpier: only one of OUTPUT, the --json file and the --html file may be '-'\n";
     return kExitUsage;
   }
   std::ifstream in;
   if (!openInput(names[0], in, err)) return kExitBadInput;
-  std::error_code ec;
-  for (const std::string& out : {names[1], o.json}) {
-    if (out.empty() || out == "-") continue;
-    if (sameFile(out, names[0])) {
-      err << "bentpier: output file '" << out << "' is the input deck itself\n";
-      return kExitUsage;
-    }
-  }
+  Output report(names[1], "report", con_out, true);
+  ExtraOutputs extra(o, con_out);
+  const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+  if (!succeeded(report.admit(o.input, existing), err) || !extra.json.admitted(o, err) ||
+      !extra.html.admitted(o, err))
+    return kExitUsage;
   if (json_given && o.json != "-" && names[1] != "-" && sameFile(o.json, names[1])) {
     err << "bentpier: the report and the --json file must be different files\n";
     return kExitUsage;
   }
-  for (const std::string& out : {names[1], o.json}) {
-    if (out.empty() || out == "-" || o.overwrite || !fs::exists(out, ec)) continue;
-    err << "bentpier: output file '" << out << "' already exists (use --overwrite to replace it)\n";
-    return kExitUsage;
+  if (html_given && o.html != "-") {
+    for (const std::string& other : {names[1], o.json}) {
+      if (other.empty() || other == "-" || !sameFile(o.html, other)) continue;
+      err << "bentpier: the --html file must differ from the report and the --json file\n";
+      return kExitUsage;
+    }
   }
-  return writeReport(in, names[1], o, runStamp(epoch), con_out, err);
+  return writeOutputs(in, report, extra, o, runStamp(epoch), err);
 }
 
 }  // namespace bentpier

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "groups/record_store.h"
 #include "input/results.h"
@@ -70,6 +71,10 @@ struct CapSegment {
   float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
   std::array<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
   int NB = 0;
+
+  // Length of the haunch: LH for a straight (L) or parabolic (P) haunch; a
+  // prismatic (C) segment has none, whatever its LH field holds.
+  float haunchLength() const { return C == 'L' || C == 'P' ? LH : 0.0f; }
 };
 
 // One column as read from its card.
@@ -266,7 +271,7 @@ struct CapEnvelopes {
 
 // Identification and factors of the design-load combination in hand.
 struct Combination {
-  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '7' 'B'
+  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '6' '7' 'B'
   std::string LLID = "    ";  // live-load case, blank without live load
   int WIND = 0, DIR = 0;   // wind case and direction, 0 without wind
   char FLAGR = ' ';        // 'R' reversed wind
@@ -298,6 +303,7 @@ struct FootingLoadSet {
   std::string LLID = "    ";
   int WC = 0;
   char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+  int SEQ = 0;  // the footing combination it came from, 1 for the first offered
 };
 
 constexpr std::array<int, kListSize + 1> initialListOrder() {
@@ -321,6 +327,12 @@ struct DesignLoadLists {
   // Pile bents only: the same, keyed by the longitudinal shear.
   std::array<std::array<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> PILE{};
   std::array<RankedList<FootingLoadSet>, kMaxColumns + 1> FTG{};
+  // Every set offered, in the order formed: the ranking lists keep the most
+  // severe by magnitude for the listings, and the column and footing designs
+  // check all of these, so that no set that governs is lost. Column bents
+  // only for the column ends (a pile bent's tables rank the pile loads).
+  std::array<std::array<std::vector<ColumnLoadSet>, 3>, kMaxColumns + 1> COLALL{};
+  std::array<std::vector<FootingLoadSet>, kMaxColumns + 1> FTGALL{};
   int NCLS = 0;  // column combinations offered
   int NFLS = 0;  // footing combinations offered
 };

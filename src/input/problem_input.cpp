@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "input/reader.h"
+#include "report/printable.h"
 
 namespace bentpier {
 namespace {
@@ -75,15 +76,16 @@ Step ProblemReader::fieldsRead(const Card& card) {
   if (!card.bad()) return Step::Ok;
   const FieldError& e = card.error();
   Message m;
-  m.text = "\"" + e.text + "\" IS NOT A NUMBER";
+  m.text = "\"" + e.text + "\" IS " + (e.why == FieldRead::OutOfRange ? "OUT OF RANGE" : "NOT A NUMBER");
   m.card = number_read_;
   m.line = deck_.lineNumber();
   m.first_column = e.first_column;
   m.last_column = e.last_column;
   problem_.results.messages.push_back(m);
-  diag_ << "bentpier: problem " << problem_.PROBNO << ", card " << number_read_ << " (line "
+  diag_ << "bentpier: problem " << printable(problem_.PROBNO) << ", card " << number_read_ << " (line "
         << deck_.lineNumber() << "), columns " << e.first_column << "-" << e.last_column
-        << ": \"" << e.text << "\" is not a number\n";
+        << ": \"" << printable(e.text) << "\" is "
+        << (e.why == FieldRead::OutOfRange ? "out of range" : "not a number") << "\n";
   return Step::Error;
 }
 
@@ -106,6 +108,9 @@ int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
   Card title;
   while (deck.next(title)) {
     if (!title.startsWith(kTitleCode)) {
+      // Blank lines after the last problem end the input quietly.
+      if (title.text().find_first_not_of(' ') == std::string::npos && deck.onlyBlankCardsLeft())
+        return kInputExhausted;
       report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(title.columns(5, 8))
                     .text(", LINE ").text(title.columns(1, 4)).text(", *B03");
       if (!deck.skipToTitle()) return kInputExhausted;

@@ -117,6 +117,18 @@ struct CombinationId {
   char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
 };
 
+// A bar of a column section: area (sq in) and position from the centroid
+// (in), x along B and y along D.
+struct SectionBarPoint {
+  float A = 0, X = 0, Y = 0;
+};
+
+// A point of an interaction curve: design moment (kip-ft) and axial load
+// (kips), compression positive.
+struct CurveSample {
+  float M = 0, P = 0;
+};
+
 // A point of a column interaction curve: design strength, the reduction
 // factor applied by its normal rule, PHI*Pn in kips and PHI*Mn in kip-feet,
 // at neutral-axis depth C (inches).
@@ -151,9 +163,19 @@ struct ColumnEndOutcome {
   float BD12 = 0, BD = 0, SUMPU = 0, SUMPC = 0, DEL_T = 0, DEL_L = 0, CM = 0;
   float exact_ratio = 0;            // 0 when no exact biaxial note
   std::vector<ColumnLoadCheck> loads;
-  float P0 = 0, PHIB = 0;           // maximum axial design strength; bending factor
-  // About x (the moment MX, MT of the frame) and about y (MY, ML).
-  std::array<InteractionCurveResult, 2> curves;
+  // The section as designed or investigated: void of a hollow round column
+  // (in), every bar, the maximum axial design strength, the bending code of
+  // the loads (1 Mx, 2 My, 3 both) and the interaction curve of bending
+  // about x (at 0) and about y (at 1) where the loads need it.
+  float VOID = 0;
+  std::vector<SectionBarPoint> bars;
+  float P0 = 0;
+  int bending = 0;
+  std::array<std::vector<CurveSample>, 2> curves;
+  float PHIB = 0;  // reduction factor of bending and tension
+  // The full interaction curves with their characteristic points, about x
+  // (the moment MX, MT of the frame) and about y (MY, ML), for the results.
+  std::array<InteractionCurveResult, 2> interaction;
 };
 
 struct PileLine {
@@ -236,9 +258,9 @@ struct FootingOutcome {
   std::string failure;       // the report's failure line
   float B = 0, D = 0, T = 0; // plan and thickness as designed, ft
   float P1_PA = 0;           // governing soil pressure or pile load over its allowance
+  int NP = 0;                // piles of a pile footing as designed
   FootingDirection first, second;
-  int NP = 0;                // pile footings: piles and spacing parameters, ft
-  float BP = 0, DP = 0;
+  float BP = 0, DP = 0;      // pile footings: spacing parameters, ft
   std::vector<FootingDesignLoad> design_loads;
   std::vector<FootingSetPressure> sets;
   std::vector<FootingCheck> checks;

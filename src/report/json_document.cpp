@@ -566,7 +566,7 @@ Json ProblemWriter::columns() {
       j["exact_biaxial_ratio"] = e.exact_ratio > 0.0f ? num(e.exact_ratio) : Json(nullptr);
       j["P0"] = num(e.P0);
       j["PHIB"] = num(e.PHIB);
-      j["interaction"] = Json{{"x", interaction(e.curves[0])}, {"y", interaction(e.curves[1])}};
+      j["interaction"] = Json{{"x", interaction(e.interaction[0])}, {"y", interaction(e.interaction[1])}};
     } else {
       j["bars"] = nullptr;
       j["PHIC"] = nullptr;

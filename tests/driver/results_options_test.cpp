@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "driver/run.h"
+#include "report/html_report.h"
 #include "report/json_document.h"
 
 namespace bentpier {
@@ -81,6 +82,61 @@ TEST_F(ResultsRun, FileRulesOfTheResultsDocument) {
   // A file that is not regular is written directly, not replaced.
   EXPECT_EQ(run({"--overwrite", "--json", "/dev/null", deck, path("r.out")}), kExitOk);
   EXPECT_FALSE(fs::is_regular_file("/dev/null"));
+}
+
+TEST_F(ResultsRun, FileRulesOfTheHtmlReport) {
+  const std::string deck = kExamples + "pile-bent.dat";
+  ASSERT_EQ(run({"--html", path("r.html"), "--json", path("r.json"), deck, path("r.out")}),
+            kExitOk);
+  const std::string page = read(path("r.html"));
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_EQ(page.substr(page.size() - 15), "</body></html>\n");
+  EXPECT_EQ(page.find("<script"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("r.html.partial")));
+  fs::copy_file(deck, path("deck.dat"));
+  const std::string deckText = read(path("deck.dat"));
+  // Refused before anything is written: exit 1 and no new file.
+  const std::vector<std::vector<std::string>> refused = {
+      {"--html", path("r.html"), deck, path("n1.out")},                      // exists
+      {"--overwrite", "--html", path("deck.dat"), path("deck.dat"), path("n2.out")},
+      {"--overwrite", "--html", path("r.out"), deck, path("r.out")},          // the report
+      {"--overwrite", "--html", path("r.json"), "--json", path("r.json"), deck, path("n3.out")},
+      {"--html", "-", deck, "-"},
+      {"--html", "-", "--json", "-", deck, path("n4.out")},
+      {"--html"}};
+  for (const auto& args : refused) {
+    EXPECT_EQ(run(args), kExitUsage) << args[1];
+    for (const char* n : {"n1.out", "n2.out", "n3.out", "n4.out"}) EXPECT_FALSE(fs::exists(path(n)));
+  }
+  EXPECT_EQ(read(path("deck.dat")), deckText);
+  // Standard output gets the same page; a page that cannot be written is
+  // exit 3 and leaves neither the report nor the results document.
+  ASSERT_EQ(run({"--overwrite", "--quiet", "--html", "-", deck, path("r.out")}), kExitOk);
+  EXPECT_EQ(con_out.str(), page);
+  EXPECT_EQ(run({"--html", path("nodir/r.html"), "--json", path("new.json"), deck,
+                 path("new.out")}),
+            kExitBadOutput);
+  EXPECT_FALSE(fs::exists(path("new.out")));
+  EXPECT_FALSE(fs::exists(path("new.json")));
+}
+
+TEST(HtmlReport, DeckTextIsEscaped) {
+  Problem p;
+  p.PROBNO = "<1>";
+  p.TITLE = "</section><script>alert('x')</script> & \"co\"";
+  p.results.input_error = true;
+  p.results.messages.push_back(Message{Message::Severity::kError, "BAD <CARD>", 3, 7, 4, 8});
+  std::ostringstream out;
+  HtmlReport page(out, DocumentHead{"test", RunStamp{}, "a&b.dat"});
+  page.add(p);
+  page.finish();
+  const std::string text = out.str();
+  EXPECT_EQ(text.find("<script"), std::string::npos);
+  EXPECT_EQ(text.find("<1>"), std::string::npos);
+  EXPECT_NE(text.find("&lt;/section&gt;&lt;script&gt;alert(&#39;x&#39;)"), std::string::npos);
+  EXPECT_NE(text.find("a&amp;b.dat"), std::string::npos);
+  EXPECT_NE(text.find("BAD &lt;CARD&gt; (deck line 7, card 3, columns 4-8)"), std::string::npos);
+  EXPECT_NE(text.find("INPUT ERROR"), std::string::npos);
 }
 
 TEST_F(ResultsRun, SummaryLinesAndStrictExitStatus) {

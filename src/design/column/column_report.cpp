@@ -1,6 +1,9 @@
 // Report lines of the column design stage.
 #include "design/column/column_report.h"
 
+#include <algorithm>
+#include <span>
+
 namespace bentpier::column {
 namespace {
 
@@ -89,18 +92,22 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.MLU = r.MLU;
   k.PUPM = r.PUPM;
   k.exact_ratio = r.EXACT;
-  k.P0 = r.P0;
   k.PHIB = r.PHIB;
   for (size_t dir = 1; dir <= 2; ++dir) {
-    const ColumnEndResult::Curve& c = r.CURVE[dir];
-    InteractionCurveResult& kept = k.curves[dir - 1];
-    auto point = [](const CurveSample& p) { return StrengthPoint{p.C, p.P, p.M}; };
+    const ColumnEndResult::Curve& c = r.INTERACTION[dir];
+    InteractionCurveResult& kept = k.interaction[dir - 1];
+    auto point = [](const DepthStrength& p) { return StrengthPoint{p.C, p.P, p.M}; };
     kept.kept = !c.SAMPLES.empty();
     kept.max_compression = point(c.POINT[1]);
     kept.balanced = point(c.POINT[2]);
     kept.pure_bending = point(c.POINT[3]);
-    for (const CurveSample& p : c.SAMPLES) kept.curve.push_back(point(p));
+    for (const DepthStrength& p : c.SAMPLES) kept.curve.push_back(point(p));
   }
+  k.VOID = r.VOID;
+  k.bars = r.BARS;
+  k.P0 = r.P0;
+  k.bending = r.BENDING;
+  k.curves = r.CURVES;
   if (governing != nullptr) {
     const KeptSet& s = *governing;
     k.governing_set = idOf(s);
@@ -115,7 +122,7 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
     k.DEL_L = s.DEL_L;
     k.CM = s.CM;
   }
-  for (int i = 1; i <= r.NLOAD && i <= kMaxColumnLoads; ++i) {
+  for (int i = 1; i <= r.NLOAD && i <= kMaxTableLoads; ++i) {
     const LoadResult& l = r.LOAD[static_cast<size_t>(i)];
     k.loads.push_back(ColumnLoadCheck{l.P, l.MX, l.MY, l.FACTOR, l.PU, l.MXU, l.MYU, l.RATIO});
   }
@@ -155,7 +162,10 @@ void printUnstable(Report& rep, const ColumnEndOutcome& r, bool newPage) {
              .ch(r.end)
              .text(" UNSTABLE OR NO DESIGN POSSIBLE");
   rep << Line(kSkipLine).text("LOADS  PM").blanks(8).text("MTM").blanks(8).text("MLM     GR.AOS");
-  for (const ColumnLoadCheck& l : r.loads)
+  // The listing holds the ranked loads; a formed load the design added
+  // beyond them is in the kept results only.
+  const size_t listed = std::min(r.loads.size(), static_cast<size_t>(kMaxColumnLoads));
+  for (const ColumnLoadCheck& l : std::span(r.loads).first(listed))
     rep << Line(kNextLine).f(l.P, 11, 3).f(l.MX, 11, 3).f(l.MY, 11, 3).f(l.FACTOR, 8, 2);
 }
 

@@ -13,6 +13,17 @@ namespace bentpier {
 namespace column {
 namespace {
 
+// The set of the governing load: a ranked set, or a formed set the design
+// added because it governs.
+const KeptSet& governingSet(const RankedList<KeptSet>& list, const std::vector<KeptSet>& formed,
+                            const ColumnEndResult& r) {
+  const int g = std::clamp(r.GOVERN, 1, kMaxTableLoads);
+  const int added = r.LOAD[static_cast<size_t>(g)].FORMED;
+  if (added >= 1 && added <= static_cast<int>(formed.size()))
+    return formed[static_cast<size_t>(added - 1)];
+  return keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
+}
+
 // Every end of every column in turn. An input error ends the column report
 // at once; an unstable end is listed with its loads and the others go on.
 void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
@@ -33,6 +44,8 @@ void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
         printInputError(rep, c, end);
         return;
       }
+      for (const KeptSet& set : p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)])
+        data.FORMED.push_back(column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR});
       const ColumnEndResult r = PIER62(data);
       if (r.status == kColumnInputError) {
         kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
@@ -41,9 +54,10 @@ void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
       }
       if (r.status != kColumnDone) {
         kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
-        const bool newPage = page.unstableOnNewPage(r.NLOAD);
+        const int listed = std::min(r.NLOAD, kMaxColumnLoads);
+        const bool newPage = page.unstableOnNewPage(listed);
         printUnstable(rep, kept.back(), newPage);
-        page.unstableListing(r.NLOAD, newPage);
+        page.unstableListing(listed, newPage);
         ++unstable;
         continue;
       }
@@ -51,7 +65,9 @@ void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
         printColumnHeader(rep);
         page.header();
       }
-      const KeptSet& governing = keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
+      const std::vector<KeptSet>& formed =
+          p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+      const KeptSet& governing = governingSet(list, formed, r);
       kept.push_back(keptColumnEnd(c, end, data, r, &governing));
       printCriticalLoads(rep, kept.back());
       page.criticalLine();

@@ -58,7 +58,7 @@ struct CurvePoint {
 // depth C (inches) and the design strength there under the normal
 // reduction rule, PHI*Pn (kips) and PHI*Mn in the curve's direction
 // (kip-feet).
-struct CurveSample {
+struct DepthStrength {
   float C = 0, P = 0, M = 0;
 };
 

@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "input/results.h"
+
 #include "design/column/section_state.h"
 
 namespace bentpier::column {
@@ -108,14 +110,21 @@ float barCoordinate(const BarPoint& bar, int direction);
 // search does not close.
 bool FCPM(SectionState& s, int direction);
 
-// Samples of the interaction curve of direction 1 or 2 (its three points
+// The full interaction curve of direction 1 or 2 (its three points
 // built), P rising from nearly pure tension to the point of maximum
 // compression. The depths of the three characteristic points are among
 // the samples.
 inline constexpr int kCurveSamplesPerSegment = 20;
-std::vector<CurveSample> sampleCurve(const SectionState& s, int direction);
+std::vector<DepthStrength> sampleInteraction(const SectionState& s, int direction);
 // The characteristic point k (1..3) of a built curve under the normal rule.
-CurveSample characteristicPoint(const SectionState& s, int direction, int k);
+DepthStrength characteristicPoint(const SectionState& s, int direction, int k);
+// The interaction curve of one direction as a polyline of (design moment,
+// design axial load) from the maximum axial strength P0 on the axis down
+// past pure bending into tension: `samples` neutral-axis depths spaced
+// geometrically from the point of maximum compression to a quarter of the
+// pure-bending depth, under the normal reduction rule, the part above P0 cut
+// off at P0. The curve points of the direction must be built.
+std::vector<CurveSample> sampleCurve(const SectionState& s, int direction, int samples);
 
 // Depth where the chord between two curve points reaches the load p (the
 // mid-point when the two loads coincide).

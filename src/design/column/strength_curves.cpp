@@ -130,6 +130,36 @@ bool FCPM(SectionState& s, int direction) {
   return true;
 }
 
+std::vector<CurveSample> sampleCurve(const SectionState& s, int direction, int samples) {
+  const InteractionCurve& curve = s.curve[direction];
+  std::vector<CurveSample> out;
+  if (!curve.built || samples < 2) return out;
+  const float c1 = curve.PT[1].C, cEnd = curve.PT[3].C / 4.0f;
+  if (!(c1 > 0.0f) || !(cEnd > 0.0f) || !(c1 > cEnd)) return out;
+  out.push_back({0.0f, s.P0});
+  const float ratio = std::pow(cEnd / c1, 1.0f / static_cast<float>(samples - 1));
+  CurveSample last{0.0f, s.P0};
+  bool above = true;
+  float c = c1;
+  for (int i = 0; i < samples; ++i, c *= ratio) {
+    const Strength st = REC(s, direction, c);
+    const CurveSample here{std::fabs(direction == kAboutY ? st.MY : st.MX), st.P};
+    if (here.P >= s.P0) {
+      last = here;
+      continue;
+    }
+    if (above) {
+      // Where the curve comes down through P0, the cut-off meets it.
+      const float t = last.P > here.P ? (last.P - s.P0) / (last.P - here.P) : 0.0f;
+      if (i > 0) out.push_back({last.M + t * (here.M - last.M), s.P0});
+      above = false;
+    }
+    out.push_back(here);
+    last = here;
+  }
+  return out;
+}
+
 }  // namespace bentpier::column
 
 namespace bentpier::column {
@@ -139,20 +169,20 @@ namespace {
 // the depth leaves every bar yielding in tension.
 constexpr float kTensionDepthFraction = 1e-4f;
 
-CurveSample sampleAt(const SectionState& s, int direction, float c) {
+DepthStrength sampleAt(const SectionState& s, int direction, float c) {
   const Strength r = REC(s, direction, c);
   return {c, r.P, direction == kAboutY ? r.MY : r.MX};
 }
 
 }  // namespace
 
-CurveSample characteristicPoint(const SectionState& s, int direction, int k) {
+DepthStrength characteristicPoint(const SectionState& s, int direction, int k) {
   return sampleAt(s, direction, s.curve[direction].PT[static_cast<size_t>(k)].C);
 }
 
-std::vector<CurveSample> sampleCurve(const SectionState& s, int direction) {
+std::vector<DepthStrength> sampleInteraction(const SectionState& s, int direction) {
   const InteractionCurve& curve = s.curve[direction];
-  std::vector<CurveSample> out;
+  std::vector<DepthStrength> out;
   if (!curve.built) return out;
   const float c1 = curve.PT[1].C, cb = curve.PT[2].C, c3 = curve.PT[3].C;
   const float ct = std::min(c3, kTensionDepthFraction * 2.0f * halfDepth(s, direction));

@@ -66,7 +66,6 @@ void keepFootingFindings(FootingDesign& fd, const FootingConstants& k,
   FootingOutcome& kept = fd.outcome;
   const bool pile = fd.f.SP == 'P';
   if (pile) {
-    kept.NP = fd.f.NP;
     kept.BP = fd.f.BP;
     kept.DP = fd.f.DP;
   }

@@ -116,6 +116,7 @@ void printResults(Report& rep, FootingDesign& fd,
   kept.B = fd.f.B;
   kept.D = fd.f.D;
   kept.T = fd.f.T;
+  kept.NP = fd.f.SP == 'P' ? fd.f.NP : 0;
   kept.P1_PA = allowable == 0.0f ? 0.0f : F1[kFstP1] / (allowable * F1[kFstGF]);
   kept.first = keptDirection(steel.top, steel.topLabel, "top");
   kept.second = keptDirection(steel.bottom, steel.bottomLabel, "bottom");

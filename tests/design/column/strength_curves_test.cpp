@@ -179,7 +179,7 @@ TEST(ColumnSectionStrength, SampledCurvesFollowTheFibreModelInBothDirections) {
   const FibreSection f = testing::fibreOf(s, testing::grade60(), 200);
   for (int dir : {kAboutX, kAboutY}) {
     ASSERT_TRUE(FCPM(s, dir));
-    const std::vector<CurveSample> curve = sampleCurve(s, dir);
+    const std::vector<DepthStrength> curve = sampleInteraction(s, dir);
     ASSERT_GE(curve.size(), 40u);
     EXPECT_NEAR(curve.front().P, -540.0, 1.0) << dir;
     EXPECT_NEAR(curve.back().P, s.P0, 1e-3 * s.P0) << dir;
@@ -190,8 +190,8 @@ TEST(ColumnSectionStrength, SampledCurvesFollowTheFibreModelInBothDirections) {
       EXPECT_NEAR(curve[i].M, dir == kAboutX ? q.mx : q.my, 1.0) << dir << " " << i;
     }
     for (int k = 1; k <= 3; ++k) {
-      const CurveSample pt = characteristicPoint(s, dir, k);
-      EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [&](const CurveSample& c) {
+      const DepthStrength pt = characteristicPoint(s, dir, k);
+      EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [&](const DepthStrength& c) {
         return c.C == pt.C && c.P == pt.P && c.M == pt.M;
       })) << dir << " point " << k;
     }
