@@ -66,7 +66,7 @@ void printForceTable(const Problem& p, Report& rep, int& lineCount, const CaseTi
     Line line = openLine(title, c);
     for (int row : {kRowPC, kRowMT, kRowV, kRowMB, kRowRF, kRowML, kRowMR, kRowMTL, kRowVL,
                     kRowMBL, kRowMF})
-      line.f(r[static_cast<size_t>(row)][ci], 10, 3);
+      line.f(r[row][ci], 10, 3);
     rep << line;
     if (title.kind == CaseKind::kLabelWithBottomLoad) {
       rep << Line(kNextLine).blanks(20).f(r[kRowPB][ci], 10, 3);

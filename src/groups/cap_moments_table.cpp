@@ -62,28 +62,28 @@ class CapTable {
 
 Line columnLine(const Problem& p, int c, char side, const std::array<int, 7>& moments,
                 const std::array<int, 3>& shears) {
-  const auto& x = p.env.X[static_cast<size_t>(c)];
+  const auto& x = p.env.X[c];
   Line l(kSkipLine);
   l.ch('C').i(c, 2).ch(side).blanks(2);
-  for (int s : moments) l.f(x[static_cast<size_t>(s)], kMomentWidth, kDecimals);
+  for (int s : moments) l.f(x[s], kMomentWidth, kDecimals);
   l.blanks(2);
   // Shears under their own titles: the left line fills the first, third and
   // fifth shear columns, the right line the second, fourth and sixth.
   if (side == 'R') l.blanks(kShearGap);
   for (size_t i = 0; i < shears.size(); ++i) {
     if (i > 0) l.blanks(kShearGap);
-    l.f(x[static_cast<size_t>(shears[i])], kShearWidth, kDecimals);
+    l.f(x[shears[i]], kShearWidth, kDecimals);
   }
   return l;
 }
 
 Line pointLine(const Problem& p, int q, int k, int number) {
-  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+  const auto& cp = p.env.CP[q][k];
   Line l(kSkipLine);
   l.ch('P').i(number, 2).blanks(3);
-  for (int s : kPointMoments) l.f(cp[static_cast<size_t>(s)], kMomentWidth, kDecimals);
+  for (int s : kPointMoments) l.f(cp[s], kMomentWidth, kDecimals);
   l.blanks(2);
-  for (int s : kPointShears) l.f(cp[static_cast<size_t>(s)], kShearWidth, kDecimals);
+  for (int s : kPointShears) l.f(cp[s], kShearWidth, kDecimals);
   return l;
 }
 
@@ -97,13 +97,13 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
   for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
     if (k != 1) {
       const int c = k - 1;  // the column at the segment's left end
-      auto& x = p.env.X[static_cast<size_t>(c)];
+      auto& x = p.env.X[c];
       if (k == nspan && p.dd.NCAN == 2) {  // right cantilever
         x[kRightGroupThreeMax] = x[kRightEnvelopeBMax] * gamma;
         x[kRightGroupThreeMin] = x[kRightEnvelopeBMin] * gamma;
       }
       table.line(columnLine(p, c, 'L', kRightFaceMoments, kRightFaceShears));
-      point += p.col[static_cast<size_t>(c)].P;
+      point += p.col[c].P;
     }
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       ++point;
@@ -111,7 +111,7 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
       table.line(pointLine(p, q, k, point));
     }
     if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
-      auto& x = p.env.X[static_cast<size_t>(k)];
+      auto& x = p.env.X[k];
       if (k == 1) {  // left cantilever
         x[kLeftGroupThreeMax] = x[kLeftEnvelopeBMax] * gamma;
         x[kLeftGroupThreeMin] = x[kLeftEnvelopeBMin] * gamma;

@@ -32,8 +32,8 @@ FootingParameterRecord footingParameters(const Problem& p) {
 }
 
 FootingRecord footingRecord(const Problem& p, int c) {
-  const Footing& f = p.ftg[static_cast<size_t>(c)];
-  const Column& column = p.col[static_cast<size_t>(c)];
+  const Footing& f = p.ftg[c];
+  const Column& column = p.col[c];
   FootingRecord r;
   r.SP = f.SP;
   r.B = f.B;
@@ -57,13 +57,13 @@ FootingRecord footingRecord(const Problem& p, int c) {
 }
 
 int keyOf(const Problem& p, const FootingSetRef& ref) {
-  const auto& list = p.lists.FTG[static_cast<size_t>(ref.column)];
-  return list.KEY[static_cast<size_t>(list.ORDER[static_cast<size_t>(ref.position)])];
+  const auto& list = p.lists.FTG[ref.column];
+  return list.KEY[list.ORDER[static_cast<size_t>(ref.position)]];
 }
 
 const FootingLoadSet& setOf(const Problem& p, const FootingSetRef& ref) {
-  const auto& list = p.lists.FTG[static_cast<size_t>(ref.column)];
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(ref.position)])];
+  const auto& list = p.lists.FTG[ref.column];
+  return list.SET[list.ORDER[static_cast<size_t>(ref.position)]];
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ int designedFooting(const Problem& p, int c) {
   // A reference always names an earlier footing, so the chain ends within
   // c steps; the bound only guards a store filled by other means.
   for (int step = 0; step < kMaxColumns; ++step) {
-    const int ref = p.ftg[static_cast<size_t>(c)].REF;
+    const int ref = p.ftg[c].REF;
     if (ref < 1 || ref >= c) return c;
     c = ref;
   }
@@ -84,7 +84,7 @@ std::vector<FootingSetRef> mergedFootingSets(const Problem& p, int c, int nfls) 
   std::vector<FootingSetRef> merged;
   for (int a = 1; a <= nfls; ++a) merged.push_back(FootingSetRef{c, a});
   for (int j = c + 1; j <= columnCount(p); ++j) {
-    if (p.ftg[static_cast<size_t>(j)].REF == 0 || designedFooting(p, j) != c) continue;
+    if (p.ftg[j].REF == 0 || designedFooting(p, j) != c) continue;
     std::vector<FootingSetRef> next;
     size_t a = 0;
     int b = 1;
@@ -110,11 +110,11 @@ void writeFootingRecords(Problem& p) {
   p.lists.NFLS = std::min(p.lists.NFLS, kListSize);
   store.append(writeFootingParameterRecord(footingParameters(p)));
   for (int c = 1; c <= columnCount(p); ++c) {
-    Column& column = p.col[static_cast<size_t>(c)];
+    Column& column = p.col[c];
     // A round column stands on its footing by its diameter alone.
     if (column.T == 'R') column.BB = 0.0f;
     store.append(writeFootingRecord(footingRecord(p, c)));
-    if (p.ftg[static_cast<size_t>(c)].REF != 0) continue;
+    if (p.ftg[c].REF != 0) continue;
     for (const FootingSetRef& ref : mergedFootingSets(p, c, p.lists.NFLS))
       store.append(writeFootingLoadRecord(setOf(p, ref), ref.column));
   }

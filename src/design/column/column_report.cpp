@@ -79,7 +79,7 @@ void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r, b
              .text(" UNSTABLE OR NO DESIGN POSSIBLE");
   rep << Line(kSkipLine).text("LOADS  PM").blanks(8).text("MTM").blanks(8).text("MLM     GR.AOS");
   for (int i = 1; i <= r.NLOAD && i <= kMaxColumnLoads; ++i) {
-    const LoadResult& l = r.LOAD[static_cast<size_t>(i)];
+    const LoadResult& l = r.LOAD[i];
     rep << Line(kNextLine).f(l.P, 11, 3).f(l.MX, 11, 3).f(l.MY, 11, 3).f(l.FACTOR, 8, 2);
   }
 }
@@ -105,7 +105,7 @@ void printDesignData(Report& rep, const DesignDataLine& d) {
   Line line(kSkipLine);
   line.i(d.column, 2).blanks(2).ch(endLetter(d.end));
   for (int f = 1; f <= kMaxFaces; ++f) {
-    const FaceBars& face = r.FACE[static_cast<size_t>(f)];
+    const FaceBars& face = r.FACE[f];
     line.blanks(2).i(face.N, 3).text(" #").i(printedBarSize(face), 3);
   }
   line.f(r.AS, 7, 2).f(r.PS, 7, 3);

@@ -67,7 +67,7 @@ class ColumnPage {
 
 // The set at ranking position 1..25 of a list.
 inline const KeptSet& keptSetAt(const RankedList<KeptSet>& list, int position) {
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
+  return list.SET[list.ORDER[static_cast<size_t>(position)]];
 }
 
 // Reads the option, section, bar and load-count records of one column end

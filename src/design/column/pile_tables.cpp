@@ -39,13 +39,13 @@ void printPileTables(const Problem& p, int piles, Report& rep) {
   const char method = p.dd.METHOD;
   printPileHeader(rep, pileTypeName(p.PILECODE));
   for (int c = 1; c <= piles; ++c) {
-    const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][kTopEnd];
+    const RankedList<KeptSet>& list = p.lists.COL[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, false, method));
     printPileLine(rep, c, s, p.cs.PILECAP * groupFactorOf(s, method));
   }
   printLateralPileHeader(rep);
   for (int c = 1; c <= piles; ++c) {
-    const RankedList<KeptSet>& list = p.lists.PILE[static_cast<size_t>(c)][kTopEnd];
+    const RankedList<KeptSet>& list = p.lists.PILE[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, true, method));
     printPileLine(rep, c, s, kAllowableLateralLoad * groupFactorOf(s, method));
   }

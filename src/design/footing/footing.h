@@ -205,7 +205,7 @@ struct FootingDesign {
   int current = 0;   // set in hand (1-based), for the failure load block
   bool stop = false; // the footing failed; the stage ends
 
-  const FootingSetRecord& set(int s) const { return f.sets[static_cast<size_t>(s - 1)]; }
+  const FootingSetRecord& set(int s) const { return f.sets[s - 1]; }
   int sets() const { return static_cast<int>(f.sets.size()); }
 };
 
@@ -362,7 +362,7 @@ int thickenForGoverningSlots(FootingDesign& fd, FootingConstants& k,
                              Resection resection) {
   int steps = 0;
   for (int m = kSlotMT; m <= kSlotVL; ++m) {
-    GoverningSlot& slot = fd.GOV.slot[static_cast<size_t>(m)];
+    GoverningSlot& slot = fd.GOV.slot[m];
     if (slot.set == 0) continue;
     const int n = thickenUntilSufficient(fd, k, slot.FST, slot.FST[kFstGF],
                                          [&] { resection(slot.FST); });

@@ -10,7 +10,7 @@ namespace bentpier {
 namespace {
 
 float slotValue(const FootingDesign& fd, int slot, int element) {
-  return fd.GOV.slot[static_cast<size_t>(slot)].FST[static_cast<size_t>(element)];
+  return fd.GOV.slot[slot].FST[element];
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
       outOfOrder(rep, counter);
       return;
     }
-    const FootingData& r = in.footings[static_cast<size_t>(counter - 1)];
+    const FootingData& r = in.footings[counter - 1];
     if (r.SAME != 0) {
       rep << Line(kSkipLine)
                  .text("FOOTING")

@@ -153,7 +153,7 @@ void PileFooting::resection(FootingState& F, float weightFactor) {
 // Pile loads and design forces of a governing slot at the current
 // arrangement; false when its pile loads are no longer allowable.
 bool PileFooting::recheck(int m) {
-  GoverningSlot& slot = fd_.GOV.slot[static_cast<size_t>(m)];
+  GoverningSlot& slot = fd_.GOV.slot[m];
   FootingState F = slot.FST;
   pileLoads(F, fd_);
   pileDesignForces(F, fd_);
@@ -289,7 +289,7 @@ void PileFooting::run() {
       // The bars stand higher than the thickness check assumed: the pass
       // again from a thicker footing, with the piles it ended with.
       if (++thickenings > kMaxThicknessSteps) {
-        fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+        fd_.current = fd_.GOV.slot[uncarried].set;
         break;
       }
       T0 = f_.T + f_.DEL_T;

@@ -114,7 +114,7 @@ bool SpreadFooting::reevaluate(std::initializer_list<int> slots, int* outgrown) 
   const FootingState kept = fd_.FST;
   int before = 0;  // set of the slot re-evaluated just before
   for (int m : slots) {
-    GoverningSlot& slot = fd_.GOV.slot[static_cast<size_t>(m)];
+    GoverningSlot& slot = fd_.GOV.slot[m];
     if (slot.set == 0) {
       before = 0;
       continue;
@@ -169,7 +169,7 @@ bool SpreadFooting::designSet(int s) {
       int outgrown = 0;
       if (!reevaluate({kSlotP1, kSlotP3}, &outgrown)) return false;
       if (outgrown != 0 && canEnlarge()) {
-        if (!enlargePlan(fd_.GOV.slot[static_cast<size_t>(outgrown)].FST))
+        if (!enlargePlan(fd_.GOV.slot[outgrown].FST))
           return false;
         reload = false;
         continue;
@@ -243,7 +243,7 @@ void SpreadFooting::run() {
     // The bars stand higher than the thickness check assumed: every set
     // again on a thicker footing.
     if (thickenings == kMaxThicknessSteps) {
-      fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+      fd_.current = fd_.GOV.slot[uncarried].set;
       fail(havingTrouble(fd_.counter));
       return;
     }
