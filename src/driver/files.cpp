@@ -4,7 +4,7 @@
 #include <memory>
 #include <system_error>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/run.h"
 
 namespace bentpier {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
 #include "input/problem.h"
 #include "report/report.h"
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "base/table.h"
-#include "groups/record_store.h"
+#include "base/record_store.h"
 
 namespace bentpier {
 
@@ -31,12 +31,6 @@ inline constexpr int kMaxWindDirections = 5;
 inline constexpr int kBarGroups = 4;
 inline constexpr int kSeismicForces = 7;
 inline constexpr float kConcreteWeight = 0.15f;  // kip per cubic foot
-
-// The run's date (DD-MMM-YY) and time of day (HH:MM:SS), fixed at start.
-struct RunStamp {
-  std::string DATE = "01-JAN-70";
-  std::string TIME = "00:00:00";
-};
 
 // Design data card (card 1).
 struct DesignData {

@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "base/clock.h"
 #include "input/card.h"
 #include "input/deck.h"
 #include "input/problem.h"

@@ -7,7 +7,7 @@
 
 #include "design/column/column_end.h"
 #include "design/column/column_report.h"
-#include "groups/record_store.h"
+#include "base/record_store.h"
 #include "input/problem.h"
 #include "report/report.h"
 

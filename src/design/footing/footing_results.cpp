@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing.h"
 
 namespace bentpier {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing_fixture.h"
 
 namespace bentpier {
