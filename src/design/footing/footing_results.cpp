@@ -15,7 +15,7 @@ float slotValue(const FootingDesign& fd, int slot, int element) {
 
 }  // namespace
 
-FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
+FootingSteel reinforceFooting(FootingDesign& fd, FootingStrengths& k) {
   const float MT = slotValue(fd, kSlotMT, kFstMTF);
   const float ML = slotValue(fd, kSlotML, kFstMLF);
   const float GF2 = slotValue(fd, kSlotMT, kFstGF);
@@ -50,7 +50,7 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
   return steel;
 }
 
-int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
+int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
                     const FootingSteel& steel) {
   const bool tranOnTop = std::string_view(steel.topLabel) == "TRAN";
   struct Direction {

@@ -26,7 +26,7 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
     outOfOrder(rep, counter);
     return;
   }
-  FootingConstants k = footingConstants(*in.params, METHOD, FTGOPT);
+  FootingStrengths k = footingStrengths(*in.params, METHOD, FTGOPT);
   for (;;) {
     ++counter;
     if (counter > static_cast<int>(in.footings.size())) {

@@ -21,7 +21,7 @@ constexpr double kMostPileSteps = 1.0e6;
 // per pile count, every step widens BP or DP by its increment until one
 // passes its largest spacing, and then a pile is added (one step more,
 // and one for the float sums of the increments).
-double pileStepBound(const FootingConstants& k, int n) {
+double pileStepBound(const FootingStrengths& k, int n) {
   const double range = std::max(0.0, double{k.p.MAXPLSP} - double{k.p.MINPLSP});
   double steps = 0;
   for (int m = std::max(n, kFewestPiles); m <= kMostPiles; ++m) {
@@ -33,7 +33,7 @@ double pileStepBound(const FootingConstants& k, int n) {
 
 class PileFooting {
  public:
-  PileFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
+  PileFooting(FootingDesign& fd, FootingStrengths& k, Report& rep)
       : fd_(fd), k_(k), rep_(rep), f_(fd.f) {}
 
   void run();
@@ -56,7 +56,7 @@ class PileFooting {
   void finish(const FootingSteel& steel);
 
   FootingDesign& fd_;
-  FootingConstants& k_;
+  FootingStrengths& k_;
   Report& rep_;
   FootingData& f_;
   float PA_ = 0, UA_ = 0;  // allowable pile loads of the set in hand
@@ -311,7 +311,7 @@ void PileFooting::run() {
 
 }  // namespace
 
-void designPileFooting(FootingDesign& fd, FootingConstants& k, Report& rep) {
+void designPileFooting(FootingDesign& fd, FootingStrengths& k, Report& rep) {
   PileFooting(fd, k, rep).run();
 }
 

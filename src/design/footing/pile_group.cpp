@@ -31,7 +31,7 @@ PileGroupLoads groupLoads(const FootingState& FST, const FootingDesign& fd) {
 
 }  // namespace
 
-void pileSection(FootingDesign& fd, const FootingConstants& k) {
+void pileSection(FootingDesign& fd, const FootingStrengths& k) {
   FootingData& f = fd.f;
   const PileArrangement& a = pileArrangement(f.NP);
   if (k.design()) {

@@ -16,7 +16,7 @@ constexpr float kPlanTolerance = 0.001f;  // ft
 
 class SpreadFooting {
  public:
-  SpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
+  SpreadFooting(FootingDesign& fd, FootingStrengths& k, Report& rep)
       : fd_(fd), k_(k), rep_(rep), f_(fd.f) {}
 
   void run();
@@ -39,7 +39,7 @@ class SpreadFooting {
   void setSection() { fd_.sec = spreadSection(f_, k_.p.REBARCLR); }
 
   FootingDesign& fd_;
-  FootingConstants& k_;
+  FootingStrengths& k_;
   Report& rep_;
   FootingData& f_;
   bool unresolved_ = false;
@@ -255,7 +255,7 @@ void SpreadFooting::run() {
 
 }  // namespace
 
-void designSpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep) {
+void designSpreadFooting(FootingDesign& fd, FootingStrengths& k, Report& rep) {
   SpreadFooting(fd, k, rep).run();
 }
 
