@@ -13,27 +13,31 @@ SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-rec
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 300
 
-.PHONY: all run test golden sanitize fuzz deps clean
+.PHONY: all run test golden sanitize fuzz deps clean bench
 
 all: $(BUILD)/bentpier
 
 deps:
-	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ]; then \
-	  echo "installing build dependencies (cmake, g++, googletest)"; \
-	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev; \
+	@if ! command -v cmake >/dev/null || ! command -v g++ >/dev/null || [ ! -f /usr/include/gtest/gtest.h ] \
+	    || [ ! -f /usr/include/nlohmann/json.hpp ] || ! /usr/bin/python3 -c 'import jsonschema' 2>/dev/null; then \
+	  echo "installing build dependencies (cmake, g++, googletest, nlohmann-json, python3-jsonschema)"; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq cmake g++ make libgtest-dev \
+	    nlohmann-json3-dev python3-jsonschema; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_OPTS)
 
+# The program alone; the test suite is built by `make test`.
 $(BUILD)/bentpier: deps $(BUILD)/CMakeCache.txt FORCE
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target bentpier
 
 run: $(BUILD)/bentpier
 	./$(BUILD)/bentpier --overwrite $(EXAMPLE) $(REPORT)
 	@echo "report written to $(REPORT)"
 
 test: $(BUILD)/bentpier
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Rewrites tests/golden/ from the example decks with the golden test's fixed
@@ -42,9 +46,17 @@ GOLDEN_EPOCH ?= 1796774400
 golden: $(BUILD)/bentpier
 	@for deck in examples/*.dat; do \
 	  name=$$(basename $$deck .dat); \
-	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --overwrite $$deck tests/golden/$$name.out || exit 1; \
+	  SOURCE_DATE_EPOCH=$(GOLDEN_EPOCH) ./$(BUILD)/bentpier --quiet --overwrite $$deck tests/golden/$$name.out || exit 1; \
 	done
 	@git --no-pager diff --stat -- tests/golden
+
+# Big-deck timings (not part of make test): the release program on the
+# generated decks of bench/, and the column search against the nested loop.
+BENCH_RUNS ?= 1
+bench: $(BUILD)/bentpier
+	cmake --build $(BUILD) -j $(JOBS) --target column_search_bench
+	/usr/bin/python3 bench/make_bench_decks.py $(BUILD)/bench
+	/usr/bin/python3 bench/run_bench.py $(BUILD) $(BENCH_RUNS)
 
 # The whole test suite and every example deck under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with the library's and the tables' subscripts

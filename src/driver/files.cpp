@@ -2,26 +2,41 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <system_error>
 
 #include "base/clock.h"
+#include "driver/output_file.h"
 #include "driver/run.h"
+#include "driver/summary.h"
+#include "report/json_document.h"
+#include "base/printable.h"
 
 namespace bentpier {
 namespace {
 
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
-    "usage: bentpier [--raw] [--overwrite] INPUT OUTPUT\n"
+    "usage: bentpier [--raw] [--overwrite] [--json FILE] [--quiet] [--strict] INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
+    "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
     "Reads the problem deck INPUT and writes the report to OUTPUT ('-' for\n"
     "standard output).\n"
-    "  --overwrite  replace OUTPUT if it exists\n"
+    "  --overwrite  replace OUTPUT (and the --json file) if it exists\n"
     "  --raw        keep the carriage-control character as the first character\n"
     "               of each report line instead of interpreting it\n"
+    "  --json FILE  also write every problem's results as one JSON document\n"
+    "               ('-' for standard output; only one output may be '-')\n"
+    "  --quiet      no summary of the problems on stderr\n"
+    "  --strict     exit status 4 when a problem had an input error or a\n"
+    "               member without a design\n"
+    "  --schema     print the JSON Schema of the results document\n"
     "  --help       show this text\n"
     "  --version    show the program version\n";
+
+constexpr const char* kProgramVersion = "4.2.03";
 
 namespace fs = std::filesystem;
 
@@ -42,79 +57,150 @@ bool openInput(const std::string& name, std::ifstream& in, std::ostream& err) {
     return false;
   }
   if (!fs::exists(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': no such file\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': no such file\n";
     return false;
   }
   if (fs::is_directory(name, ec)) {
-    err << "bentpier: cannot read input file '" << name << "': it is a directory\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': it is a directory\n";
     return false;
   }
   in.open(name, std::ios::binary);
   if (!in) {
-    err << "bentpier: cannot read input file '" << name << "': permission denied or unreadable\n";
+    err << "bentpier: cannot read input file '" << printable(name) << "': permission denied or unreadable\n";
     return false;
   }
   return true;
 }
 
-// Runs the deck into the named output. The report is written to a temporary
-// file beside the output and renamed only when complete, so a failed run
-// never leaves a half-written report under the output's name.
-int writeReport(std::istream& in, const std::string& output, bool raw, const RunStamp& stamp,
-                std::ostream& con_out, std::ostream& err) {
-  if (output == "-") {
-    Report report(con_out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
-    if (!con_out) {
-      err << "bentpier: cannot write the report to standard output\n";
-      return kExitBadOutput;
-    }
-    return kExitOk;
+// What the command line asks for beyond the two file names.
+struct RunOptions {
+  bool raw = false;
+  bool overwrite = false;
+  bool quiet = false;
+  bool strict = false;
+  std::string json;  // results document, empty for none
+  std::string input;
+};
+
+// One output of the run: standard output for "-" on the command line,
+// otherwise a file written under the rules of OutputFile.
+class Output {
+ public:
+  Output(const std::string& name, const char* what, std::ostream& con_out, bool dash_is_stdout)
+      : what_(what), con_out_(con_out) {
+    if (!(dash_is_stdout && name == "-")) file_.emplace(name, what);
   }
+
+  // Why the output may not be written, empty when it may.
+  std::string admit(const std::string& input, OutputFile::Existing existing) const {
+    return file_ ? file_->admit(input, existing) : std::string();
+  }
+  std::string open() { return file_ ? file_->open() : std::string(); }
+  std::ostream& stream() { return file_ ? file_->stream() : con_out_; }
+
+  // Completes the output; an output not committed leaves its target as it was.
+  std::string commit() {
+    if (file_) return file_->commit();
+    con_out_.flush();
+    return con_out_ ? std::string() : "cannot write the " + what_ + " to standard output";
+  }
+
+ private:
+  std::string what_;
+  std::ostream& con_out_;
+  std::optional<OutputFile> file_;
+};
+
+// Says why an output step failed; true when it did not.
+bool succeeded(const std::string& why, std::ostream& err) {
+  if (why.empty()) return true;
+  err << "bentpier: " << why << "\n";
+  return false;
+}
+
+// The results document beside the report: opened, written a problem at a
+// time, committed when the run is over.
+class JsonOutput {
+ public:
+  JsonOutput(const RunOptions& o, std::ostream& con_out) {
+    if (!o.json.empty()) output_.emplace(o.json, "results", con_out, true);
+  }
+  bool admitted(const RunOptions& o, std::ostream& err) const {
+    if (!output_) return true;
+    const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+    return succeeded(output_->admit(o.input, existing), err);
+  }
+  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
+    if (!output_) return true;
+    if (!succeeded(output_->open(), err)) return false;
+    doc_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
+    return true;
+  }
+  int add(const Problem& p) { return doc_ ? doc_->add(p) : 0; }
+  bool commit(std::ostream& err) {
+    if (!doc_) return true;
+    doc_->finish();
+    return succeeded(output_->commit(), err);
+  }
+
+ private:
+  std::optional<Output> output_;
+  std::optional<ResultsDocument> doc_;
+};
+
+// Runs the deck, handing every finished problem to the results document
+// and the summary; returns whether every problem was complete.
+bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOptions& o,
+            JsonOutput& json, std::ostream& err) {
+  std::vector<std::string> summary;
+  bool complete = true;
+  runDeck(in, report, stamp, err, [&](const Problem& p) {
+    const ProblemSummary s = summarise(p, json.add(p));
+    complete = complete && s.complete;
+    summary.push_back(s.line);
+  });
+  report.finish();
+  if (!o.quiet)
+    for (const std::string& line : summary) err << line << "\n";
+  return complete;
+}
+
+// Runs the deck into the admitted outputs. Each is complete or, when the run
+// cannot write it, left as it was; a results document is committed only
+// after the report.
+int writeOutputs(std::istream& in, Output& report_output, JsonOutput& json, const RunOptions& o,
+                 const RunStamp& stamp, std::ostream& err) {
+  if (!succeeded(report_output.open(), err) || !json.open(o, stamp, err)) return kExitBadOutput;
+  Report report(report_output.stream(), o.raw);
+  const bool complete = runAll(in, report, stamp, o, json, err);
+  if (!succeeded(report_output.commit(), err) || !json.commit(err)) return kExitBadOutput;
+  return o.strict && !complete ? kExitIncomplete : kExitOk;
+}
+
+// The same file, whether or not both names exist yet.
+bool sameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
-  if (fs::is_directory(output, ec)) {
-    err << "bentpier: cannot write report '" << output << "': it is a directory\n";
-    return kExitBadOutput;
-  }
-  const std::string partial = output + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      err << "bentpier: cannot write report '" << output << "': cannot create it\n";
-      return kExitBadOutput;
-    }
-    Report report(out, raw);
-    runDeck(in, report, stamp, err);
-    report.finish();
-    out.close();
-    if (!out) {
-      fs::remove(partial, ec);
-      err << "bentpier: cannot write report '" << output << "': write failed (disk full?)\n";
-      return kExitBadOutput;
-    }
-  }
-  fs::rename(partial, output, ec);
-  if (ec) {
-    fs::remove(partial, ec);
-    err << "bentpier: cannot write report '" << output << "': " << ec.message() << "\n";
-    return kExitBadOutput;
-  }
-  return kExitOk;
+  if (fs::equivalent(a, b, ec)) return true;
+  return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
 }
 
 int runDialogue(std::istream& con_in, std::ostream& con_out, std::ostream& err,
                 const char* epoch) {
-  std::string input, output;
-  if (!askFileNames(con_in, con_out, input, output)) return kExitOk;
+  RunOptions o;
+  std::string output_name;
+  if (!askFileNames(con_in, con_out, o.input, output_name)) return kExitOk;
   std::ifstream in;
-  if (!openInput(input, in, err)) return kExitBadInput;
+  if (!openInput(o.input, in, err)) return kExitBadInput;
+  // In the dialogue "-" is a file name like any other.
+  Output output(output_name, "report", con_out, false);
+  if (!succeeded(output.admit(o.input, OutputFile::Existing::Replace), err)) return kExitUsage;
   std::error_code ec;
-  if (fs::exists(output, ec) && !askOverwrite(con_in, con_out)) {
+  if (fs::exists(fs::symlink_status(output_name, ec)) && !askOverwrite(con_in, con_out)) {
     con_out << "EXITING PROGRAM\n";
     return kExitOk;
   }
-  return writeReport(in, output, false, runStamp(epoch), con_out, err);
+  JsonOutput none(o, con_out);
+  return writeOutputs(in, output, none, o, runStamp(epoch), err);
 }
 
 }  // namespace
@@ -141,11 +227,12 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
-  bool raw = false;
-  bool overwrite = false;
+  RunOptions o;
+  bool json_given = false;
   std::vector<std::string> names;
   bool options_done = false;
-  for (const std::string& a : args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
     if (!options_done && a == "--") {
       options_done = true;
     } else if (!options_done && a == "--help") {
@@ -154,10 +241,24 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     } else if (!options_done && a == "--version") {
       con_out << kVersionText << "\n";
       return kExitOk;
+    } else if (!options_done && a == "--schema") {
+      con_out << resultsSchema();
+      return con_out ? kExitOk : kExitBadOutput;
     } else if (!options_done && a == "--raw") {
-      raw = true;
+      o.raw = true;
     } else if (!options_done && a == "--overwrite") {
-      overwrite = true;
+      o.overwrite = true;
+    } else if (!options_done && a == "--quiet") {
+      o.quiet = true;
+    } else if (!options_done && a == "--strict") {
+      o.strict = true;
+    } else if (!options_done && a == "--json") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        err << "bentpier: --json needs a file name (try --help)\n";
+        return kExitUsage;
+      }
+      o.json = args[++i];
+      json_given = true;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -166,8 +267,8 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (raw || overwrite) {
-      err << "bentpier: --raw and --overwrite need INPUT and OUTPUT (try --help)\n";
+    if (o.raw || o.overwrite || json_given || o.quiet || o.strict) {
+      err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }
     return runDialogue(con_in, con_out, err, epoch);
@@ -176,15 +277,22 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     err << "bentpier: expected INPUT and OUTPUT file names (try --help)\n";
     return kExitUsage;
   }
-  std::ifstream in;
-  if (!openInput(names[0], in, err)) return kExitBadInput;
-  std::error_code ec;
-  if (names[1] != "-" && !overwrite && fs::exists(names[1], ec)) {
-    err << "bentpier: output file '" << names[1]
-        << "' already exists (use --overwrite to replace it)\n";
+  o.input = names[0];
+  if (json_given && o.json == "-" && names[1] == "-") {
+    err << "bentpier: only one of OUTPUT and the --json file may be '-'\n";
     return kExitUsage;
   }
-  return writeReport(in, names[1], raw, runStamp(epoch), con_out, err);
+  std::ifstream in;
+  if (!openInput(names[0], in, err)) return kExitBadInput;
+  Output report(names[1], "report", con_out, true);
+  JsonOutput json(o, con_out);
+  const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
+  if (!succeeded(report.admit(o.input, existing), err) || !json.admitted(o, err)) return kExitUsage;
+  if (json_given && o.json != "-" && names[1] != "-" && sameFile(o.json, names[1])) {
+    err << "bentpier: the report and the --json file must be different files\n";
+    return kExitUsage;
+  }
+  return writeOutputs(in, report, json, o, runStamp(epoch), err);
 }
 
 }  // namespace bentpier

@@ -1,6 +1,7 @@
 // Run control: the problem loop, the file dialogue and the command line.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -8,12 +9,18 @@
 
 #include "base/clock.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
-// Runs every problem of a deck through the pipeline, writing the report.
-void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag);
+// Called with every problem once it is done: run through the pipeline, or
+// skipped for an input error.
+using ProblemSink = std::function<void(const Problem&)>;
+
+// Runs every problem of a deck through the pipeline, writing the report and
+// handing each finished problem to `finished` (when given) in deck order.
+void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
+             const ProblemSink& finished = {});
 
 // The analysis and design stages of one problem, in pipeline order.
 void runStages(Problem& problem, Report& report);
@@ -22,7 +29,8 @@ void runStages(Problem& problem, Report& report);
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;      // bad arguments, or output exists
 inline constexpr int kExitBadInput = 2;   // the input file cannot be read
-inline constexpr int kExitBadOutput = 3;  // the report cannot be written
+inline constexpr int kExitBadOutput = 3;  // the report or the results cannot be written
+inline constexpr int kExitIncomplete = 4; // --strict: an input error or a member without design
 
 inline constexpr int kFileNameLength = 35;
 

@@ -5,7 +5,8 @@
 // and depth DE + DH; a haunch of length LH in which the width goes from BC
 // to BE and the depth from DE + DH to DE (linearly for code L, along a
 // parabola with its vertex at the outer end for code P; code C has no
-// haunch); and the outer part of section BE x DE out to the tip at L.
+// haunch, and its LH is ignored); and the outer part of section BE x DE out
+// to the tip at L, which for code C begins at the block.
 #include <algorithm>
 
 #include "frame/member_properties.h"
@@ -17,13 +18,14 @@ void cantileverProperties(Problem& problem, int side) {
   const CapSegment& seg = problem.cap[k];
   CapProperties& cp = problem.capp[k];
   const float L = seg.L, A = seg.A, DE = seg.DE, DH = seg.DH;
-  const float BC = seg.BC, BE = seg.BE, LH = seg.LH;
+  const float BC = seg.BC, BE = seg.BE, LH = seg.haunchLength();
   const float kw = kConcreteWeight;
 
   const float dw = LH > 0 ? (BC - BE) / LH : 0;
   const float dd = LH > 0 ? DH / LH : 0;
 
-  // Outer part. A block and haunch reaching past the tip leave no outer part.
+  // Outer part. A block and haunch that reach the tip leave no outer part
+  // (the clamp only guards the rounding of an exact fit).
   const float outerEnd = A + LH;
   const float Wo = kw * BE * DE * std::max(L - outerEnd, 0.0f);
   const float outerArm = (outerEnd + L) / 2;  // centroid of the outer part
@@ -77,8 +79,7 @@ void cantileverProperties(Problem& problem, int side) {
       V = Wo + kw * t * (2 * O + 2 * g0 + Mq + N) / 6;
       M = kw * t * t * (3 * g0 + Mq + O + N) / 12 + Wo * (outerArm - x);
     } else {
-      // In the block. A code-C cantilever carries no haunch: a bearing
-      // between its block and its outer part has only the outer part beyond.
+      // In the block.
       cp.WIDB[i] = BC;
       cp.DEPB[i] = DE + DH;
       const float t = std::max(A - x, 0.0f);

@@ -132,9 +132,10 @@ void haunchedSpan(Problem& problem, int k) {
   const float Mh = Wh * (LH * hn.f + A);
   const float Ma = Wa * A / 2;
 
-  // Flexibility integrals over the half span, s from mid-span. Haunches
-  // that would reach past mid-span are cut there (each half of the span
-  // takes the depth of its own haunch).
+  // Flexibility integrals over the half span, s from mid-span. Input keeps
+  // each end block and haunch within its half span; the clamp of the
+  // haunch's shallow end at mid-span only guards the rounding of an exact
+  // fit.
   float T = 0, U = 0, Y = 0;
   if (x0 > 0) {
     const float xm = std::max(x1, 0.0f);

@@ -43,7 +43,7 @@ float pileGroupFactor(char gr, float allowf) {
   switch (gr) {
     case '1': return 1.0f;
     case '2': case '3': case '4': return 1.25f;
-    case '5': return 1.4f;
+    case '5': case '6': return 1.4f;
     case '7': case 'B': return 1.33f;
     default: return allowf;
   }
@@ -94,7 +94,10 @@ void insertColumnSet(Problem& p, int c, int end, const EndLoads& e, const Column
                       : truncatedKey(quotient(std::sqrt(e.MLm * e.MLm + e.Mm * e.Mm + e.Pm * e.Pm), g));
   RankedList<ColumnLoadSet>& list = p.lists.COL[c][end];
   if (const int s = enterList(list, k1)) list.SET[s] = set;
-  if (!pile) return;
+  if (!pile) {
+    p.lists.COLALL[c][end].push_back(set);
+    return;
+  }
   RankedList<ColumnLoadSet>& lateral = p.lists.PILE[c][end];
   if (const int s = enterList(lateral, truncatedKey(quotient(std::fabs(e.VL), g))))
     lateral.SET[s] = set;
@@ -107,10 +110,13 @@ void resetColumnLists(Problem& p) {
     for (auto& list : column) resetList(list);
   for (auto& column : p.lists.PILE)
     for (auto& list : column) resetList(list);
+  for (auto& column : p.lists.COLALL)
+    for (auto& sets : column) sets.clear();
 }
 
 void resetFootingLists(Problem& p) {
   for (auto& list : p.lists.FTG) resetList(list);
+  for (auto& sets : p.lists.FTGALL) sets.clear();
 }
 
 int truncatedKey(float key) {
@@ -243,6 +249,8 @@ void rankForFootings(Problem& p) {
     set.VLS = r[kRowVL][ci];
     set.VLF = cb.GAMMA * r[kRowVL][ci];
     identify(set, cb);
+    set.SEQ = p.lists.NFLS;
+    p.lists.FTGALL[ci].push_back(set);
     const float size = std::sqrt(set.MLS * set.MLS + set.MTS * set.MTS + set.PS * set.PS);
     RankedList<FootingLoadSet>& list = p.lists.FTG[ci];
     if (const int s = enterList(list, truncatedKey(quotient(size, cb.GRPF)))) list.SET[s] = set;

@@ -1,6 +1,8 @@
 // Column force table of one load case.
 #include "frame/force_table.h"
 
+#include <algorithm>
+
 #include "frame/bent_analysis.h"
 
 namespace bentpier {
@@ -29,7 +31,7 @@ void printHeading(Report& rep) {
 }
 
 // The 20 characters that open the line of column c.
-Line openLine(const CaseTitle& t, int c) {
+Line openLine(const LoadCaseResult& t, int c) {
   if (c != 1) {
     Line line(kNextLine);
     line.blanks(18).i(c, 2);
@@ -37,11 +39,11 @@ Line openLine(const CaseTitle& t, int c) {
   }
   Line line(kSkipLine);
   switch (t.kind) {
-    case CaseKind::kWind:
+    case LoadCaseResult::Kind::kWind:
       line.text("GROUP").i(t.group, 2).text(" WIND").i(t.wind, 2).i(t.direction, 2).blanks(2);
       break;
-    case CaseKind::kLiveLoad:
-      line.text("LIVE LOAD ").text(fitted(t.llid, 4)).blanks(4);
+    case LoadCaseResult::Kind::kLiveLoad:
+      line.text("LIVE LOAD ").text(fitted(t.label, 4)).blanks(4);
       break;
     default:
       line.text(fitted(t.label, kLabelWidth)).blanks(2);
@@ -51,25 +53,66 @@ Line openLine(const CaseTitle& t, int c) {
   return line;
 }
 
+LoadCaseResult::Kind keptKind(CaseKind kind) {
+  switch (kind) {
+    case CaseKind::kLabelWithBottomLoad: return LoadCaseResult::Kind::kLabelWithBottomLoad;
+    case CaseKind::kWind: return LoadCaseResult::Kind::kWind;
+    case CaseKind::kLiveLoad: return LoadCaseResult::Kind::kLiveLoad;
+    default: return LoadCaseResult::Kind::kLabel;
+  }
+}
+
 }  // namespace
 
-void printForceTable(const Problem& p, Report& rep, int& lineCount, const CaseTitle& title) {
-  if (p.TITLE.compare(0, 2, "XX") == 0) return;
+LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title) {
+  LoadCaseResult kept;
+  kept.kind = keptKind(title.kind);
+  kept.label = title.kind == CaseKind::kLiveLoad ? title.llid : title.label;
+  kept.group = title.group;
+  kept.wind = title.wind;
+  kept.direction = title.direction;
+  kept.printed = p.TITLE.compare(0, 2, "XX") != 0;
+  const ForceRows& r = p.frc.row;
   const int ncol = columnCount(p);
+  for (int c = 1; c <= ncol; ++c) {
+    const size_t ci = static_cast<size_t>(c);
+    kept.columns.push_back(CaseColumnForces{r[kRowPC][ci], r[kRowMT][ci], r[kRowV][ci],
+                                            r[kRowMB][ci], r[kRowPB][ci], r[kRowRF][ci],
+                                            r[kRowML][ci], r[kRowMR][ci], r[kRowMTL][ci],
+                                            r[kRowVL][ci], r[kRowMBL][ci], r[kRowMF][ci]});
+  }
+  // Bearing points are numbered along the cap, the points a column carries
+  // itself counted at the column.
+  int point = 0;
+  const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
+  for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
+    if (k != 1 && k - 1 <= kMaxColumns) point += p.col[k - 1].P;
+    for (int q = 1; q <= bearingCount(p, k); ++q) {
+      const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
+      kept.cap_points.push_back(
+          CaseCapPoint{++point, k, q, p.frc.MP[ki][qi], p.frc.VPL[ki][qi], p.frc.VPR[ki][qi]});
+    }
+  }
+  return kept;
+}
+
+void printForceTable(Problem& p, Report& rep, int& lineCount, const CaseTitle& title) {
+  p.results.load_cases.push_back(keptLoadCase(p, title));
+  const LoadCaseResult& kept = p.results.load_cases.back();
+  if (!kept.printed) return;
+  const int ncol = static_cast<int>(kept.columns.size());
   if (ncol + lineCount > kForceTablePageLines) {
     printHeading(rep);
     lineCount = kLinesOfHeading;
   }
-  const ForceRows& r = p.frc.row;
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = static_cast<size_t>(c);
-    Line line = openLine(title, c);
-    for (int row : {kRowPC, kRowMT, kRowV, kRowMB, kRowRF, kRowML, kRowMR, kRowMTL, kRowVL,
-                    kRowMBL, kRowMF})
-      line.f(r[row][ci], 10, 3);
+    const CaseColumnForces& f = kept.columns[c - 1];
+    Line line = openLine(kept, c);
+    for (float v : {f.PC, f.MT, f.V, f.MB, f.RF, f.ML, f.MR, f.MTL, f.VL, f.MBL, f.MF})
+      line.f(v, 10, 3);
     rep << line;
-    if (title.kind == CaseKind::kLabelWithBottomLoad) {
-      rep << Line(kNextLine).blanks(20).f(r[kRowPB][ci], 10, 3);
+    if (kept.kind == LoadCaseResult::Kind::kLabelWithBottomLoad) {
+      rep << Line(kNextLine).blanks(20).f(f.PB, 10, 3);
       ++lineCount;
     }
   }

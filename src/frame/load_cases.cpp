@@ -21,7 +21,8 @@ constexpr float kLaneFreeLiveLoadFactor = 2.2f;  // a case with no lanes (group 
 constexpr float kGroupLoadFactor = 1.3f;         // groups I to IV, load-factor method
 constexpr float kGroupVLoadFactor = 1.25f;
 constexpr float kOverstressII = 1.25f;           // groups II, III, IV
-constexpr float kOverstressV = 1.4f;
+constexpr float kOverstressV = 1.4f;            // groups V and VI
+constexpr float kGroupVILoadFactor = 1.25f;
 constexpr float kOverstressVII = 1.33f;
 constexpr float kSeismicOrthogonal = 0.3f;       // share of the other earthquake direction
 constexpr float kGroupThreeWindShare = 0.3f;     // wind on the substructure in group III
@@ -49,7 +50,10 @@ class LoadCaseDriver {
   void groupTwoWind();
   void combinationSettings();
   void groupsTwoAndFive();
+  void groupTwoAndFive(const ForceRows& dead, int wc, int s, char flagr, bool footings);
+  void groupThreeAndSix(const ForceRows& dead, bool footings);
   void groupSeven();
+  void reverseSeismicAxialLoads(const ForceRows& quake, const ForceRows& dead, float response);
   void groupThreeWind();
   void liveLoads();
   void liveLoadCombinations(int lanes, float nl);
@@ -382,7 +386,6 @@ void LoadCaseDriver::groupsTwoAndFive() {
   const int nw = std::clamp(p_.wind.NW2, 0, kWindCases);
   if (nw == 0) return;
   Combination& cb = p_.comb;
-  const MiscForces& m = p_.misc;
   cb.BETAL = 1.0f;
   cb.FLAGC = ' ';
   cb.LLID = "    ";
@@ -393,38 +396,49 @@ void LoadCaseDriver::groupsTwoAndFive() {
       for (int rev = 1; rev <= 2; ++rev)
         for (int s = 1; s <= 2; ++s) {
           const ForceRows& wind = p_.stored.WTAB[wc][s].row;
-          scaleRows(p_.frc.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
-          add(dead, kRowsVtoRF);
           const char flagr = rev == 1 ? ' ' : 'R';
-          // Group II.
-          identify('2', wc, s, flagr, ' ');
-          cb.GRPF = kOverstressII;
-          if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
-          else cb.ALLOWF = kOverstressII;
-          cb.FLAGS = ' ';
-          if (stream_ && rev == 1) {
-            cb.FLAGS = 'S';
-            add(p_.stored.STRM.row, kRowsVtoVL);
-          }
-          const ForceRows groupTwo = p_.frc.row;
-          rank(dead, true, pass == 1);
-          // Group V: group II with expansion or shrinkage of the cap.
-          identify('5', wc, s, flagr, ' ');
-          cb.GRPF = kOverstressV;
-          if (loadFactor()) cb.GAMMA = kGroupVLoadFactor;
-          else cb.ALLOWF = kOverstressV;
-          if (m.EXPC != 0.0f) {
-            add(p_.stored.EXPN.row, kRowsVtoRF);
-            cb.FLAGE = 'E';
-            rank(dead, true, pass == 1);
-          }
-          if (m.SHRC != 0.0f) {
-            cb.FLAGE = 'S';
-            load(groupTwo, kRowsVtoVL);
-            add(p_.stored.SHRK.row, kRowsVtoRF);
-            rank(dead, true, pass == 1);
-          }
+          const auto form = [&](bool withStream) {
+            scaleRows(p_.frc.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
+            add(dead, kRowsVtoRF);
+            cb.FLAGS = withStream ? 'S' : ' ';
+            if (withStream) add(p_.stored.STRM.row, kRowsVtoVL);
+            groupTwoAndFive(dead, wc, s, flagr, pass == 1);
+          };
+          // The wind as given with the stream flow; the wind reversed
+          // without it and, as the stream may flow either way of the wind,
+          // with it too.
+          form(rev == 1 && stream_);
+          if (rev == 2 && stream_) form(true);
         }
+  }
+}
+
+// Group II from the set in hand, then group V: the same with expansion or
+// shrinkage of the cap.
+void LoadCaseDriver::groupTwoAndFive(const ForceRows& dead, int wc, int s, char flagr,
+                                     bool footings) {
+  Combination& cb = p_.comb;
+  const MiscForces& m = p_.misc;
+  identify('2', wc, s, flagr, ' ');
+  cb.GRPF = kOverstressII;
+  if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
+  else cb.ALLOWF = kOverstressII;
+  const ForceRows groupTwo = p_.frc.row;
+  rank(dead, true, footings);
+  identify('5', wc, s, flagr, ' ');
+  cb.GRPF = kOverstressV;
+  if (loadFactor()) cb.GAMMA = kGroupVLoadFactor;
+  else cb.ALLOWF = kOverstressV;
+  if (m.EXPC != 0.0f) {
+    add(p_.stored.EXPN.row, kRowsVtoRF);
+    cb.FLAGE = 'E';
+    rank(dead, true, footings);
+  }
+  if (m.SHRC != 0.0f) {
+    cb.FLAGE = 'S';
+    load(groupTwo, kRowsVtoVL);
+    add(p_.stored.SHRK.row, kRowsVtoRF);
+    rank(dead, true, footings);
   }
 }
 
@@ -460,9 +474,28 @@ void LoadCaseDriver::groupSeven() {
           add(p_.stored.STRM.row, kRowsVtoVL);
         }
         rank(dead, t == 1, t == 2 && pass == 1);
+        // The earthquake's axial forces act either way: the same moments
+        // with the axial loads of the other sign (flagged 'R').
+        reverseSeismicAxialLoads(quake, dead, response);
+        cb.FLAGR = 'R';
+        rank(dead, t == 1, t == 2 && pass == 1);
+        cb.FLAGR = ' ';
       }
     }
   }
+}
+
+void LoadCaseDriver::reverseSeismicAxialLoads(const ForceRows& quake, const ForceRows& dead,
+                                              float response) {
+  ForceRows& r = p_.frc.row;
+  for (int row : {kRowPC, kRowPB, kRowRF})
+    for (int c = 1; c <= ncol_; ++c) {
+      const size_t ci = c;
+      const float d = dead[row][ci];
+      const float e = quake[row][ci] * (1.0f / response);
+      const float stream = stream_ ? p_.stored.STRM.row[row][ci] : 0.0f;
+      r[row][ci] = d - (d < 0.0f ? -1.0f : 1.0f) * e + stream;
+    }
 }
 
 void LoadCaseDriver::groupThreeWind() {
@@ -603,9 +636,6 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
   // Group III: live load with wind on it and reduced wind on the structure.
   const int nw = std::clamp(p_.wind.NW3, 0, kWindCases);
   if (nw == 0) return;
-  cb.GR = '3';
-  cb.GRPF = kOverstressII;
-  if (!loadFactor()) cb.ALLOWF = kOverstressII;
   const char flags = cb.FLAGS, flagc = cb.FLAGC;
   cb.FLAGE = ' ';
   ForceRows longitudinal{};
@@ -618,17 +648,64 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
         for (int s = 1; s <= 2; ++s) {
           const float sign = rev == 1 ? 1.0f : -1.0f;
           const float tractionSign = (s == 1) == (rev == 1) ? 1.0f : -1.0f;
-          scaleRows(p_.frc.row, sc.WTAB[wc][s].row, kRowsVtoVL, ncol_, sign);
-          add(longitudinal, kRowsVtoVL, tractionSign);
-          add(rev == 1 ? withForces[pass] : liveOnly[pass], kRowsVtoVL);
-          cb.WIND = wc;
-          cb.DIR = s;
-          cb.FLAGR = rev == 1 ? ' ' : 'R';
-          cb.FLAGS = rev == 1 ? flags : ' ';
-          cb.FLAGC = rev == 1 ? flagc : ' ';
-          rank(dead, true, pass == 1);
+          const auto form = [&](const ForceRows& others, char fs, char fc) {
+            scaleRows(p_.frc.row, sc.WTAB[wc][s].row, kRowsVtoVL, ncol_, sign);
+            add(longitudinal, kRowsVtoVL, tractionSign);
+            add(others, kRowsVtoVL);
+            cb.WIND = wc;
+            cb.DIR = s;
+            cb.FLAGR = rev == 1 ? ' ' : 'R';
+            cb.FLAGS = fs;
+            cb.FLAGC = fc;
+            groupThreeAndSix(dead, pass == 1);
+          };
+          if (rev == 1) {
+            form(withForces[pass], flags, flagc);
+          } else {
+            form(liveOnly[pass], ' ', ' ');
+            // The reversed wind with the stream flow as given.
+            if (stream_) {
+              ForceRows withStream = liveOnly[pass];
+              addRows(withStream, sc.STRM.row, kRowsVtoVL, ncol_);
+              form(withStream, 'S', ' ');
+            }
+          }
         }
   }
+}
+
+// Group III from the set in hand, then group VI: the same with the
+// temperature and shrinkage of the cap (expansion, or shrinkage with the
+// temperature fall), at 140 percent of the allowable stresses or with the
+// load factor 1.25 and the coefficients of group III.
+void LoadCaseDriver::groupThreeAndSix(const ForceRows& dead, bool footings) {
+  Combination& cb = p_.comb;
+  const MiscForces& m = p_.misc;
+  const StoredCases& sc = p_.stored;
+  cb.GR = '3';
+  cb.GRPF = kOverstressII;
+  cb.FLAGE = ' ';
+  if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
+  else cb.ALLOWF = kOverstressII;
+  const ForceRows groupThree = p_.frc.row;
+  rank(dead, true, footings);
+  cb.GR = '6';
+  cb.GRPF = kOverstressV;
+  if (loadFactor()) cb.GAMMA = kGroupVILoadFactor;
+  else cb.ALLOWF = kOverstressV;
+  if (m.EXPC != 0.0f) {
+    cb.FLAGE = 'E';
+    add(sc.EXPN.row, kRowsVtoRF);
+    rank(dead, true, footings);
+  }
+  if (m.SHRC != 0.0f) {
+    cb.FLAGE = 'S';
+    load(groupThree, kRowsVtoVL);
+    add(sc.SHRK.row, kRowsVtoRF);
+    rank(dead, true, footings);
+  }
+  cb.FLAGE = ' ';
+  if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
 }
 
 }  // namespace

@@ -60,31 +60,64 @@ class CapTable {
   int lines_ = 0;
 };
 
-Line columnLine(const Problem& p, int c, char side, const std::array<int, 7>& moments,
-                const std::array<int, 3>& shears) {
+// The row of a column face as kept: the moments of its slots and the
+// shears of its own side.
+CapMomentsRow columnRow(const Problem& p, int c, char side, const std::array<int, 7>& moments,
+                        const std::array<int, 3>& shears) {
   const auto& x = p.env.X[c];
-  Line l(kSkipLine);
-  l.ch('C').i(c, 2).ch(side).blanks(2);
-  for (int s : moments) l.f(x[s], kMomentWidth, kDecimals);
-  l.blanks(2);
-  // Shears under their own titles: the left line fills the first, third and
-  // fifth shear columns, the right line the second, fourth and sixth.
-  if (side == 'R') l.blanks(kShearGap);
+  CapMomentsRow row;
+  row.kind = 'C';
+  row.number = c;
+  row.side = side;
+  for (size_t i = 0; i < moments.size(); ++i) row.moments[i] = x[moments[i]];
+  // The left line fills the first, third and fifth shear columns, the
+  // right line the second, fourth and sixth.
+  const size_t first = side == 'R' ? 1 : 0;
   for (size_t i = 0; i < shears.size(); ++i) {
-    if (i > 0) l.blanks(kShearGap);
-    l.f(x[shears[i]], kShearWidth, kDecimals);
+    row.shears[first + 2 * i] = x[shears[i]];
+    row.has_shear[first + 2 * i] = true;
+  }
+  return row;
+}
+
+CapMomentsRow pointRow(const Problem& p, int q, int k, int number) {
+  const auto& cp = p.env.CP[q][k];
+  CapMomentsRow row;
+  row.number = number;
+  for (size_t i = 0; i < kPointMoments.size(); ++i)
+    row.moments[i] = cp[kPointMoments[i]];
+  for (size_t i = 0; i < kPointShears.size(); ++i) {
+    row.shears[i] = cp[kPointShears[i]];
+    row.has_shear[i] = true;
+  }
+  return row;
+}
+
+Line printedRow(const CapMomentsRow& row) {
+  Line l(kSkipLine);
+  if (row.kind == 'C') {
+    l.ch('C').i(row.number, 2).ch(row.side).blanks(2);
+  } else {
+    l.ch('P').i(row.number, 2).blanks(3);
+  }
+  for (float m : row.moments) l.f(m, kMomentWidth, kDecimals);
+  l.blanks(2);
+  // An empty shear column is left blank; nothing follows the last filled one.
+  int gap = 0;
+  for (size_t i = 0; i < row.shears.size(); ++i) {
+    if (!row.has_shear[i]) {
+      gap += kShearGap;
+      continue;
+    }
+    l.blanks(gap).f(row.shears[i], kShearWidth, kDecimals);
+    gap = 0;
   }
   return l;
 }
 
-Line pointLine(const Problem& p, int q, int k, int number) {
-  const auto& cp = p.env.CP[q][k];
-  Line l(kSkipLine);
-  l.ch('P').i(number, 2).blanks(3);
-  for (int s : kPointMoments) l.f(cp[s], kMomentWidth, kDecimals);
-  l.blanks(2);
-  for (int s : kPointShears) l.f(cp[s], kShearWidth, kDecimals);
-  return l;
+void keepAndPrint(Problem& p, CapTable& table, const CapMomentsRow& row) {
+  p.results.cap_moments.push_back(row);
+  table.line(printedRow(row));
 }
 
 }  // namespace
@@ -102,13 +135,13 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
         x[kRightGroupThreeMax] = x[kRightEnvelopeBMax] * gamma;
         x[kRightGroupThreeMin] = x[kRightEnvelopeBMin] * gamma;
       }
-      table.line(columnLine(p, c, 'L', kRightFaceMoments, kRightFaceShears));
+      keepAndPrint(p, table, columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears));
       point += p.col[c].P;
     }
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       ++point;
       ++end.points;
-      table.line(pointLine(p, q, k, point));
+      keepAndPrint(p, table, pointRow(p, q, k, point));
     }
     if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
       auto& x = p.env.X[k];
@@ -116,7 +149,7 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
         x[kLeftGroupThreeMax] = x[kLeftEnvelopeBMax] * gamma;
         x[kLeftGroupThreeMin] = x[kLeftEnvelopeBMin] * gamma;
       }
-      table.line(columnLine(p, k, 'R', kLeftFaceMoments, kLeftFaceShears));
+      keepAndPrint(p, table, columnRow(p, k, 'R', kLeftFaceMoments, kLeftFaceShears));
     }
   }
   end.lines = table.lines();

@@ -1,7 +1,7 @@
 #include "groups/design_records.h"
 
 #include "groups/fixed_record.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 namespace {
@@ -137,7 +137,7 @@ constexpr Field DEL_D{60, 65, 3};
 constexpr Field DEL_T{66, 71, 3};
 constexpr Field R_BD{72, 77, 3};
 constexpr Field R_DB{78, 83, 3};
-constexpr Field NFLS{84, 86};
+constexpr Field NFLS{89, 94};  // every set formed for the footings of the group
 constexpr Field SAME{87, 88};
 }  // namespace footing
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "input/card.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 namespace {

@@ -5,6 +5,8 @@
 #include "groups/load_groups.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "frame/bent_analysis.h"
 
@@ -103,6 +105,26 @@ std::vector<FootingSetRef> mergedFootingSets(const Problem& p, int c, int nfls) 
   return merged;
 }
 
+// The sets the design of footing c sees, with the footing each came from:
+// the merged ranking lists first (the most severe by magnitude), then every
+// other set formed for a footing of the group, so that the design meets the
+// one that governs wherever the ranking put it.
+std::vector<std::pair<FootingLoadSet, int>> footingDesignSets(const Problem& p, int c, int nfls) {
+  std::vector<std::pair<FootingLoadSet, int>> sets;
+  std::set<std::pair<int, int>> listed;  // (footing, combination)
+  for (const FootingSetRef& ref : mergedFootingSets(p, c, nfls)) {
+    const FootingLoadSet& set = setOf(p, ref);
+    sets.emplace_back(set, ref.column);
+    if (keyOf(p, ref) > 0) listed.emplace(ref.column, set.SEQ);
+  }
+  for (int j = c; j <= columnCount(p); ++j) {
+    if (j != c && (p.ftg[j].REF == 0 || designedFooting(p, j) != c)) continue;
+    for (const FootingLoadSet& set : p.lists.FTGALL[j])
+      if (!listed.count({j, set.SEQ})) sets.emplace_back(set, j);
+  }
+  return sets;
+}
+
 void writeFootingRecords(Problem& p) {
   RecordStore& store = p.rec.FTGREC;
   store.clear();
@@ -113,10 +135,15 @@ void writeFootingRecords(Problem& p) {
     Column& column = p.col[c];
     // A round column stands on its footing by its diameter alone.
     if (column.T == 'R') column.BB = 0.0f;
-    store.append(writeFootingRecord(footingRecord(p, c)));
-    if (p.ftg[c].REF != 0) continue;
-    for (const FootingSetRef& ref : mergedFootingSets(p, c, p.lists.NFLS))
-      store.append(writeFootingLoadRecord(setOf(p, ref), ref.column));
+    FootingRecord record = footingRecord(p, c);
+    if (p.ftg[c].REF != 0) {
+      store.append(writeFootingRecord(record));
+      continue;
+    }
+    const auto sets = footingDesignSets(p, c, p.lists.NFLS);
+    record.NFLS = static_cast<int>(sets.size());
+    store.append(writeFootingRecord(record));
+    for (const auto& [set, column] : sets) store.append(writeFootingLoadRecord(set, column));
   }
 }
 

@@ -10,8 +10,9 @@ namespace {
 constexpr int kFirstCapCard = 11;
 constexpr int kFieldWidth = 5;
 constexpr int kFirstBearingColumn = 39;
-// A cantilever bearing must stay this far (feet) inside the cantilever end.
-constexpr float kBearingEndClearance = 1.0f;
+// A cantilever bearing must stay this far inside the cantilever end, in
+// thousandths of a foot (one foot).
+constexpr long long kBearingEndClearance = 1000;
 
 bool isSectionCode(char c) { return c == 'L' || c == 'P' || c == 'C'; }
 bool isHaunched(char c) { return c == 'L' || c == 'P'; }
@@ -49,6 +50,17 @@ float bearingSum(const CapSegment& seg, bool left_cantilever) {
   return s;
 }
 
+// The same sum in thousandths of a foot, exact as the card gives it; the
+// length checks compare these so that a bearing exactly at a limit passes.
+long long bearingSumThousandths(const CapSegment& seg, bool left_cantilever) {
+  long long s = 0;
+  for (int i = 1; i <= seg.NB; ++i) {
+    const long long x = thousandths(seg.XB[i]);
+    s += (i == 1 && left_cantilever) ? -x : x;
+  }
+  return s;
+}
+
 // Every increment after the first runs in one direction along the segment;
 // a negative one would put a bearing out of order or outside the member.
 bool increasingBearings(const CapSegment& seg) {
@@ -58,10 +70,14 @@ bool increasingBearings(const CapSegment& seg) {
 }
 
 // Haunch dimensions that describe a real member: nothing negative, and the
-// end blocks and haunches fit in the length they belong to (both ends of a
-// span, the one end of a cantilever).
-bool haunchFits(const CapSegment& seg, float available) {
-  return seg.A >= 0.0f && seg.DH >= 0.0f && seg.LH >= 0.0f && seg.A + seg.LH <= available;
+// end block and haunch of each end fit in the length they belong to: half a
+// span, whose two ends have one each and meet at most at mid-span, or the
+// whole of a cantilever. A longer haunch is refused, not cut. The LH of a
+// prismatic segment is no haunch and is not looked at.
+bool haunchFits(const CapSegment& seg, int ends) {
+  const float haunch = seg.haunchLength();
+  return seg.A >= 0.0f && seg.DH >= 0.0f && haunch >= 0.0f &&
+         ends * (thousandths(seg.A) + thousandths(haunch)) <= thousandths(seg.L);
 }
 
 Line segmentLine(int card_number, const CapSegment& seg, bool blank_width) {
@@ -88,7 +104,7 @@ void echoHeading(Report& rep) {
 bool cantileverSound(const CapSegment& seg) {
   return seg.L > 0.0f && seg.XB[1] > 0.0f && seg.DE > 0.0f && seg.BC > 0.0f &&
          !(isHaunched(seg.C) && seg.LH <= 0.0f) && increasingBearings(seg) &&
-         haunchFits(seg, seg.L);
+         haunchFits(seg, 1);
 }
 
 Step readLeftCantilever(ProblemReader& r, int expected) {
@@ -99,9 +115,9 @@ Step readLeftCantilever(ProblemReader& r, int expected) {
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
   r.report() << segmentLine(r.numberRead(), seg, false);
 
-  const float sum = bearingSum(seg, true);
   const bool ok = r.numberIs(expected) && seg.C != ' ' && cantileverSound(seg) &&
-                  seg.XB[1] <= seg.L - kBearingEndClearance && sum < 0.0f;
+                  thousandths(seg.XB[1]) <= thousandths(seg.L) - kBearingEndClearance &&
+                  bearingSumThousandths(seg, true) < 0;
   if (!ok) return Step::Error;
   if (seg.BE <= 0.0f) seg.BE = seg.BC;
   r.problem().cap[1] = seg;
@@ -117,10 +133,11 @@ Step readSpan(ProblemReader& r, int k, int expected) {
 
   if (isSectionCode(seg.C)) {
     r.report() << segmentLine(r.numberRead(), seg, true);
-    const bool ok = r.numberIs(expected) && seg.L > bearingSum(seg, false) && seg.L > 0.0f &&
+    const bool ok = r.numberIs(expected) &&
+                    thousandths(seg.L) > bearingSumThousandths(seg, false) && seg.L > 0.0f &&
                     seg.DE > 0.0f && seg.BC > 0.0f && seg.XB[1] > 0.0f &&
                     !(isHaunched(seg.C) && seg.LH <= 0.0f) && increasingBearings(seg) &&
-                    (!isHaunched(seg.C) || haunchFits(seg, seg.L / 2.0f));
+                    (!isHaunched(seg.C) || haunchFits(seg, 2));
     if (!ok) return Step::Error;
     r.problem().cap[k] = seg;
     return Step::Ok;
@@ -152,7 +169,8 @@ Step readRightCantilever(ProblemReader& r, int expected) {
   if (isSectionCode(seg.C)) {
     r.report() << segmentLine(r.numberRead(), seg, false);
     const bool ok = r.numberIs(expected) &&
-                    bearingSum(seg, false) <= seg.L - kBearingEndClearance &&
+                    bearingSumThousandths(seg, false) <=
+                        thousandths(seg.L) - kBearingEndClearance &&
                     cantileverSound(seg);
     if (!ok) return Step::Error;
     if (seg.BE <= 0.0f) seg.BE = seg.BC;

@@ -1,6 +1,5 @@
 #include "input/card.h"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -23,24 +22,25 @@ std::string blanksAsZeros(std::string_view field) {
 
 }  // namespace
 
-bool parseIntegerField(std::string_view field, long long& value) {
+FieldRead readIntegerField(std::string_view field, long long& value) {
   const std::string s = blanksAsZeros(field);
   value = 0;
   size_t pos = 0;
   bool negative = false;
   if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) negative = s[pos++] == '-';
   long long v = 0;
+  bool too_big = false;
   for (; pos < s.size(); ++pos) {
-    if (!isDigit(s[pos])) return false;
-    if (v > (LLONG_MAX - 9) / 10) return false;
-    v = v * 10 + (s[pos] - '0');
+    if (!isDigit(s[pos])) return FieldRead::NotANumber;
+    if (v > (LLONG_MAX - 9) / 10) too_big = true;
+    else v = v * 10 + (s[pos] - '0');
   }
-  if (v > INT_MAX) return false;
+  if (too_big || v > INT_MAX) return FieldRead::OutOfRange;
   value = negative ? -v : v;
-  return true;
+  return FieldRead::Number;
 }
 
-bool parseRealField(std::string_view field, int decimals, float& value) {
+FieldRead readRealField(std::string_view field, int decimals, float& value) {
   const std::string s = blanksAsZeros(field);
   value = 0.0f;
   size_t pos = 0;
@@ -63,28 +63,31 @@ bool parseRealField(std::string_view field, int decimals, float& value) {
       break;
     }
   }
-  // An optional exponent: E or D, with or without sign, or a bare sign.
+  // An optional exponent: E or D, with or without sign, or a bare sign. It
+  // needs digits before it: a sign or nothing ahead of it is no number.
   long long exponent = 0;
+  bool exponent_too_big = false;
   if (pos < s.size()) {
+    if (digits == 0) return FieldRead::NotANumber;
     size_t e = pos;
     if (s[e] == 'E' || s[e] == 'e' || s[e] == 'D' || s[e] == 'd') ++e;
-    else if (s[e] != '+' && s[e] != '-') return false;
-    if (!parseIntegerField(std::string_view(s).substr(e), exponent)) return false;
-    if (e == s.size()) return false;
-    if (exponent > 99 || exponent < -99) return false;
+    else if (s[e] != '+' && s[e] != '-') return FieldRead::NotANumber;
+    if (e == s.size()) return FieldRead::NotANumber;
+    const FieldRead read = readIntegerField(std::string_view(s).substr(e), exponent);
+    if (read == FieldRead::NotANumber) return read;
+    exponent_too_big = read == FieldRead::OutOfRange || exponent > 99 || exponent < -99;
   }
   if (digits == 0) {
-    if (point) return false;  // a lone point is not a number
-    return true;              // a lone sign reads as zero
+    if (point) return FieldRead::NotANumber;  // a lone point is not a number
+    return FieldRead::Number;                 // a lone sign reads as zero
   }
+  if (exponent_too_big) return FieldRead::OutOfRange;
   if (!point) exponent -= decimals;
   const std::string text = mantissa + "e" + std::to_string(exponent);
-  errno = 0;
   const float v = std::strtof(text.c_str(), nullptr);
-  if (errno == ERANGE && std::isinf(v)) return false;
-  if (!std::isfinite(v)) return false;
+  if (!std::isfinite(v)) return FieldRead::OutOfRange;
   value = v;
-  return true;
+  return FieldRead::Number;
 }
 
 Card::Card(std::string_view line) {
@@ -108,8 +111,9 @@ char Card::column(int col) const {
 
 int Card::integer(int first, int last) {
   long long v = 0;
-  if (!parseIntegerField(columns(first, last), v)) {
-    fail(first, last);
+  const FieldRead read = readIntegerField(columns(first, last), v);
+  if (read != FieldRead::Number) {
+    fail(first, last, read);
     return 0;
   }
   return static_cast<int>(v);
@@ -117,17 +121,18 @@ int Card::integer(int first, int last) {
 
 float Card::real(int first, int last, int decimals) {
   float v = 0.0f;
-  if (!parseRealField(columns(first, last), decimals, v)) {
-    fail(first, last);
+  const FieldRead read = readRealField(columns(first, last), decimals, v);
+  if (read != FieldRead::Number) {
+    fail(first, last, read);
     return 0.0f;
   }
   return v;
 }
 
-void Card::fail(int first, int last) {
+void Card::fail(int first, int last, FieldRead why) {
   if (bad_) return;
   bad_ = true;
-  error_ = FieldError{first, last, columns(first, last)};
+  error_ = FieldError{first, last, columns(first, last), why};
 }
 
 }  // namespace bentpier

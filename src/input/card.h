@@ -7,6 +7,7 @@
 // typed, which overrides them.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -14,18 +15,39 @@ namespace bentpier {
 
 inline constexpr int kCardColumns = 80;
 
-// Reads an integer field; false when the text is not a number.
-bool parseIntegerField(std::string_view field, long long& value);
+// How a numeric field read: a number, text that is no number, or a number
+// that single precision (or an int) cannot hold.
+enum class FieldRead { Number, NotANumber, OutOfRange };
 
-// Reads a real field with `decimals` implied decimals; false when the text is
-// not a number.
-bool parseRealField(std::string_view field, int decimals, float& value);
+// Reads an integer field; value 0 unless it is a number.
+FieldRead readIntegerField(std::string_view field, long long& value);
+
+// Reads a real field with `decimals` implied decimals; value 0 unless it is a
+// number in single precision.
+FieldRead readRealField(std::string_view field, int decimals, float& value);
+
+// The same, true only for a number.
+inline bool parseIntegerField(std::string_view field, long long& value) {
+  return readIntegerField(field, value) == FieldRead::Number;
+}
+inline bool parseRealField(std::string_view field, int decimals, float& value) {
+  return readRealField(field, decimals, value) == FieldRead::Number;
+}
+
+// A length read from a three-decimal field, in whole thousandths of a foot:
+// the card's own resolution. Sums and comparisons of card lengths made on
+// these integers hold exactly as written on the card, where the same sums in
+// single precision may miss an exact fit by a rounding error.
+inline long long thousandths(float length) {
+  return std::llround(static_cast<double>(length) * 1000.0);
+}
 
 // Where a card field failed to read as a number.
 struct FieldError {
   int first_column = 0;
   int last_column = 0;
   std::string text;
+  FieldRead why = FieldRead::NotANumber;
 };
 
 // One card and its field accessors. Columns are numbered from 1 as on the
@@ -48,7 +70,7 @@ class Card {
   const FieldError& error() const { return error_; }
 
  private:
-  void fail(int first, int last);
+  void fail(int first, int last, FieldRead why);
 
   std::string text_;
   bool bad_ = false;

@@ -78,12 +78,15 @@ bool applyPileCode(Problem& p, Column& c) {
 
 // The section as the frame analysis needs it: a real height and depth, a
 // clear height above the base, a rigid zone shorter than a tapered column,
-// and a hollow circular section with a wall.
+// and a hollow circular section with a wall at the top and, when tapered, at
+// the bottom.
 bool geometrySound(const Column& c) {
   if (c.HT <= 0.0f || c.DT <= 0.0f) return false;
   if (c.T != 'R' && c.T != 'S' && c.T != 'T') return false;
   if (c.T != 'R' && c.BT <= 0.0f) return false;
   if (c.T == 'R' && (c.BT < 0.0f || c.BT >= c.DT)) return false;
+  // A tapered round column needs its wall at the bottom as well.
+  if (c.T == 'R' && c.I == 'V' && (c.BB < 0.0f || c.BB >= c.DB)) return false;
   if (c.FLEX < 0.0f || c.FLEX > 1.0f) return false;
   if (c.DL >= c.HT) return false;
   if (c.I == 'V' && (c.A < 0.0f || c.A >= c.HT)) return false;

@@ -1,11 +1,20 @@
 #include "input/deck.h"
 
+#include <string_view>
+
 namespace bentpier {
 namespace {
 
 // Longest part of a line that is kept; a card has 80 columns and the rest is
 // ignored, so an unbounded line costs no memory.
 constexpr size_t kKeptLength = 160;
+
+// A UTF-8 byte-order mark that an editor may put before the first card.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isBlank(const Card& card) {
+  return card.text().find_first_not_of(' ') == std::string::npos;
+}
 
 bool readLine(std::istream& in, std::string& line) {
   line.clear();
@@ -35,6 +44,8 @@ bool Deck::next(Card& card) {
   }
   std::string line;
   if (!readLine(in_, line)) return false;
+  if (line_ == 0 && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
+    line.erase(0, kByteOrderMark.size());
   ++line_;
   card = Card(line);
   return true;
@@ -44,6 +55,17 @@ void Deck::unread(const Card& card) {
   pending_ = card;
   has_pending_ = true;
   --line_;
+}
+
+bool Deck::onlyBlankCardsLeft() {
+  Card card;
+  while (next(card)) {
+    if (!isBlank(card)) {
+      unread(card);
+      return false;
+    }
+  }
+  return true;
 }
 
 bool Deck::skipToTitle() {

@@ -24,6 +24,10 @@ class Deck {
   // it as the next card to read; false when the input ends first.
   bool skipToTitle();
 
+  // True when every card left in the input is blank; the input is then
+  // used up. Otherwise the next card is left to be read.
+  bool onlyBlankCardsLeft();
+
   // Physical line number of the last card read (1 for the first line).
   long long lineNumber() const { return line_; }
 

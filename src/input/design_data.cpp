@@ -102,6 +102,7 @@ Step readDesignData(ProblemReader& r) {
   d.DEPINC = card.real(72, 74, 2);
   d.BOTCL = card.real(75, 77, 2);
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+  r.problem().as_read.dd = d;
 
   // Options: any cap option designs; column and footing options other than
   // "D" investigate; any method other than service load is load factor.
@@ -172,6 +173,7 @@ Step readColumnSteel(ProblemReader& r) {
   c.PILEUPL = card.real(72, 76, 3);
   c.IP = card.column(77);
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+  r.problem().as_read.cs = c;
 
   defaultReal(c.MIN_P, 1.0f);
   defaultReal(c.MAX_P, 8.0f);

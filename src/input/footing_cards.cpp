@@ -14,7 +14,7 @@ constexpr int kColumnsSharingPage = 5;
 // The plan ratios are read to thousandths; their sum is compared at that
 // resolution so that, say, 1.2 and 0.8 make 2 however the binary fractions
 // round.
-constexpr float kRatioResolution = 0.0005f;
+constexpr long long kRatioSumLeast = 2000;  // thousandths
 
 void readFooting(Card& card, Footing& f) {
   f.SP = card.column(3);
@@ -71,7 +71,7 @@ bool spreadFootingSound(const Problem& p, const Footing& f) {
   if (f.B <= 0.0f || f.D <= 0.0f) return false;
   if (p.dd.FTGOPT != 'D') return true;
   return (f.DEL_B > 0.0f || f.DEL_D > 0.0f) && f.DEL_T > 0.0f && f.R_BD > 0.0f &&
-         f.R_DB > 0.0f && f.R_BD + f.R_DB >= 2.0f - kRatioResolution && p.cs.ALLSP > 0.0f;
+         f.R_DB > 0.0f && thousandths(f.R_BD) + thousandths(f.R_DB) >= kRatioSumLeast && p.cs.ALLSP > 0.0f;
 }
 
 }  // namespace

@@ -14,9 +14,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "base/table.h"
 #include "base/record_store.h"
+#include "base/table.h"
+#include "input/results.h"
 
 namespace bentpier {
 
@@ -63,6 +65,10 @@ struct CapSegment {
   float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
   Table<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
   int NB = 0;
+
+  // Length of the haunch: LH for a straight (L) or parabolic (P) haunch; a
+  // prismatic (C) segment has none, whatever its LH field holds.
+  float haunchLength() const { return C == 'L' || C == 'P' ? LH : 0.0f; }
 };
 
 // One column as read from its card.
@@ -259,7 +265,7 @@ struct CapEnvelopes {
 
 // Identification and factors of the design-load combination in hand.
 struct Combination {
-  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '7' 'B'
+  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '6' '7' 'B'
   std::string LLID = "    ";  // live-load case, blank without live load
   int WIND = 0, DIR = 0;   // wind case and direction, 0 without wind
   char FLAGR = ' ';        // 'R' reversed wind
@@ -291,6 +297,7 @@ struct FootingLoadSet {
   std::string LLID = "    ";
   int WC = 0;
   char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+  int SEQ = 0;  // the footing combination it came from, 1 for the first offered
 };
 
 constexpr Table<int, kListSize + 1> initialListOrder() {
@@ -314,6 +321,12 @@ struct DesignLoadLists {
   // Pile bents only: the same, keyed by the longitudinal shear.
   Table<Table<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> PILE{};
   Table<RankedList<FootingLoadSet>, kMaxColumns + 1> FTG{};
+  // Every set offered, in the order formed: the ranking lists keep the most
+  // severe by magnitude for the listings, and the column and footing designs
+  // check all of these, so that no set that governs is lost. Column bents
+  // only for the column ends (a pile bent's tables rank the pile loads).
+  Table<Table<std::vector<ColumnLoadSet>, 3>, kMaxColumns + 1> COLALL{};
+  Table<std::vector<FootingLoadSet>, kMaxColumns + 1> FTGALL{};
   int NCLS = 0;  // column combinations offered
   int NFLS = 0;  // footing combinations offered
 };
@@ -333,6 +346,26 @@ struct DesignRecords {
   RecordStore CAPREC{kCapRecordLength, kCapRecordCapacity};
   RecordStore COLREC{kColumnRecordLength, kColumnRecordCapacity};
   RecordStore FTGREC{kFootingRecordLength, kFootingRecordCapacity};
+};
+
+// The cards of a problem as the program used them, kept when input ends:
+// later stages change some of them in place (strengths to ksi).
+struct InputCards {
+  DesignData dd;
+  ColumnSteel cs;
+  Table<CapSegment, kMaxSegments + 1> cap{};
+  Table<Column, kMaxColumns + 1> col{};
+  Table<Footing, kMaxColumns + 1> ftg{};
+  Table<SeismicForces, kMaxColumns + 1> seis{};
+  WindLoads wind;
+  MiscForces misc;
+  LoadTable loads;
+};
+
+// The design data and column steel cards as read, before their defaults.
+struct CardsAsRead {
+  DesignData dd;
+  ColumnSteel cs;
 };
 
 struct Problem {
@@ -364,6 +397,11 @@ struct Problem {
 
   // Load groups.
   DesignRecords rec;  // design-load records for the three design stages
+
+  // What every stage found, for the report and the results document.
+  CardsAsRead as_read;
+  InputCards used;
+  ProblemResults results;
 };
 
 }  // namespace bentpier

@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <functional>
 
 #include "input/reader.h"
+#include "base/printable.h"
 
 namespace bentpier {
 namespace {
@@ -15,9 +17,23 @@ constexpr const char* kProgramTitle = "THE ANALYSIS AND DESIGN OF PIERS FOR BRID
 constexpr const char* kVersion = "V 4.2.03 - AASHTO SPECS 1984 INTERIM";
 constexpr const char* kRevised = "REVISED:  JUNE 30, 2008";
 
-void writeCardError(Report& report, const std::string& probno, int read, int expected) {
-  report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(probno).text(", LINE ")
-                .i(read, 2).i(expected, 3);
+// The error line of a problem skipped for an input error, kept with the
+// card and deck line it concerns; a card out of order is named by its card
+// number columns.
+void writeCardError(Report& report, Problem& problem, const ProblemReader& r, long long line) {
+  const Line text = Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(problem.PROBNO)
+                        .text(", LINE ").i(r.numberRead(), 2).i(r.expected(), 3);
+  report << text;
+  Message m;
+  m.text = text.str().substr(1);
+  m.card = r.numberRead();
+  m.line = line;
+  if (r.numberRead() != r.expected()) {
+    m.first_column = 1;
+    m.last_column = 2;
+  }
+  problem.results.messages.push_back(m);
+  problem.results.input_error = true;
 }
 
 // Reads every card of one problem after its title card.
@@ -44,6 +60,7 @@ Step readProblemCards(ProblemReader& r) {
 Step ProblemReader::next(Card& card, int expected) {
   expected_ = expected;
   if (!deck_.next(card)) return Step::End;
+  line_read_ = deck_.lineNumber();
   long long n = 0;
   number_read_ = parseIntegerField(card.columns(1, 2), n) ? static_cast<int>(n) : 0;
   // A title card here means this problem is short of cards: it is an order
@@ -58,9 +75,17 @@ Step ProblemReader::next(Card& card, int expected) {
 Step ProblemReader::fieldsRead(const Card& card) {
   if (!card.bad()) return Step::Ok;
   const FieldError& e = card.error();
-  diag_ << "bentpier: problem " << problem_.PROBNO << ", card " << number_read_ << " (line "
+  Message m;
+  m.text = "\"" + e.text + "\" IS " + (e.why == FieldRead::OutOfRange ? "OUT OF RANGE" : "NOT A NUMBER");
+  m.card = number_read_;
+  m.line = deck_.lineNumber();
+  m.first_column = e.first_column;
+  m.last_column = e.last_column;
+  problem_.results.messages.push_back(m);
+  diag_ << "bentpier: problem " << printable(problem_.PROBNO) << ", card " << number_read_ << " (line "
         << deck_.lineNumber() << "), columns " << e.first_column << "-" << e.last_column
-        << ": \"" << e.text << "\" is not a number\n";
+        << ": \"" << printable(e.text) << "\" is "
+        << (e.why == FieldRead::OutOfRange ? "out of range" : "not a number") << "\n";
   return Step::Error;
 }
 
@@ -79,10 +104,13 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p) {
 }
 
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag) {
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected) {
   Card title;
   while (deck.next(title)) {
     if (!title.startsWith(kTitleCode)) {
+      // Blank lines after the last problem end the input quietly.
+      if (title.text().find_first_not_of(' ') == std::string::npos && deck.onlyBlankCardsLeft())
+        return kInputExhausted;
       report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(title.columns(5, 8))
                     .text(", LINE ").text(title.columns(1, 4)).text(", *B03");
       if (!deck.skipToTitle()) return kInputExhausted;
@@ -95,8 +123,13 @@ int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
 
     ProblemReader r(deck, report, problem, diag);
     const Step s = readProblemCards(r);
-    if (s == Step::Ok) return kProblemRead;
-    writeCardError(report, problem.PROBNO, r.numberRead(), r.expected());
+    if (s == Step::Ok) {
+      problem.used = InputCards{problem.dd, problem.cs, problem.cap, problem.col, problem.ftg,
+                                problem.seis, problem.wind, problem.misc, problem.loads};
+      return kProblemRead;
+    }
+    writeCardError(report, problem, r, s == Step::End ? deck.lineNumber() : r.lineRead());
+    if (rejected) rejected(problem);
     if (s == Step::End) return kInputExhausted;
     if (!deck.skipToTitle()) return kInputExhausted;
   }

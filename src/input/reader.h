@@ -1,13 +1,14 @@
 // Reading one problem: card order, error lines and the input echo.
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "base/clock.h"
 #include "input/card.h"
 #include "input/deck.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -45,6 +46,7 @@ class ProblemReader {
   void setExpected(int expected) { expected_ = expected; }
   int numberRead() const { return number_read_; }
   bool numberIs(int n) const { return number_read_ == n; }
+  long long lineRead() const { return line_read_; }  // deck line of the last card
 
  private:
   Deck& deck_;
@@ -53,6 +55,7 @@ class ProblemReader {
   std::ostream& diag_;
   int expected_ = 0;
   int number_read_ = 0;
+  long long line_read_ = 0;
 };
 
 // Card groups, each reading, defaulting, echoing and checking its cards.
@@ -83,8 +86,9 @@ inline int referencedMember(char code, int first, int last) {
 void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
 // PIER11: reads the next problem into `problem`. Problems with input errors
-// are reported and skipped. Returns kProblemRead or kInputExhausted.
+// are reported and skipped, each handed to `rejected` (when given) with its
+// messages before the next is read. Returns kProblemRead or kInputExhausted.
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag);
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {});
 
 }  // namespace bentpier

@@ -13,9 +13,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Lowest first: shared tables and records, the line-printer report that
-// every stage writes to, then the stages in the order the data flows.
-const char* const kFloors[] = {"base", "report", "input", "frame", "groups", "design", "driver"};
+// Lowest first: what every stage shares (tables, records, the line-printer
+// report, the clock), the stages in the order the data flows, the results
+// document written from all of them, and the driver on top.
+const char* const kFloors[] = {"base", "input", "frame", "groups", "design", "report", "driver"};
 
 std::optional<int> floorOf(const std::string& folder) {
   for (int i = 0; i < static_cast<int>(std::size(kFloors)); ++i)

@@ -18,21 +18,24 @@ struct CantileverGeometry {
   char C;
   double L, A, DE, BC, BE, DH, LH;
   // Width and depth at distance x from the column.
+  // A code-C cantilever has no haunch whatever its LH: the outer section
+  // starts at the block.
+  double haunch() const { return C == 'C' ? 0 : LH; }
   double width(double x) const {
     if (x < A) return BC;
-    if (x < A + LH) return C == 'C' ? 0 : BC - (BC - BE) * (x - A) / LH;
+    if (x < A + haunch()) return BC - (BC - BE) * (x - A) / LH;
     return BE;
   }
   double depth(double x) const {
     if (x < A) return DE + DH;
-    if (x < A + LH) {
+    if (x < A + haunch()) {
       const double r = (A + LH - x) / LH;  // 1 at the block, 0 at the outer part
       return DE + DH * (C == 'P' ? r * r : r);
     }
     return DE;
   }
   double area(double x) const { return width(x) * depth(x); }
-  std::vector<double> breaks() const { return {A, A + LH}; }
+  std::vector<double> breaks() const { return {A, A + haunch()}; }
   // Weight outside x and its moment about x.
   double weightBeyond(double x) const {
     return kUnitWeight * piecewise([&](double t) { return area(t); }, x, L, breaks());
@@ -102,15 +105,16 @@ TEST(PropsCantilever, ParabolicHaunch) {
   expectMatchesStatics(g, -1, {10, 4, 2.5f, 2.5f, 0.5f}, {10, 6, 3.5, 1, 0.5});
 }
 
-TEST(PropsCantilever, ConstantCodeWithHaunchLengthLeavesAGap) {
-  // Code C with a haunch length has nothing between block and outer part;
-  // a bearing in that gap carries the outer part only, never less.
+TEST(PropsCantilever, ConstantCodeIgnoresTheHaunchLength) {
+  // Code C with an LH: the stretch from A to A + LH is the outer section
+  // with its weight. A bearing there (2 ft out) carries the 3 x 3 outer part
+  // beyond it: 0.15 x 9 x 8 kips; the whole weighs 0.15 x (3 x 4 x 1 + 9 x 9).
   const CantileverGeometry g{'C', 10, 1, 3, 3, 3, 1, 2};
+  expectMatchesStatics(g, +1, {1.5f, 0.5f, 2}, {1.5, 2, 4});
   Problem p = cantileverProblem(g, +1, {2});
   cantileverProperties(p, +1);
-  EXPECT_NEAR(p.capp[3].VW[1], 0.15 * 9 * 7, 1e-5);
-  EXPECT_NEAR(p.capp[3].MW[1], -0.15 * 9 * 7 * (3 + 3.5 - 2) , 1e-4);
-  EXPECT_NEAR(p.capp[3].RW, g.weightBeyond(0), 1e-5);
+  EXPECT_NEAR(p.capp[3].VW[1], 0.15 * 9 * 8, 1e-5);
+  EXPECT_NEAR(p.capp[3].RW, 0.15 * (12 * 1 + 9 * 9), 1e-5);
 }
 
 }  // namespace

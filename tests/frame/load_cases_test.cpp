@@ -182,21 +182,26 @@ TEST(LoadCaseDriver, OpposedComponentsDoNotCancelACase) {
 struct Counts {
   int columns, footings;
 };
+// With stream flow present every wind set but the direct one comes twice
+// (the reversed wind without and with the stream flow): six sets per wind
+// case; groups V and VI add one set per cap strain to each group II and III
+// set; each earthquake gives the dead load plus and minus its axial force.
 Counts expectedCounts(int passes, int nw2, int nw3, int strains, bool seismic, bool pile,
                       const std::vector<int>& lanes) {
+  constexpr int kWindSets = 6;
   Counts n{0, 0};
-  n.columns += passes * nw2 * 4 * (1 + strains);
-  n.footings += nw2 * 4 * (1 + strains);
+  n.columns += passes * nw2 * kWindSets * (1 + strains);
+  n.footings += nw2 * kWindSets * (1 + strains);
   if (seismic) {
-    n.columns += 2 * passes;
-    if (!pile) n.footings += 2;
+    n.columns += 2 * 2 * passes;
+    if (!pile) n.footings += 2 * 2;
   }
   for (int l : lanes) {
     n.columns += passes;
     n.footings += 1;
     if (l == 0) continue;
-    n.columns += passes * strains + passes * nw3 * 4;
-    n.footings += strains + nw3 * 4;
+    n.columns += passes * strains + passes * nw3 * kWindSets * (1 + strains);
+    n.footings += strains + nw3 * kWindSets * (1 + strains);
   }
   return n;
 }
@@ -242,26 +247,75 @@ TEST(LoadCaseDriver, PileBentFormsSeismicCombinationsForColumnsOnly) {
   for (int c = 1; c <= 3; ++c) EXPECT_FLOAT_EQ(p->comb.PHIC[ix(c)], 1.0f);
 }
 
-TEST(LoadCaseDriver, ReversedWindNeverCarriesStreamFlow) {
+TEST(LoadCaseDriver, ReversedWindComesWithAndWithoutStreamFlow) {
   auto p = problemOf(threeColumns(0.1f), {{"HS20", 1, threeColumns(0.05f)}});
   addOptionalLoads(*p);
   p->wind.WAT = 4000.0f;  // wind governs the lists
   DriverRun run(*p);
-  int reversed = 0, direct = 0;
+  int reversedDry = 0, reversedStream = 0, directDry = 0;
   for (int c = 1; c <= 3; ++c)
     for (int e = 1; e <= 2; ++e)
       for (const ColumnLoadSet& s : p->lists.COL[ix(c)][ix(e)].SET) {
         if (s.GR != '2' && s.GR != '5') continue;
-        if (s.FLAGR == 'R') {
-          ++reversed;
-          EXPECT_EQ(s.FLAGS, ' ');
-        } else {
-          ++direct;
-          EXPECT_EQ(s.FLAGS, 'S');
-        }
+        if (s.FLAGR == 'R') (s.FLAGS == 'S' ? reversedStream : reversedDry) += 1;
+        else if (s.FLAGS != 'S') ++directDry;
       }
-  EXPECT_GT(reversed, 0);
-  EXPECT_GT(direct, 0);
+  EXPECT_GT(reversedDry, 0);
+  EXPECT_GT(reversedStream, 0);
+  EXPECT_EQ(directDry, 0);  // the wind as given always has the stream flow
+}
+
+// Groups VI, VII minus and the reversed wind with stream flow, formed by hand
+// from the stored cases: each new set is a set the program also forms plus
+// one stored case, or the mirror of its seismic axial force.
+TEST(LoadCaseDriver, NewSetsFormedFromTheStoredCases) {
+  auto p = problemOf(threeColumns(1.0f), twoLiveCases());
+  addOptionalLoads(*p);
+  DriverRun run(*p);
+  const StoredCases& sc = p->stored;
+  for (int c = 1; c <= 3; ++c) {
+    const auto& all = p->lists.FTGALL[ix(c)];
+    const float rf = 1e-4f * std::fabs(sc.DEADL.row[kRowRF][ix(c)]);
+    int six = 0, seven = 0, stream = 0;
+    for (size_t i = 1; i < all.size(); ++i) {
+      const FootingLoadSet& a = all[i - 1];
+      const FootingLoadSet& b = all[i];
+      // Group VI with expansion: the group III set before it plus EXPN.
+      if (a.GR == '3' && b.GR == '6' && b.FLAGE == 'E') {
+        ++six;
+        EXPECT_NEAR(b.PS, a.PS + sc.EXPN.row[kRowRF][ix(c)], rf);
+        EXPECT_NEAR(b.MTS, a.MTS + sc.EXPN.row[kRowMB][ix(c)], rf);
+        EXPECT_EQ(b.WC, a.WC);
+      }
+      // Group VII: D + E and D - E in the axial load, the moments alike.
+      if (a.GR == '7' && a.FLAGR == ' ' && b.GR == '7' && b.FLAGR == 'R') {
+        ++seven;
+        const float d = sc.DL1.row[kRowRF][ix(c)], st = sc.STRM.row[kRowRF][ix(c)];
+        const float e = sc.SEIS1.row[kRowRF][ix(c)] / 2.5f;  // R = 5 / 2 for footings
+        EXPECT_NEAR(a.PS, d + e + st, rf);
+        EXPECT_NEAR(b.PS, d - e + st, rf);
+        EXPECT_FLOAT_EQ(b.MTS, a.MTS);
+        EXPECT_FLOAT_EQ(b.MLS, a.MLS);
+      }
+      // Reversed group II wind: the set with stream flow is the one without
+      // it plus STRM; group V sets of the dry one lie between them.
+      if (a.GR == '2' && a.FLAGR == 'R' && a.FLAGS == ' ') {
+        size_t j = i;
+        while (j < all.size() && all[j].GR == '5') ++j;
+        ASSERT_LT(j, all.size());
+        const FootingLoadSet& w = all[j];
+        ASSERT_EQ(w.GR, '2');
+        ASSERT_EQ(w.FLAGS, 'S');
+        ++stream;
+        EXPECT_EQ(w.WC, a.WC);
+        EXPECT_NEAR(w.PS, a.PS + sc.STRM.row[kRowRF][ix(c)], rf);
+        EXPECT_NEAR(w.VLS, a.VLS + sc.STRM.row[kRowVL][ix(c)], 1e-4f);
+      }
+    }
+    EXPECT_EQ(six, 6);  // one live case with lanes, one wind case of six sets
+    EXPECT_EQ(seven, 1);
+    EXPECT_EQ(stream, 2 * 2);
+  }
 }
 
 TEST(LoadCaseDriver, LaneFreeCaseIsGroupAWithItsOwnFactor) {

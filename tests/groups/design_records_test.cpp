@@ -206,7 +206,7 @@ TEST(GroupsDesignRecords, FootingRecordRoundTrip) {
 
   const std::string text = writeFootingRecord(r);
   EXPECT_EQ(text, padded("2S12.50099.999 3.000 0.000 4.000 2.500252-1.500 0.000 0.500 0.500"
-                         " 0.250 1.200 0.800 25 7",
+                         " 0.250 1.200 0.800    7    25",
                          104));
 
   const FootingRecord back = readFootingRecord(text);

@@ -185,7 +185,8 @@ TEST(CapCards, FullRightCantileverChecks) {
       {'C', {10.0, 1.5, 3.0, 0}, {4}, 13, false},                  // no width
       {'L', {10.0, 1.5, 3.0, 3.0, 0, 1.0, 0}, {4}, 13, false},     // haunch without length
       {'P', {10.0, 1.5, 3.0, 3.0, 0, 1.0, 4.0}, {4}, 13, true},
-      {'C', {10.0, 6.0, 3.0, 3.0, 0, 0, 5.0}, {4}, 13, false},     // block and haunch too long
+      {'L', {10.0, 6.0, 3.0, 3.0, 0, 1.0, 5.0}, {4}, 13, false},   // block and haunch too long
+      {'C', {10.0, 6.0, 3.0, 3.0, 0, 0, 5.0}, {4}, 13, true},      // code C: LH is no haunch
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     const Case& c = cases[i];
@@ -193,6 +194,48 @@ TEST(CapCards, FullRightCantileverChecks) {
                capCard(c.cn, c.code, c.d, c.xb)});
     setBent(h.problem, 2, 2);
     EXPECT_EQ(readCapCards(h.reader), c.ok ? Step::Ok : Step::Error) << "case " << i;
+  }
+}
+
+TEST(CapCards, LimitsHoldExactlyAsTheCardGivesThem) {
+  // Tenths of a foot are no binary fractions: in single precision
+  // 0.3 + 4.8 exceeds 10.2 / 2 and 10.55 + 0.35 exceeds 11.9 - 1. A length
+  // exactly at its limit is sound, a thousandth beyond it is not.
+  struct Case {
+    const char* what;
+    int ncan;
+    std::vector<std::string> cards;
+    bool ok;
+  };
+  const auto span = [](double lh, std::vector<double> xb) {
+    return capCard(11, 'L', {10.2, 0.3, 3.0, 3.0, 0, 1.0, lh}, xb);
+  };
+  const auto tip = [](int cn, double lh, std::vector<double> xb) {
+    return capCard(cn, 'P', {4.2, 0.3, 3.0, 3.0, 0, 1.0, lh}, xb);
+  };
+  const auto right = [](std::vector<double> xb) {
+    return capCard(13, 'C', {11.9, 1.5, 3.0, 3.0}, xb);
+  };
+  const Case cases[] = {
+      {"haunches meeting at mid-span", 0, {span(4.8, {5.1})}, true},
+      {"haunch past mid-span is refused, not cut", 0, {span(4.801, {5.1})}, false},
+      {"bearings just short of the span", 0, {span(4.8, {4.9, 5.299})}, true},
+      {"bearings reaching the far column", 0, {span(4.8, {4.9, 5.3})}, false},
+      {"left haunch ending at the tip", 1, {tip(11, 3.9, {3.2}), span(4.8, {5.1})}, true},
+      {"left haunch past the tip", 1, {tip(11, 3.901, {3.2}), span(4.8, {5.1})}, false},
+      {"left bearing a thousandth too far out", 1, {tip(11, 3.9, {3.201}), span(4.8, {5.1})},
+       false},
+      {"right bearings ending at L - 1", 2,
+       {tip(11, 3.9, {3.2}), span(4.8, {5.1}), right({10.55, 0.35})}, true},
+      {"right bearings past L - 1", 2,
+       {tip(11, 3.9, {3.2}), span(4.8, {5.1}), right({10.55, 0.351})}, false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> cards = c.cards;
+    for (size_t i = 0; i < cards.size(); ++i) cards[i].replace(0, 2, testing::inum(11 + int(i), 2));
+    Harness h(cards);
+    setBent(h.problem, c.ncan, 2);
+    EXPECT_EQ(readCapCards(h.reader), c.ok ? Step::Ok : Step::Error) << c.what;
   }
 }
 

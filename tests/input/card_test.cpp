@@ -67,6 +67,44 @@ TEST(BlankAsZero, TextThatIsNotANumberIsRejected) {
   EXPECT_FALSE(parseRealField("\t12", 0, f));
 }
 
+TEST(BlankAsZero, NoNumberAndNumbersBeyondSinglePrecisionAreTold) {
+  struct Case {
+    const char* field;
+    FieldRead read;
+    float value;
+  };
+  const Case cases[] = {
+      {" --22", FieldRead::NotANumber, 0},  // a sign alone before an exponent
+      {"    E1", FieldRead::NotANumber, 0},  // nothing before it
+      {"  +E1", FieldRead::NotANumber, 0},
+      {"1.0E39", FieldRead::OutOfRange, 0},  // above FLT_MAX, about 3.4E38
+      {"-1.E39", FieldRead::OutOfRange, 0},
+      {"1E999", FieldRead::OutOfRange, 0},
+      {"1.0E38", FieldRead::Number, 1.0e38f},
+      {"    -", FieldRead::Number, 0},      // a lone sign is zero
+  };
+  for (const Case& c : cases) {
+    float v = -1;
+    EXPECT_EQ(readRealField(c.field, 3, v), c.read) << "'" << c.field << "'";
+    EXPECT_FLOAT_EQ(v, c.value) << "'" << c.field << "'";
+  }
+  long long i = 0;
+  EXPECT_EQ(readIntegerField("99999999999999", i), FieldRead::OutOfRange);
+  EXPECT_EQ(readIntegerField("12A", i), FieldRead::NotANumber);
+}
+
+TEST(CardLengths, ThousandthsAreTheCardsOwnResolution) {
+  // Each value as a three-decimal card field reads it; the sums that a
+  // card rule compares hold exactly in thousandths, not in single precision.
+  EXPECT_EQ(thousandths(real("10.2", 3)), 10200);
+  EXPECT_EQ(thousandths(real(" .001", 3)), 1);
+  EXPECT_EQ(thousandths(real("-4.8", 3)), -4800);
+  EXPECT_EQ(2 * (thousandths(real("  0.3", 3)) + thousandths(real("  4.8", 3))),
+            thousandths(real(" 10.2", 3)));
+  EXPECT_EQ(thousandths(real("10.55", 3)) + thousandths(real(" 0.35", 3)),
+            thousandths(real(" 11.9", 3)) - 1000);
+}
+
 TEST(CardImage, ShortLinesArePaddedAndCarriageReturnIgnored) {
   Card card("01DD\r");
   EXPECT_EQ(card.text().size(), 80u);

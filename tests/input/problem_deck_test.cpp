@@ -105,6 +105,45 @@ TEST(ProblemDeck, AMissingCardDoesNotSwallowTheNextProblem) {
   EXPECT_EQ(errorLines(h), (std::vector<std::string>{"0ERROR PROBLEM NUMBER 0006, LINE  0 61"}));
 }
 
+TEST(ProblemDeck, BlankLinesAfterTheLastProblemEndTheInput) {
+  struct Case {
+    std::vector<std::string> tail;
+    std::vector<std::string> errors;
+  };
+  const Case cases[] = {
+      {{"", "   ", std::string(80, ' ') + "\r"}, {}},
+      // Blanks followed by something else are still a stray card.
+      {{"", "JUNK"}, {"0ERROR PROBLEM NUMBER     , LINE     , *B03"}},
+  };
+  for (const Case& c : cases) {
+    Harness h(concat({problemDeck("0009"), c.tail}));
+    ASSERT_EQ(read(h), kProblemRead);
+    EXPECT_EQ(read(h), kInputExhausted);
+    EXPECT_EQ(errorLines(h), c.errors);
+  }
+}
+
+TEST(ProblemDeck, ByteOrderMarkSkippedAndBadBytesShownEscaped) {
+  std::vector<std::string> deck = problemDeck("0010");
+  deck[0] = "\xEF\xBB\xBF" + deck[0];
+  Harness h(deck);
+  ASSERT_EQ(read(h), kProblemRead);
+  EXPECT_EQ(h.problem.PROBNO, "0010");
+
+  std::vector<std::string> bad = problemDeck("0011");
+  bad[4].replace(6, 5, " 1\x01\t0");  // HT of column 1
+  bad[3].replace(3, 5, "1.E39");     // L of the span: beyond single precision
+  Harness e(concat({bad, problemDeck("0012")}));
+  ASSERT_EQ(read(e), kProblemRead);
+  EXPECT_EQ(e.problem.PROBNO, "0012");
+  EXPECT_EQ(e.diag.str(), "bentpier: problem 0011, card 11 (line 4), columns 4-8: \"1.E39\" is out of range\n");
+  bad[3] = problemDeck("0011")[3];
+  Harness n(bad);
+  read(n);
+  EXPECT_EQ(n.diag.str(),
+            "bentpier: problem 0011, card 21 (line 5), columns 7-11: \" 1\\x01\\t0\" is not a number\n");
+}
+
 TEST(ProblemDeck, EndOfInputInsideAProblemEndsTheRun) {
   // Cut each deck after its footing cards, after its first footing card,
   // and inside the live-load cases.

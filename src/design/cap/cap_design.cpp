@@ -41,34 +41,40 @@ void PIER51(Problem& problem, Report& report) {
     lines += kHeaderLines;
   }
 
+  CapDesignResult& kept = problem.results.cap;
+  kept.ran = true;
+  kept.METHOD = METHOD;
   CapDesignNotes notes;
   for (int n = 1; n <= parameters.NPT; ++n) {
     const std::string* record = cursor.next();
     if (record == nullptr) break;
     const CapPointRecord point = readCapPointRecord(*record);
-    const CapPointDesign design = designCapPoint(st, data, point, METHOD);
+    kept.points.push_back(keptCapPoint(point, designCapPoint(st, data, point, METHOD), data));
+    const CapPointResult& design = kept.points.back();
     notes.deepened = notes.deepened || design.deepened;
 
     switch (design.status) {
-      case CapPointStatus::kDesigned:
+      case CapPointResult::Status::kDesigned:
         if (lines > kDesignLineLimit) {
           printCapDesignHeader(report, METHOD, kNewPage);
           lines = kLinesAfterNewPage;
         }
-        printCapDesignLine(report, METHOD, point, design,
-                           data.materials.STRSZ);
+        printCapDesignLine(report, METHOD, design);
         notes.crackControl = notes.crackControl || design.FS_FZ > kRatioLimit;
         notes.fatigue = notes.fatigue || design.FS_FF > kRatioLimit;
         break;
-      case CapPointStatus::kCannotDesign:
-        printCapCannotDesign(report, point.LABEL);
+      case CapPointResult::Status::kCannotDesign:
+        printCapCannotDesign(report, design.label);
         break;
-      case CapPointStatus::kDepthLimit:
-        printCapDepthLimit(report, point.LABEL, data.DEPINC);
+      case CapPointResult::Status::kDepthLimit:
+        printCapDepthLimit(report, design.label, design.DEPINC);
         break;
     }
     ++lines;
   }
+  kept.crack_control_note = METHOD != 'S' && notes.crackControl;
+  kept.fatigue_note = METHOD != 'S' && notes.fatigue;
+  kept.deepened_note = notes.deepened;
   printCapDesignNotes(report, METHOD, notes);
 }
 

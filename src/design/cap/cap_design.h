@@ -9,7 +9,7 @@
 #include "design/cap/cap_section.h"
 #include "groups/design_records.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -75,12 +75,14 @@ CapPointDesign designCapPoint(CapDesignState& st, const CapDesignData& data,
 // Report lines of the table. Each returns nothing; the page rule is kept by
 // the stage.
 void printCapDesignHeader(Report& report, char METHOD, char carriage);
-void printCapDesignLine(Report& report, char METHOD,
-                        const CapPointRecord& point,
-                        const CapPointDesign& design, int STRSZ);
+void printCapDesignLine(Report& report, char METHOD, const CapPointResult& point);
 void printCapCannotDesign(Report& report, const std::string& label);
 void printCapDepthLimit(Report& report, const std::string& label,
                         float DEPINC);
+
+// The design of a point as kept in the problem's results.
+CapPointResult keptCapPoint(const CapPointRecord& point, const CapPointDesign& design,
+                            const CapDesignData& data);
 
 // The closing notes.
 struct CapDesignNotes {

@@ -10,7 +10,7 @@ constexpr int kTitleIndent = 58;
 bool isService(char METHOD) { return METHOD == 'S'; }
 
 // Main steel of one face: area, number of bars and bar size.
-Line& faceSteel(Line& line, const CapFaceSteel& face, int width) {
+Line& faceSteel(Line& line, const CapFaceBars& face, int width) {
   return line.f(face.AS, width, 2).i(face.NBARS, 3).text(" #").i(face.size, 3);
 }
 
@@ -18,12 +18,12 @@ Line& faceSteel(Line& line, const CapFaceSteel& face, int width) {
 // spacing (never above 24.00, so six columns keep a blank before it),
 // stirrup area per inch, the double-stirrup mark, the bar size in two
 // columns (#10 and #11 included) and the spacing.
-Line& stirrups(Line& line, const StirrupDesign& s, int STRSZ) {
-  return line.f(s.maxSpacing, 6, 2)
-      .f(s.avPerInch, 6, 3)
+Line& stirrups(Line& line, const CapStirrups& s) {
+  return line.f(s.max_spacing, 6, 2)
+      .f(s.av_per_inch, 6, 3)
       .ch(s.mark)
       .text("#")
-      .i(STRSZ, 2)
+      .i(s.size, 2)
       .text("@")
       .f(s.spacing, 5, 2);
 }
@@ -78,11 +78,38 @@ void printCapDesignHeader(Report& report, char METHOD, char carriage) {
   report << units;
 }
 
-void printCapDesignLine(Report& report, char METHOD,
-                        const CapPointRecord& point,
-                        const CapPointDesign& design, int STRSZ) {
+CapPointResult keptCapPoint(const CapPointRecord& point, const CapPointDesign& design,
+                            const CapDesignData& data) {
+  CapPointResult kept;
+  switch (design.status) {
+    case CapPointStatus::kDesigned: kept.status = CapPointResult::Status::kDesigned; break;
+    case CapPointStatus::kCannotDesign: kept.status = CapPointResult::Status::kCannotDesign; break;
+    case CapPointStatus::kDepthLimit: kept.status = CapPointResult::Status::kDepthLimit; break;
+  }
+  kept.label = point.LABEL;
+  kept.MBPOS = point.MBPOS;
+  kept.MBNEG = point.MBNEG;
+  kept.top = CapFaceBars{design.top.AS, design.top.NBARS, design.top.size};
+  kept.bottom = CapFaceBars{design.bottom.AS, design.bottom.NBARS, design.bottom.size};
+  const int STRSZ = data.materials.STRSZ;
+  kept.left = CapStirrups{design.left.maxSpacing, design.left.avPerInch, design.left.spacing,
+                          design.left.mark, STRSZ};
+  kept.right = CapStirrups{design.right.maxSpacing, design.right.avPerInch,
+                           design.right.spacing, design.right.mark, STRSZ};
+  kept.h = design.h;
+  kept.deepened = design.deepened;
+  kept.IFC = design.IFC;
+  kept.PS = design.PS;
+  kept.FS_FF = design.FS_FF;
+  kept.FS_FZ = design.FS_FZ;
+  kept.depth_increments = kMaxDepthIncrements;
+  kept.DEPINC = data.DEPINC;
+  return kept;
+}
+
+void printCapDesignLine(Report& report, char METHOD, const CapPointResult& design) {
   Line line(kSkipLine);
-  line.text(point.LABEL).f(point.MBPOS, 10, 3).f(point.MBNEG, 10, 3);
+  line.text(design.label).f(design.MBPOS, 10, 3).f(design.MBNEG, 10, 3);
   if (isService(METHOD)) {
     faceSteel(line, design.top, 7);
     faceSteel(line, design.bottom, 8).blanks(1);
@@ -90,8 +117,8 @@ void printCapDesignLine(Report& report, char METHOD,
     faceSteel(line, design.top, 7).blanks(1);
     faceSteel(line, design.bottom, 7).blanks(1);
   }
-  stirrups(line, design.left, STRSZ);
-  stirrups(line, design.right, STRSZ);
+  stirrups(line, design.left);
+  stirrups(line, design.right);
   line.f(design.h, 7, 2);
   if (isService(METHOD)) {
     line.i(design.IFC, 6);

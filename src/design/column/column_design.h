@@ -22,7 +22,7 @@ inline constexpr int kMaxDesignBars = 100;
 // x (Mx), plus 2 if any bends about y (My).
 struct LoadTable {
   int NLOAD = 0;
-  std::array<LoadResult, kMaxColumnLoads + 1> LOAD{};
+  std::array<LoadResult, kMaxTableLoads + 1> LOAD{};
   int BENDING = 0;
 };
 
@@ -65,6 +65,11 @@ int setUpSection(const ColumnEndData& in, ColumnEndSetup& out);
 // and the bending code. Returns kColumnDone, kColumnInputError or
 // kColumnBadLoad.
 int setUpLoads(const ColumnEndData& in, ColumnEndSetup& out);
+
+// The formed sets of the end as loads, taken as the table's loads are.
+// Returns kColumnDone, or kColumnBadLoad when one cannot be checked.
+int setUpFormedLoads(const ColumnEndData& in, const ColumnEndSetup& setup,
+                     std::vector<LoadResult>& formed);
 
 // Allowable-stress factor of a load group.
 float groupFactor(char group, char method, bool pileBent);

@@ -2,9 +2,15 @@
 #include "design/column/column_end.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <set>
+#include <limits>
+#include <vector>
 
 #include "design/column/column_design.h"
 #include "design/column/exact_biaxial.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 namespace {
@@ -53,6 +59,101 @@ float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float
   return least < kCarryRatio ? least : 0.0f;
 }
 
+// The least factored capacity ratio of the table's loads, their strengths
+// found with the arrangement in s; false when a search did not close.
+bool leastTableRatio(SectionState& s, LoadTable& loads, float& least) {
+  if (!SUMRY(s, loads)) return false;
+  least = std::numeric_limits<float>::infinity();
+  for (int i = 1; i <= loads.NLOAD; ++i)
+    least = std::min(least, loads.LOAD[i].FACTOR * loads.LOAD[i].RATIO);
+  return true;
+}
+
+enum class Reach { Governs, Added, Unstable, Full };
+
+// A formed load whose factored ratio cannot be below `least`: the point of
+// its load line at (1 + margin) x least / factor lies inside the strength at
+// its own axial load, and the strength surface is star-shaped about the
+// origin, so the ratio along the line is at least that. The margin is
+// wider than the tolerances of the strength searches, so a load the screen
+// passes over has a ratio the search along its line would find no smaller
+// than `least`; only loads near or below it are searched along their lines.
+constexpr float kGoverningScreenMargin = 0.02f;
+
+enum class Screen { Stronger, Open, Unstable };
+
+Screen screenAgainst(const SectionState& s, const LoadResult& l, float least) {
+  const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
+  if (!(m > 0.0f) || !std::isfinite(least)) return Screen::Open;
+  const float t = (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
+  if (!(t * l.P < s.P0)) return Screen::Open;
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
+  if (!u) return Screen::Unstable;
+  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Screen::Stronger : Screen::Open;
+}
+
+// The formed loads once each: several combinations often give one load,
+// and the table's own loads are measured with it.
+void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) {
+  std::set<std::array<float, 4>> seen;
+  for (int i = 1; i <= loads.NLOAD; ++i) {
+    const LoadResult& l = loads.LOAD[i];
+    seen.insert({l.P, l.MX, l.MY, l.FACTOR});
+  }
+  std::vector<LoadResult> kept;
+  for (const LoadResult& l : formed)
+    if (seen.insert({l.P, l.MX, l.MY, l.FACTOR}).second) kept.push_back(l);
+  formed = std::move(kept);
+}
+
+// Every formed load against the arrangement in s: when one has a smaller
+// factored ratio than every load of the table (a set the ranking dropped),
+// the least of them joins the table. The table then holds the load that
+// governs over all formed sets.
+Reach addGoverningFormedLoad(SectionState& s, LoadTable& loads, std::vector<LoadResult>& formed) {
+  float least = 0.0f;
+  if (!leastTableRatio(s, loads, least)) return Reach::Unstable;
+  int worst = -1;
+  for (size_t i = 0; i < formed.size(); ++i) {
+    LoadResult& l = formed[i];
+    switch (screenAgainst(s, l, least)) {
+      case Screen::Stronger: continue;
+      case Screen::Unstable: return Reach::Unstable;
+      case Screen::Open: break;
+    }
+    if (!loadLineStrength(s, loads.BENDING, l)) return Reach::Unstable;
+    if (l.FACTOR * l.RATIO < least) {
+      least = l.FACTOR * l.RATIO;
+      worst = static_cast<int>(i);
+    }
+  }
+  if (worst < 0) return Reach::Governs;
+  if (loads.NLOAD >= kMaxTableLoads) return Reach::Full;
+  loads.LOAD[++loads.NLOAD] = formed[static_cast<size_t>(worst)];
+  return Reach::Added;
+}
+
+// The lightest arrangement that carries the table, the table growing by the
+// governing formed load until the arrangement carries every formed load:
+// each addition is a load the arrangement did not carry, so the arrangement
+// found next is at least as heavy, and the last one carries them all.
+DesignOutcome designForEveryFormedLoad(SectionState& s, const DesignLimits& lim, LoadTable& loads,
+                                       std::vector<LoadResult>& formed) {
+  for (;;) {
+    DesignOutcome outcome =
+        s.SECT == kTiedRectangle ? DESTT(s, lim, loads) : DESRS(s, lim, loads);
+    if (outcome.unstable || !outcome.best) return outcome;
+    const Reach reach = addGoverningFormedLoad(s, loads, formed);
+    if (reach == Reach::Unstable || reach == Reach::Full) {
+      outcome.unstable = true;
+      return outcome;
+    }
+    if (reach == Reach::Governs) return outcome;
+    const LoadResult& added = loads.LOAD[loads.NLOAD];
+    if (added.FACTOR * added.RATIO >= kCarryRatio) return outcome;
+  }
+}
+
 }  // namespace
 
 ColumnEndResult PIER62(const ColumnEndData& in) {
@@ -66,10 +167,11 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   copyLoads(setup.loads, result);
   if (result.status != kColumnDone) return result;
 
+  std::vector<LoadResult> formed;
+  setUpFormedLoads(in, setup, formed);
+  dropRepeatedLoads(setup.loads, formed);
   if (setup.design) {
-    const DesignOutcome outcome = s.SECT == kTiedRectangle
-                                      ? DESTT(s, setup.limits, setup.loads)
-                                      : DESRS(s, setup.limits, setup.loads);
+    const DesignOutcome outcome = designForEveryFormedLoad(s, setup.limits, setup.loads, formed);
     if (outcome.unstable || !outcome.best || outcome.best->AS > setup.limits.ASMAX) {
       result.status = kColumnNoDesign;
       return result;
@@ -83,7 +185,11 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   } else {
     result.status = REINF(in, setup, result.FACE);
     if (result.status != kColumnDone) return result;
-    if (!INVST(s, setup.loads)) {
+    if (!INVST(s, setup.loads) || addGoverningFormedLoad(s, setup.loads, formed) == Reach::Unstable) {
+      result.status = kColumnNoDesign;
+      return result;
+    }
+    if (!SUMRY(s, setup.loads)) {
       result.status = kColumnNoDesign;
       return result;
     }

@@ -7,10 +7,14 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace bentpier::column {
 
 inline constexpr int kMaxColumnLoads = 25;
+// The loads checked at most: the ranked sets and the formed sets added to
+// them because they govern or are not carried.
+inline constexpr int kMaxTableLoads = 2 * kMaxColumnLoads;
 inline constexpr int kMaxFaces = 4;
 
 // Statuses of a column end.
@@ -61,6 +65,10 @@ struct ColumnEndData {
   int LMODE = 3, NLOAD = 0, FLAGX = 1, FLAGY = 1;
   // The design-load sets 1..NLOAD.
   std::array<ColumnLoadSet, kMaxColumnLoads + 1> LOAD{};
+  // Every set formed for the end (the ranked ones among them). The design
+  // carries all of them and the governing load is the least over all; empty,
+  // only the sets 1..NLOAD are checked.
+  std::vector<ColumnLoadSet> FORMED;
   // From the problem: the design method and whether the bent is a pile bent.
   char METHOD = 'L';
   bool PILEBENT = false;
@@ -77,6 +85,7 @@ struct LoadResult {
   float P = 0, MX = 0, MY = 0;  // the load as checked (kips, kip-feet)
   float FACTOR = 1;             // allowable-stress factor of its group
   float PU = 0, MXU = 0, MYU = 0, RATIO = 0;  // strength and capacity ratio
+  int FORMED = 0;  // a formed set added to the table: its number in FORMED (from 1)
 };
 
 struct ColumnEndResult {
@@ -86,7 +95,7 @@ struct ColumnEndResult {
   std::array<FaceBars, kMaxFaces + 1> FACE{};
   float PHIC = 0;
   int NLOAD = 0;
-  std::array<LoadResult, kMaxColumnLoads + 1> LOAD{};
+  std::array<LoadResult, kMaxTableLoads + 1> LOAD{};
   // The governing load (smallest factored capacity ratio): its number, its
   // loads and factor times its strength and ratio.
   int GOVERN = 0;

@@ -27,14 +27,19 @@ void printCaseTitles(Report& rep, std::string_view last) {
 
 // Number, end letter and the set's identification and factored loads PF,
 // MTF, MLF: the opening of a critical-loads or pile line.
-Line openCaseLine(int number, char end, const KeptSet& s) {
+Line openCaseLine(int number, char end, const CombinationId& s, float PF, float MTF,
+                  float MLF) {
   Line line(kSkipLine);
   line.i(number, 2).blanks(2).ch(end).blanks(2).ch(s.GR).blanks(2);
   line.text(fitted(s.LLID, kLiveCaseWidth));
   line.f(static_cast<float>(s.WC) / kWindCodeScale, 4, 1);
   for (char flag : {s.FLAGR, s.FLAGE, s.FLAGC, s.FLAGS}) line.blanks(2).ch(flag);
-  line.f(s.PF, 7, 1).f(s.MTF, 8, 1).f(s.MLF, 7, 1);
+  line.f(PF, 7, 1).f(MTF, 8, 1).f(MLF, 7, 1);
   return line;
+}
+
+CombinationId idOf(const KeptSet& s) {
+  return CombinationId{s.GR, s.LLID, s.WC, s.FLAGR, s.FLAGE, s.FLAGC, s.FLAGS};
 }
 
 }  // namespace
@@ -53,13 +58,73 @@ void printColumnHeader(Report& rep) {
                            "   PU/PM    B      D");
 }
 
-void printCriticalLoads(Report& rep, int column, int end, const KeptSet& set,
-                        const ColumnEndResult& r, float B, float D) {
-  Line line = openCaseLine(column, endLetter(end), set);
+ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
+                               const ColumnEndResult& r, const KeptSet* governing) {
+  ColumnEndOutcome k;
+  k.column = column;
+  k.end = endLetter(end);
+  k.status = r.status == kColumnDone         ? ColumnEndOutcome::Status::kDesigned
+             : r.status == kColumnInputError ? ColumnEndOutcome::Status::kInputError
+                                             : ColumnEndOutcome::Status::kUnstable;
+  k.option = data.OPTION;
+  k.type = data.TYPE;
+  // A round section is as wide as its diameter.
+  k.B = data.TYPE == 'R' ? data.D : data.B;
+  k.D = data.D;
+  for (int f = 1; f <= kMaxFaces; ++f) {
+    const FaceBars& face = r.FACE[f];
+    k.face_bars[f - 1] = face.N;
+    k.face_sizes[f - 1] = printedBarSize(face);
+  }
+  k.AS = r.AS;
+  k.PS = r.PS;
+  k.PHIC = r.PHIC;
+  k.pattern = data.IPAT;
+  k.governing_load = r.GOVERN;
+  k.PM = r.PM;
+  k.MTM = r.MTM;
+  k.MLM = r.MLM;
+  k.PU = r.PU;
+  k.MTU = r.MTU;
+  k.MLU = r.MLU;
+  k.PUPM = r.PUPM;
+  k.exact_ratio = r.EXACT;
+  if (governing != nullptr) {
+    const KeptSet& s = *governing;
+    k.governing_set = idOf(s);
+    k.PF = s.PF;
+    k.MTF = s.MTF;
+    k.MLF = s.MLF;
+    k.BD12 = s.BD12;
+    k.BD = s.BD;
+    k.SUMPU = s.SUMPU;
+    k.SUMPC = s.SUMPC;
+    k.DEL_T = s.DEL_T;
+    k.DEL_L = s.DEL_L;
+    k.CM = s.CM;
+  }
+  for (int i = 1; i <= r.NLOAD && i <= kMaxColumnLoads; ++i) {
+    const LoadResult& l = r.LOAD[i];
+    k.loads.push_back(ColumnLoadCheck{l.P, l.MX, l.MY, l.FACTOR, l.PU, l.MXU, l.MYU, l.RATIO});
+  }
+  return k;
+}
+
+void printCriticalLoads(Report& rep, const ColumnEndOutcome& r) {
+  Line line = openCaseLine(r.column, r.end, r.governing_set, r.PF, r.MTF, r.MLF);
   line.f(r.PM, 8, 1).f(r.MTM, 8, 1).f(r.MLM, 8, 1);
   line.f(r.PU, 8, 1).f(r.MTU, 8, 1).f(r.MLU, 8, 1);
-  line.f(r.PUPM, 7, 3).f(B, 7, 2).f(D, 7, 2);
+  line.f(r.PUPM, 7, 3).f(r.B, 7, 2).f(r.D, 7, 2);
   rep << line;
+}
+
+void printCriticalLoads(Report& rep, int column, int end, const KeptSet& set,
+                        const ColumnEndResult& r, float B, float D) {
+  ColumnEndData data;
+  data.TYPE = 'T';
+  data.B = B;
+  data.D = D;
+  printCriticalLoads(rep, keptColumnEnd(column, end, data, r, &set));
 }
 
 void printInputError(Report& rep, int column, int end) {
@@ -70,18 +135,20 @@ void printInputError(Report& rep, int column, int end) {
              .ch(endLetter(end));
 }
 
-void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r, bool newPage) {
+void printUnstable(Report& rep, const ColumnEndOutcome& r, bool newPage) {
   rep << Line(newPage ? kNewPage : kSkipLine)
              .text("COLUMN")
-             .i(column, 3)
+             .i(r.column, 3)
              .blanks(1)
-             .ch(endLetter(end))
+             .ch(r.end)
              .text(" UNSTABLE OR NO DESIGN POSSIBLE");
   rep << Line(kSkipLine).text("LOADS  PM").blanks(8).text("MTM").blanks(8).text("MLM     GR.AOS");
-  for (int i = 1; i <= r.NLOAD && i <= kMaxColumnLoads; ++i) {
-    const LoadResult& l = r.LOAD[i];
+  for (const ColumnLoadCheck& l : r.loads)
     rep << Line(kNextLine).f(l.P, 11, 3).f(l.MX, 11, 3).f(l.MY, 11, 3).f(l.FACTOR, 8, 2);
-  }
+}
+
+void printUnstable(Report& rep, int column, int end, const ColumnEndResult& r, bool newPage) {
+  printUnstable(rep, keptColumnEnd(column, end, ColumnEndData{}, r, nullptr), newPage);
 }
 
 void printDesignDataHeader(Report& rep, bool newPage) {
@@ -99,22 +166,25 @@ void printDesignDataHeader(Report& rep, bool newPage) {
              .text("PHIC");
 }
 
-void printDesignData(Report& rep, const DesignDataLine& d) {
-  const ColumnEndResult& r = d.result;
-  const KeptSet& s = d.set;
+void printDesignData(Report& rep, const ColumnEndOutcome& r) {
   Line line(kSkipLine);
-  line.i(d.column, 2).blanks(2).ch(endLetter(d.end));
-  for (int f = 1; f <= kMaxFaces; ++f) {
-    const FaceBars& face = r.FACE[f];
-    line.blanks(2).i(face.N, 3).text(" #").i(printedBarSize(face), 3);
-  }
+  line.i(r.column, 2).blanks(2).ch(r.end);
+  for (size_t f = 0; f < r.face_bars.size(); ++f)
+    line.blanks(2).i(r.face_bars[f], 3).text(" #").i(r.face_sizes[f], 3);
   line.f(r.AS, 7, 2).f(r.PS, 7, 3);
-  line.f(s.BD12, 6, 2).f(s.BD, 7, 3).f(s.SUMPU, 9, 0).f(s.SUMPC, 10, 0);
-  line.f(s.DEL_T, 7, 3).f(s.DEL_L, 10, 3).f(s.CM, 10, 3);
-  line.i(d.pattern, 3).f(r.PHIC, 6, 2);
+  line.f(r.BD12, 6, 2).f(r.BD, 7, 3).f(r.SUMPU, 9, 0).f(r.SUMPC, 10, 0);
+  line.f(r.DEL_T, 7, 3).f(r.DEL_L, 10, 3).f(r.CM, 10, 3);
+  line.i(r.pattern, 3).f(r.PHIC, 6, 2);
   rep << line;
-  if (r.EXACT > 0.0f)
-    rep << Line(kNextLine).blanks(8).text("NOTE: EXACT BIAXIAL CAPACITY RATIO ").f(r.EXACT, 5, 3);
+  if (r.exact_ratio > 0.0f)
+    rep << Line(kNextLine).blanks(8).text("NOTE: EXACT BIAXIAL CAPACITY RATIO ")
+               .f(r.exact_ratio, 5, 3);
+}
+
+void printDesignData(Report& rep, const DesignDataLine& d) {
+  ColumnEndData data;
+  data.IPAT = d.pattern;
+  printDesignData(rep, keptColumnEnd(d.column, d.end, data, d.result, &d.set));
 }
 
 std::string pileTypeName(int pileCode) {
@@ -134,8 +204,12 @@ void printLateralPileHeader(Report& rep) {
   printCaseTitles(rep, "MLF     VLF     VLA");
 }
 
-void printPileLine(Report& rep, int pile, const KeptSet& set, float allowable) {
-  rep << openCaseLine(pile, 'T', set).f(set.VLF, 7, 1).f(allowable, 8, 1);
+PileLine keptPileLine(int pile, const KeptSet& set, float allowable) {
+  return PileLine{pile, idOf(set), set.PF, set.MTF, set.MLF, set.VLF, allowable};
+}
+
+void printPileLine(Report& rep, const PileLine& l) {
+  rep << openCaseLine(l.pile, 'T', l.set, l.PF, l.MTF, l.MLF).f(l.VLF, 7, 1).f(l.allowable, 8, 1);
 }
 
 }  // namespace bentpier::column

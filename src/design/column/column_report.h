@@ -7,7 +7,7 @@
 
 #include "design/column/column_end.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier::column {
 
@@ -64,6 +64,16 @@ void printPileHeader(Report& rep, const std::string& typeName);
 void printLateralPileHeader(Report& rep);
 
 // One pile line: the kept set and, last, the allowable value (PA or VLA).
-void printPileLine(Report& rep, int pile, const KeptSet& set, float allowable);
+void printPileLine(Report& rep, const PileLine& line);
+PileLine keptPileLine(int pile, const KeptSet& set, float allowable);
+
+// A column end as kept in the problem's results: the section, the result
+// of the design or investigation and the governing set (null when the end
+// has none), and the lines printed from it.
+ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
+                               const ColumnEndResult& r, const KeptSet* governing);
+void printCriticalLoads(Report& rep, const ColumnEndOutcome& end);
+void printUnstable(Report& rep, const ColumnEndOutcome& end, bool newPage);
+void printDesignData(Report& rep, const ColumnEndOutcome& end);
 
 }  // namespace bentpier::column

@@ -2,6 +2,7 @@
 // column end, from its design-load records and load sets.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/bar_table.h"
 #include "design/column/column_design.h"
@@ -58,7 +59,8 @@ float groupFactor(char group, char method, bool pileBent) {
     case '2':
     case '3':
     case '4': return 1.25f;
-    case '5': return 1.4f;
+    case '5':
+    case '6': return 1.4f;
     case '7':
     case 'B': return 1.33f;
     default: return 1.0f;
@@ -140,6 +142,53 @@ int setUpSection(const ColumnEndData& in, ColumnEndSetup& out) {
   return kColumnDone;
 }
 
+namespace {
+
+// Minimum eccentricities of a design that bends in given directions only:
+// a load without moment takes them about those directions.
+struct Eccentricities {
+  bool apply = false;
+  int direction = kDiagonal;
+  float ex = 0, ey = 0;
+};
+
+Eccentricities eccentricitiesOf(const ColumnEndData& in, const ColumnEndSetup& out) {
+  Eccentricities e;
+  e.apply = out.design && (in.FLAGX != 0 || in.FLAGY != 0);
+  e.direction = (in.FLAGX != 0 && in.FLAGY == 0)   ? kAboutX
+                : (in.FLAGX == 0 && in.FLAGY != 0) ? kAboutY
+                                                   : kDiagonal;
+  const SectionState& s = out.section;
+  const float f = s.SECT == kTiedRectangle ? kTiedEccentricity : kSpiralEccentricity;
+  e.ex = std::max(f * s.D, kLeastEccentricity);
+  e.ey = std::max(f * s.B, kLeastEccentricity);
+  return e;
+}
+
+LoadResult loadOf(const ColumnLoadSet& set, const ColumnEndData& in) {
+  LoadResult r;
+  r.P = set.PM;
+  r.MX = set.MTM;
+  r.MY = set.MLM;
+  r.FACTOR = groupFactor(set.GR, in.METHOD, in.PILEBENT);
+  return r;
+}
+
+// False for a load that cannot be checked; applies the eccentricities.
+bool prepareLoad(LoadResult& r, const Eccentricities& e) {
+  if (!(std::isfinite(r.P) && std::isfinite(r.MX) && std::isfinite(r.MY))) return false;
+  if (r.P < 0.0f || r.MX < 0.0f || r.MY < 0.0f) return false;
+  const bool noMoment = r.MX == 0.0f && r.MY == 0.0f;
+  if (noMoment && r.P <= 0.0f) return false;
+  if (e.apply && noMoment) {
+    if (e.direction != kAboutY) r.MX = e.ex * r.P;
+    if (e.direction != kAboutX) r.MY = e.ey * r.P;
+  }
+  return true;
+}
+
+}  // namespace
+
 int setUpLoads(const ColumnEndData& in, ColumnEndSetup& out) {
   LoadTable& t = out.loads;
   t = LoadTable{};
@@ -147,42 +196,39 @@ int setUpLoads(const ColumnEndData& in, ColumnEndSetup& out) {
   if (in.NLOAD < 1) return kColumnInputError;
   t.NLOAD = std::min(in.NLOAD, kMaxColumnLoads);
 
-  const bool flagged = in.FLAGX != 0 || in.FLAGY != 0;
-  const int direction = (in.FLAGX != 0 && in.FLAGY == 0)   ? kAboutX
-                        : (in.FLAGX == 0 && in.FLAGY != 0) ? kAboutY
-                                                           : kDiagonal;
-  const SectionState& s = out.section;
-  const float f = s.SECT == kTiedRectangle ? kTiedEccentricity : kSpiralEccentricity;
-  const float ex = std::max(f * s.D, kLeastEccentricity);
-  const float ey = std::max(f * s.B, kLeastEccentricity);
-
   // The whole table first, so that a bad load can be listed with the rest.
-  for (int i = 1; i <= t.NLOAD; ++i) {
-    const ColumnLoadSet& set = in.LOAD[i];
-    LoadResult& r = t.LOAD[i];
-    r.P = set.PM;
-    r.MX = set.MTM;
-    r.MY = set.MLM;
-    r.FACTOR = groupFactor(set.GR, in.METHOD, in.PILEBENT);
-  }
+  for (int i = 1; i <= t.NLOAD; ++i) t.LOAD[i] = loadOf(in.LOAD[i], in);
+  const Eccentricities e = eccentricitiesOf(in, out);
   float sumx = 0.0f, sumy = 0.0f;
   for (int i = 1; i <= t.NLOAD; ++i) {
     LoadResult& r = t.LOAD[i];
-    if (!(std::isfinite(r.P) && std::isfinite(r.MX) && std::isfinite(r.MY)))
-      return kColumnBadLoad;
-    if (r.P < 0.0f || r.MX < 0.0f || r.MY < 0.0f) return kColumnBadLoad;
-    const bool noMoment = r.MX == 0.0f && r.MY == 0.0f;
-    if (noMoment && r.P <= 0.0f) return kColumnBadLoad;
-    if (out.design && flagged && noMoment) {
-      if (direction != kAboutY) r.MX = ex * r.P;
-      if (direction != kAboutX) r.MY = ey * r.P;
-    }
+    if (!prepareLoad(r, e)) return kColumnBadLoad;
+    sumx += r.MX;
+    sumy += r.MY;
+  }
+  std::vector<LoadResult> formed;
+  if (setUpFormedLoads(in, out, formed) != kColumnDone) return kColumnBadLoad;
+  for (const LoadResult& r : formed) {
     sumx += r.MX;
     sumy += r.MY;
   }
   t.BENDING = (sumx > 0.0f ? kAboutX : 0) + (sumy > 0.0f ? kAboutY : 0);
   if (out.design && (sumx < 0.0f || sumy < 0.0f || t.BENDING == 0))
     return kColumnInputError;
+  return kColumnDone;
+}
+
+int setUpFormedLoads(const ColumnEndData& in, const ColumnEndSetup& setup,
+                     std::vector<LoadResult>& formed) {
+  formed.clear();
+  formed.reserve(in.FORMED.size());
+  const Eccentricities e = eccentricitiesOf(in, setup);
+  for (const ColumnLoadSet& set : in.FORMED) {
+    LoadResult r = loadOf(set, in);
+    if (!prepareLoad(r, e)) return kColumnBadLoad;
+    r.FORMED = static_cast<int>(formed.size()) + 1;
+    formed.push_back(r);
+  }
   return kColumnDone;
 }
 

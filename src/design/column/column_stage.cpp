@@ -13,13 +13,25 @@ namespace bentpier {
 namespace column {
 namespace {
 
+// The set of the governing load: a ranked set, or a formed set the design
+// added because it governs.
+const KeptSet& governingSet(const RankedList<KeptSet>& list, const std::vector<KeptSet>& formed,
+                            const ColumnEndResult& r) {
+  const int g = std::clamp(r.GOVERN, 1, kMaxTableLoads);
+  const int added = r.LOAD[static_cast<size_t>(g)].FORMED;
+  if (added >= 1 && added <= static_cast<int>(formed.size()))
+    return formed[static_cast<size_t>(added - 1)];
+  return keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
+}
+
 // Every end of every column in turn. An input error ends the column report
 // at once; an unstable end is listed with its loads and the others go on.
-void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
+void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
   ColumnPage page;
   printColumnHeader(rep);
   page.header();
-  std::vector<DesignDataLine> designed;
+  std::vector<ColumnEndOutcome>& kept = p.results.columns;
+  std::vector<size_t> designed;
   int unstable = 0;
 
   for (int c = 1; c <= ncol; ++c) {
@@ -28,18 +40,24 @@ void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep
           p.lists.COL[c][end];
       ColumnEndData data;
       if (!readColumnEnd(cursor, list, p.dd.METHOD, data)) {
+        kept.push_back(keptColumnEnd(c, end, data, ColumnEndResult{}, nullptr));
         printInputError(rep, c, end);
         return;
       }
+      for (const KeptSet& set : p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)])
+        data.FORMED.push_back(column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR});
       const ColumnEndResult r = PIER62(data);
       if (r.status == kColumnInputError) {
+        kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
         printInputError(rep, c, end);
         return;
       }
       if (r.status != kColumnDone) {
-        const bool newPage = page.unstableOnNewPage(r.NLOAD);
-        printUnstable(rep, c, end, r, newPage);
-        page.unstableListing(r.NLOAD, newPage);
+        kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
+        const int listed = std::min(r.NLOAD, kMaxColumnLoads);
+        const bool newPage = page.unstableOnNewPage(listed);
+        printUnstable(rep, kept.back(), newPage);
+        page.unstableListing(listed, newPage);
         ++unstable;
         continue;
       }
@@ -47,27 +65,28 @@ void designColumns(const Problem& p, RecordCursor& cursor, int ncol, Report& rep
         printColumnHeader(rep);
         page.header();
       }
-      const KeptSet& governing = keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
-      // A round section is as wide as its diameter.
-      const float width = data.TYPE == 'R' ? data.D : data.B;
-      printCriticalLoads(rep, c, end, governing, r, width, data.D);
+      const std::vector<KeptSet>& formed =
+          p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+      const KeptSet& governing = governingSet(list, formed, r);
+      kept.push_back(keptColumnEnd(c, end, data, r, &governing));
+      printCriticalLoads(rep, kept.back());
       page.criticalLine();
-      designed.push_back(DesignDataLine{c, end, r, governing, data.IPAT});
+      designed.push_back(kept.size() - 1);
     }
   }
 
   const auto notes = std::count_if(designed.begin(), designed.end(),
-                                   [](const DesignDataLine& d) { return d.result.EXACT > 0.0f; });
+                                   [&](size_t i) { return kept[i].exact_ratio > 0.0f; });
   const bool newPage = page.designDataOnNewPage(ncol, unstable, static_cast<int>(notes));
   printDesignDataHeader(rep, newPage);
   page.designDataHeader(newPage);
-  for (const DesignDataLine& line : designed) {
-    const bool note = line.result.EXACT > 0.0f;
+  for (size_t i : designed) {
+    const bool note = kept[i].exact_ratio > 0.0f;
     if (page.designLineOnNewPage(note)) {
       printDesignDataHeader(rep, true);
       page.designDataHeader(true);
     }
-    printDesignData(rep, line);
+    printDesignData(rep, kept[i]);
     page.designLine(note);
   }
 }

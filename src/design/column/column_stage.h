@@ -9,7 +9,7 @@
 #include "design/column/column_report.h"
 #include "base/record_store.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -83,6 +83,6 @@ bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char m
 int criticalPileSet(const RankedList<KeptSet>& list, bool lateral, char method);
 
 // Both pile tables of the piles 1..piles.
-void printPileTables(const Problem& p, int piles, Report& rep);
+void printPileTables(Problem& p, int piles, Report& rep);
 
 }  // namespace bentpier::column

@@ -6,6 +6,7 @@
 #include "design/column/exact_biaxial.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -44,6 +45,8 @@ struct Normal {
 // the normal.
 struct Strip {
   double a = 0, x = 0, y = 0, z = 0;
+  // Its force and moments at the plateau stress FCC2.
+  double plateauP = 0, plateauMX = 0, plateauMY = 0;
 };
 
 double extremeFibre(const SectionState& s, const Normal& n) {
@@ -51,27 +54,35 @@ double extremeFibre(const SectionState& s, const Normal& n) {
   return std::fabs(n.nx) * s.B / 2.0 + std::fabs(n.ny) * s.D / 2.0;
 }
 
+// A convex polygon small enough to live on the stack: the rectangle cut by
+// two lines, each cut adding at most two corners per edge.
+struct Polygon {
+  std::array<Point, 16> p{};
+  size_t n = 0;
+  void add(const Point& q) { p[n++] = q; }
+};
+
 // The part of a convex polygon on one side of the line along(p) = z0: the
 // side above it when `above`, else the side below.
-std::vector<Point> clip(const std::vector<Point>& poly, const Normal& n, double z0, bool above) {
-  std::vector<Point> out;
+Polygon clip(const Polygon& poly, const Normal& n, double z0, bool above) {
+  Polygon out;
   const double sign = above ? 1.0 : -1.0;
-  for (size_t i = 0; i < poly.size(); ++i) {
-    const Point a = poly[i], b = poly[(i + 1) % poly.size()];
+  for (size_t i = 0; i < poly.n; ++i) {
+    const Point a = poly.p[i], b = poly.p[(i + 1) % poly.n];
     const double da = sign * (n.along(a.x, a.y) - z0), db = sign * (n.along(b.x, b.y) - z0);
-    if (da >= 0.0) out.push_back(a);
+    if (da >= 0.0) out.add(a);
     if ((da >= 0.0) != (db >= 0.0)) {
       const double t = da / (da - db);
-      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+      out.add({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
     }
   }
   return out;
 }
 
-Strip polygonStrip(const std::vector<Point>& poly, const Normal& n) {
+Strip polygonStrip(const Polygon& poly, const Normal& n) {
   double a = 0, qx = 0, qy = 0;
-  for (size_t i = 0; i < poly.size(); ++i) {
-    const Point p = poly[i], q = poly[(i + 1) % poly.size()];
+  for (size_t i = 0; i < poly.n; ++i) {
+    const Point p = poly.p[i], q = poly.p[(i + 1) % poly.n];
     const double cross = p.x * q.y - q.x * p.y;
     a += cross / 2.0;
     qx += (p.x + q.x) * cross / 6.0;
@@ -99,37 +110,56 @@ double chordMoment(double r, double z) {
   return -2.0 / 3.0 * h * std::sqrt(h);
 }
 
-std::vector<Strip> stripsOf(const SectionState& s, const Normal& n, double top) {
-  std::vector<Strip> strips;
-  strips.reserve(kStrips);
+// The slabs of a circle (less the void) between lines normal to any
+// diameter: their areas and centroids along the normal are the same for
+// every angle of the neutral axis, so they are found once per section.
+std::vector<Strip> circleSlabs(const SectionState& s) {
+  std::vector<Strip> slabs;
+  slabs.reserve(kStrips);
+  const double top = s.D / 2.0;
   const double h = 2.0 * top / kStrips;
-  const std::vector<Point> rectangle{
-      {s.B / 2.0, s.D / 2.0}, {-s.B / 2.0, s.D / 2.0}, {-s.B / 2.0, -s.D / 2.0}, {s.B / 2.0, -s.D / 2.0}};
   const double r = s.D / 2.0, ri = s.VOID / 2.0;
   for (int i = 0; i < kStrips; ++i) {
     const double za = -top + i * h, zb = za + h;
+    double a = chordArea(r, zb) - chordArea(r, za);
+    double q = chordMoment(r, zb) - chordMoment(r, za);
+    if (ri > 0.0) {
+      a -= chordArea(ri, zb) - chordArea(ri, za);
+      q -= chordMoment(ri, zb) - chordMoment(ri, za);
+    }
+    if (!(a > 0.0)) continue;
     Strip st;
-    if (s.SECT == kCircular) {
-      // A slab of a circle (less the void) has its centroid on the normal
-      // through the centre.
-      double a = chordArea(r, zb) - chordArea(r, za);
-      double q = chordMoment(r, zb) - chordMoment(r, za);
-      if (ri > 0.0) {
-        a -= chordArea(ri, zb) - chordArea(ri, za);
-        q -= chordMoment(ri, zb) - chordMoment(ri, za);
-      }
-      if (!(a > 0.0)) continue;
-      st.a = a;
-      st.z = q / a;
+    st.a = a;
+    st.z = q / a;
+    slabs.push_back(st);
+  }
+  return slabs;
+}
+
+// The strips of a plane: a circle's slabs turned onto the normal (their
+// centroids lie on the normal through the centre), or the rectangle cut
+// strip by strip.
+void stripsOf(const SectionState& s, const std::vector<Strip>& slabs, const Normal& n,
+              double top, std::vector<Strip>& strips) {
+  strips.clear();
+  if (s.SECT == kCircular) {
+    for (Strip st : slabs) {
       st.x = st.z * n.nx;
       st.y = st.z * n.ny;
-    } else {
-      st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
-      if (!(st.a > 0.0)) continue;
+      strips.push_back(st);
     }
-    strips.push_back(st);
+    return;
   }
-  return strips;
+  const double h = 2.0 * top / kStrips;
+  Polygon rectangle;
+  for (const Point& corner : {Point{s.B / 2.0, s.D / 2.0}, Point{-s.B / 2.0, s.D / 2.0},
+                              Point{-s.B / 2.0, -s.D / 2.0}, Point{s.B / 2.0, -s.D / 2.0}})
+    rectangle.add(corner);
+  for (int i = 0; i < kStrips; ++i) {
+    const double za = -top + i * h, zb = za + h;
+    const Strip st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
+    if (st.a > 0.0) strips.push_back(st);
+  }
 }
 
 // Nominal forces of one plane of strain: kips and kip-inches.
@@ -142,25 +172,74 @@ struct Plane {
   Normal n;
   double top;
   std::vector<Strip> strips;
+  std::vector<double> barZ;  // each bar's coordinate along the normal
+  // The strips lie in order along the normal, so those below the neutral
+  // axis form a leading run that needs no visit.
+  bool ordered = false;
+  // The last planes of strain evaluated: the searches come back to them.
+  static constexpr size_t kRemembered = 4;
+  mutable std::array<double, kRemembered> seenDepth{};
+  mutable std::array<Nominal, kRemembered> seenForces{};
+  mutable size_t seen = 0;
 
-  Plane(const SectionState& section, double angle)
-      : s(section), n(angle), top(extremeFibre(section, n)), strips(stripsOf(section, n, top)) {}
+  Plane(const SectionState& section, const std::vector<Strip>& slabs, double angle)
+      : s(section), n(angle), top(extremeFibre(section, n)) {
+    stripsOf(section, slabs, n, top, strips);
+    ordered = std::is_sorted(strips.begin(), strips.end(),
+                             [](const Strip& a, const Strip& b) { return a.z < b.z; });
+    const double fcc = section.FCC2;
+    for (Strip& st : strips) {
+      st.plateauP = fcc * st.a;
+      st.plateauMX = fcc * st.a * st.y;
+      st.plateauMY = fcc * st.a * st.x;
+    }
+    barZ.reserve(section.bars.size());
+    for (const BarPoint& bar : section.bars) barZ.push_back(n.along(bar.X, bar.Y));
+  }
 
   double depthOf(double q) const { return 2.0 * top * q / (1.0 - q); }
 
   Nominal forces(double c) const {
+    const size_t known = std::min(seen, kRemembered);
+    for (size_t i = 0; i < known; ++i)
+      if (seenDepth[i] == c) return seenForces[i];
+    const Nominal f = evaluate(c);
+    seenDepth[seen % kRemembered] = c;
+    seenForces[seen % kRemembered] = f;
+    ++seen;
+    return f;
+  }
+
+  Nominal evaluate(double c) const {
     const double zNA = top - c;
     Nominal f;
-    for (const Strip& st : strips) {
-      if (st.z <= zNA) continue;
-      const double sigma = concreteStress(s, static_cast<float>(s.EPSCU * (st.z - zNA) / c));
-      f.p += sigma * st.a;
-      f.mx += sigma * st.a * st.y;
-      f.my += sigma * st.a * st.x;
+    auto strain = [&](const Strip& st) {
+      return static_cast<float>(s.EPSCU * (st.z - zNA) / c);
+    };
+    auto begin = strips.begin(), plateau = strips.end();
+    if (ordered && c > 0.0 && s.EPSCU > 0.0f) {
+      // The strain rises with z, rounding included, so the strips below the
+      // neutral axis and those at the plateau stress are two runs at the ends.
+      begin = std::partition_point(strips.begin(), strips.end(),
+                                   [zNA](const Strip& st) { return st.z <= zNA; });
+      plateau = std::partition_point(begin, strips.end(),
+                                     [&](const Strip& st) { return !(strain(st) >= s.EPS0); });
     }
-    for (const BarPoint& bar : s.bars) {
-      const double z = n.along(bar.X, bar.Y);
-      const double force = FES(s, static_cast<float>(s.EPSCU * (z - zNA) / c)) * bar.A;
+    for (auto st = begin; st != plateau; ++st) {
+      if (st->z <= zNA) continue;
+      const double sigma = concreteStress(s, strain(*st));
+      f.p += sigma * st->a;
+      f.mx += sigma * st->a * st->y;
+      f.my += sigma * st->a * st->x;
+    }
+    for (auto st = plateau; st != strips.end(); ++st) {
+      f.p += st->plateauP;
+      f.mx += st->plateauMX;
+      f.my += st->plateauMY;
+    }
+    for (size_t i = 0; i < s.bars.size(); ++i) {
+      const BarPoint& bar = s.bars[i];
+      const double force = FES(s, static_cast<float>(s.EPSCU * (barZ[i] - zNA) / c)) * bar.A;
       f.p += force;
       f.mx += force * bar.Y;
       f.my += force * bar.X;
@@ -173,8 +252,7 @@ struct Plane {
 // opposite signs; gives the abscissa found, or none when the ends do not
 // bracket a root.
 template <class G>
-std::optional<double> illinois(double a, double b, G g) {
-  double fa = g(a), fb = g(b);
+std::optional<double> illinois(double a, double b, double fa, double fb, G g) {
   if (fa == 0.0) return a;
   if (fb == 0.0) return b;
   if (!((fa > 0.0) != (fb > 0.0))) return std::nullopt;
@@ -238,7 +316,7 @@ std::optional<double> depthOnLine(const Plane& plane, const LoadLine& line, int 
     const double qa = kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
     const double ga = gap(qa);
     if (gb == 0.0 || (ga > 0.0) != (gb > 0.0)) {
-      const std::optional<double> q = illinois(qa, qb, gap);
+      const std::optional<double> q = illinois(qa, qb, ga, gb, gap);
       if (q && onTheLoadsSide(*q) && wanted-- == 0) return plane.depthOf(*q);
     }
     qb = qa;
@@ -259,7 +337,7 @@ std::optional<double> bracketAngle(double lo, double hi, int points, G across) {
     const std::optional<double> gb = across(b);
     if (ga && gb && (*ga > 0.0) != (*gb > 0.0)) {
       bool lost = false;
-      const std::optional<double> root = illinois(a, b, [&](double x) {
+      const std::optional<double> root = illinois(a, b, *ga, *gb, [&](double x) {
         const std::optional<double> g = across(x);
         if (!g) lost = true;
         return g.value_or(0.0);
@@ -287,11 +365,29 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
   // then the whole turn is scanned, and then the other crossing of the
   // load line (a load of small eccentricity on a section whose bars crowd
   // one face may need the other face compressed).
+  // The searches come back to angles already tried (the ends of a bracket,
+  // the root found): each plane of strain is solved once.
+  struct Solved {
+    double angle;
+    int branch;
+    std::optional<double> c;
+    Nominal f;
+  };
+  std::vector<Solved> solved;
+  const std::vector<Strip> slabs = s.SECT == kCircular ? circleSlabs(s) : std::vector<Strip>{};
+  auto solve = [&](double angle, int branch) -> const Solved& {
+    for (const Solved& v : solved)
+      if (v.angle == angle && v.branch == branch) return v;
+    const Plane plane(s, slabs, angle);
+    Solved v{angle, branch, depthOnLine(plane, line, branch), {}};
+    if (v.c) v.f = plane.forces(*v.c);
+    solved.push_back(v);
+    return solved.back();
+  };
   auto across = [&](double angle, int branch) -> std::optional<double> {
-    const Plane plane(s, angle);
-    const std::optional<double> c = depthOnLine(plane, line, branch);
-    if (!c) return std::nullopt;
-    const Nominal f = plane.forces(*c);
+    const Solved& v = solve(angle, branch);
+    if (!v.c) return std::nullopt;
+    const Nominal& f = v.f;
     const double g = line.across(f);
     return std::fabs(g) <= kRelativeClosure * std::hypot(f.mx, f.my) ? 0.0 : g;
   };
@@ -305,10 +401,10 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
   if (!angle) return std::nullopt;
   --branch;
 
-  const Plane plane(s, *angle);
-  const std::optional<double> c = depthOnLine(plane, line, branch);
+  const Solved found = solve(*angle, branch);
+  const std::optional<double> c = found.c;
   if (!c) return std::nullopt;
-  const Nominal f = plane.forces(*c);
+  const Nominal f = found.f;
   const Strength r = PHI(s, static_cast<float>(f.p), static_cast<float>(f.mx),
                          static_cast<float>(f.my), PhiRule::Normal);
   ExactStrength e;

@@ -35,19 +35,25 @@ int criticalPileSet(const RankedList<KeptSet>& list, bool lateral, char method) 
   return kept;
 }
 
-void printPileTables(const Problem& p, int piles, Report& rep) {
+void printPileTables(Problem& p, int piles, Report& rep) {
   const char method = p.dd.METHOD;
+  PileTables& kept = p.results.piles;
+  p.results.has_piles = true;
+  kept.type = pileTypeName(p.PILECODE);
+  while (!kept.type.empty() && kept.type.back() == ' ') kept.type.pop_back();
   printPileHeader(rep, pileTypeName(p.PILECODE));
   for (int c = 1; c <= piles; ++c) {
     const RankedList<KeptSet>& list = p.lists.COL[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, false, method));
-    printPileLine(rep, c, s, p.cs.PILECAP * groupFactorOf(s, method));
+    kept.axial.push_back(keptPileLine(c, s, p.cs.PILECAP * groupFactorOf(s, method)));
+    printPileLine(rep, kept.axial.back());
   }
   printLateralPileHeader(rep);
   for (int c = 1; c <= piles; ++c) {
     const RankedList<KeptSet>& list = p.lists.PILE[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, true, method));
-    printPileLine(rep, c, s, kAllowableLateralLoad * groupFactorOf(s, method));
+    kept.lateral.push_back(keptPileLine(c, s, kAllowableLateralLoad * groupFactorOf(s, method)));
+    printPileLine(rep, kept.lateral.back());
   }
 }
 

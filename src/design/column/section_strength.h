@@ -9,6 +9,7 @@
 // caller reports the section as one that cannot be designed.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 
 #include "design/column/section_state.h"
@@ -39,14 +40,23 @@ struct BiForces {
 // (while the interaction-curve points are built).
 enum class PhiRule { Normal, HeldAtCompression };
 
-// Stress of the concrete (ksi) at a compressive strain eps >= 0.
-float concreteStress(const SectionState& s, float eps);
+// Stress of the concrete (ksi) at a compressive strain eps >= 0. Inline:
+// the strip sums of the section strength call it for every strip.
+inline float concreteStress(const SectionState& s, float eps) {
+  if (eps >= s.EPS0) return s.FCC2;
+  const float u = eps / s.EPS0;
+  return s.FCC2 * u * (2.0f - u);
+}
 
 // --- Steel -----------------------------------------------------------------
 
 // Net stress (ksi) of a bar at strain eps: ES*eps within +-FY, less the
 // stress of the concrete it displaces when in compression.
-float FES(const SectionState& s, float eps);
+inline float FES(const SectionState& s, float eps) {
+  float stress = std::clamp(s.ES * eps, -s.FY, s.FY);
+  if (eps > 0.0f) stress -= concreteStress(s, eps);
+  return stress;
+}
 
 // Steel forces for bending direction 1 or 2 at neutral-axis depth c below
 // the extreme fibre; the moment is about the centroid.

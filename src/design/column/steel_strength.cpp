@@ -5,18 +5,6 @@
 
 namespace bentpier::column {
 
-float concreteStress(const SectionState& s, float eps) {
-  if (eps >= s.EPS0) return s.FCC2;
-  const float u = eps / s.EPS0;
-  return s.FCC2 * u * (2.0f - u);
-}
-
-float FES(const SectionState& s, float eps) {
-  float stress = std::clamp(s.ES * eps, -s.FY, s.FY);
-  if (eps > 0.0f) stress -= concreteStress(s, eps);
-  return stress;
-}
-
 float halfDepth(const SectionState& s, int direction) {
   switch (direction) {
     case kAboutX: return s.D / 2.0f;

@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "report/report.h"
+#include "input/results.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -207,6 +208,7 @@ struct FootingDesign {
   float PALL = 0;    // allowable soil pressure of the set in hand
   int current = 0;   // set in hand (1-based), for the failure load block
   bool stop = false; // the footing failed; the stage ends
+  FootingOutcome outcome;  // what the design found, as kept and printed
 
   const FootingSetRecord& set(int s) const { return f.sets[s - 1]; }
   int sets() const { return static_cast<int>(f.sets.size()); }
@@ -386,7 +388,9 @@ int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
 // Report.
 
 void printDesignLoads(Report& rep, FootingDesign& fd);
-void printResults(Report& rep, const FootingDesign& fd,
+// Keeps the results of the footing in fd.outcome and prints the results
+// block from them.
+void printResults(Report& rep, FootingDesign& fd,
                   const FootingSteel& steel, float allowable);
 void printLoadBlock(Report& rep, const FootingDesign& fd);
 // Prints the failure message line, the load block, and stops the stage.
@@ -398,8 +402,9 @@ void printRotationNote(Report& rep);
 // The stage.
 
 // Designs every footing of the stage input.
+// The outcome of every footing reached is appended to `kept` when given.
 void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
-                    Report& rep);
+                    Report& rep, std::vector<FootingOutcome>* kept = nullptr);
 
 // The stage input as the footing record store holds it.
 FootingStageInput readFootingStore(const RecordStore& FTGREC);

@@ -60,6 +60,7 @@ float groupAllowanceFactor(char GR) {
     case '4':
       return 1.25f;
     case '5':
+    case '6':
       return 1.4f;
     case '7':
     case 'B':

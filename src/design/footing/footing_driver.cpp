@@ -107,7 +107,7 @@ FootingStageInput readFootingStore(const RecordStore& FTGREC) {
 
 void PIER71(Problem& problem, Report& report) {
   designFootings(readFootingStore(problem.rec.FTGREC), problem.dd.METHOD,
-                 problem.dd.FTGOPT, report);
+                 problem.dd.FTGOPT, report, &problem.results.footings);
 }
 
 }  // namespace bentpier

@@ -26,6 +26,10 @@ Line havingTrouble(int counter) {
 }
 
 void failFooting(Report& rep, FootingDesign& fd, const Line& message) {
+  fd.outcome.footing = fd.counter;
+  fd.outcome.SP = fd.f.SP;
+  fd.outcome.status = FootingOutcome::Status::kFailed;
+  fd.outcome.failure = message.str().substr(1);
   rep << message;
   printLoadBlock(rep, fd);
   fd.stop = true;

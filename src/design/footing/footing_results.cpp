@@ -81,15 +81,48 @@ int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
   return 0;
 }
 
-void printResults(Report& rep, const FootingDesign& fd,
+namespace {
+
+FootingDirection keptDirection(const DirectionSteel& d, const char* label, const char* layer) {
+  return FootingDirection{label, layer, d.AS, d.NBAR, d.BSIZE, d.SPAC, d.MCAP, d.VBCAP,
+                          d.VPCAP, d.DS, d.FCS};
+}
+
+void printDirection(Line& line, const FootingDirection& d, const char* face) {
+  line.f(d.AS, 6, 2)
+      .i(d.NBAR, 4)
+      .text(" #")
+      .i(d.BSIZE, 2)
+      .text(" @")
+      .f(d.SPAC, 6, 3)
+      .text(face)
+      .text(d.direction)
+      .f(d.MCAP, 8, 3)
+      .f(d.VBCAP, 8, 3)
+      .f(d.VPCAP, 8, 3)
+      .f(d.DS, 8, 3)
+      .f(d.FCS, 7, 3);
+}
+
+}  // namespace
+
+void printResults(Report& rep, FootingDesign& fd,
                   const FootingSteel& steel, float allowable) {
   const FootingState& F1 = fd.GOV.slot[kSlotP1].FST;
-  const float ratio =
-      allowable == 0.0f ? 0.0f : F1[kFstP1] / (allowable * F1[kFstGF]);
+  FootingOutcome& kept = fd.outcome;
+  kept.footing = fd.counter;
+  kept.SP = fd.f.SP;
+  kept.status = FootingOutcome::Status::kDesigned;
+  kept.B = fd.f.B;
+  kept.D = fd.f.D;
+  kept.T = fd.f.T;
+  kept.P1_PA = allowable == 0.0f ? 0.0f : F1[kFstP1] / (allowable * F1[kFstGF]);
+  kept.first = keptDirection(steel.top, steel.topLabel, "top");
+  kept.second = keptDirection(steel.bottom, steel.bottomLabel, "bottom");
 
   rep << Line(kNextLine);
   rep << Line(kNextLine);
-  rep << Line(kNextLine).blanks(35).text("FOOTING").i(fd.counter, 2).text(
+  rep << Line(kNextLine).blanks(35).text("FOOTING").i(kept.footing, 2).text(
       " ANALYSIS/DESIGN RESULTS");
   rep << Line(kSkipLine)
              .text("     FOOTING SIZE")
@@ -105,29 +138,13 @@ void printResults(Report& rep, const FootingDesign& fd,
              .text("   B       D       T    P1/PA   AS   NO.SIZE  SPAC.")
              .text(" PLACEMENT    MT.     VB      VP      DS      FC");
 
-  auto direction = [](Line& line, const DirectionSteel& d, const char* face,
-                      const char* label) {
-    line.f(d.AS, 6, 2)
-        .i(d.NBAR, 4)
-        .text(" #")
-        .i(d.BSIZE, 2)
-        .text(" @")
-        .f(d.SPAC, 6, 3)
-        .text(face)
-        .text(label)
-        .f(d.MCAP, 8, 3)
-        .f(d.VBCAP, 8, 3)
-        .f(d.VPCAP, 8, 3)
-        .f(d.DS, 8, 3)
-        .f(d.FCS, 7, 3);
-  };
   Line first(kSkipLine);
-  first.f(fd.f.B, 6, 3).f(fd.f.D, 8, 3).f(fd.f.T, 8, 3).f(ratio, 7, 3);
-  direction(first, steel.top, "  TOP ", steel.topLabel);
+  first.f(kept.B, 6, 3).f(kept.D, 8, 3).f(kept.T, 8, 3).f(kept.P1_PA, 7, 3);
+  printDirection(first, kept.first, "  TOP ");
   rep << first;
   Line second(kSkipLine);
   second.blanks(29);
-  direction(second, steel.bottom, "  BOT.", steel.bottomLabel);
+  printDirection(second, kept.second, "  BOT.");
   rep << second;
 }
 

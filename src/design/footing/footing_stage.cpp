@@ -20,21 +20,38 @@ bool usableSize(const FootingData& r) {
 }  // namespace
 
 void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
-                    Report& rep) {
+                    Report& rep, std::vector<FootingOutcome>* kept) {
   int counter = 0;
+  auto keep = [&](const FootingOutcome& o) {
+    if (kept != nullptr) kept->push_back(o);
+  };
+  auto outOfOrderAt = [&](int at) {
+    FootingOutcome o;
+    o.footing = at;
+    o.status = FootingOutcome::Status::kOutOfOrder;
+    o.failure = "DATA OUT OF ORDER FOR FOOTING" + fmtI(at, 2);
+    keep(o);
+    outOfOrder(rep, at);
+  };
   if (!in.params) {
-    outOfOrder(rep, counter);
+    outOfOrderAt(counter);
     return;
   }
   FootingStrengths k = footingStrengths(*in.params, METHOD, FTGOPT);
   for (;;) {
     ++counter;
     if (counter > static_cast<int>(in.footings.size())) {
-      outOfOrder(rep, counter);
+      outOfOrderAt(counter);
       return;
     }
     const FootingData& r = in.footings[counter - 1];
     if (r.SAME != 0) {
+      FootingOutcome same;
+      same.footing = counter;
+      same.SP = r.SP;
+      same.status = FootingOutcome::Status::kSameAs;
+      same.same_as = r.SAME;
+      keep(same);
       rep << Line(kSkipLine)
                  .text("FOOTING")
                  .i(counter, 2)
@@ -42,11 +59,14 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
                  .i(r.SAME, 2);
     } else {
       if (static_cast<int>(r.sets.size()) < r.NFLS) {
-        outOfOrder(rep, counter);
+        outOfOrderAt(counter);
         return;
       }
       if (r.SP == 'S' || r.SP == 'P') {
         FootingDesign fd = prepareFooting(r, counter, k);
+        fd.outcome.footing = counter;
+        fd.outcome.SP = r.SP;
+        fd.outcome.status = FootingOutcome::Status::kFailed;
         if (!usableSize(r)) {
           fd.current = fd.sets() >= 1 ? 1 : 0;
           failFooting(rep, fd, havingTrouble(counter));
@@ -55,6 +75,7 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
         } else {
           designPileFooting(fd, k, rep);
         }
+        keep(fd.outcome);
         if (fd.stop) {
           outOfOrder(rep, counter);
           return;

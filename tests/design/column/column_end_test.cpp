@@ -511,5 +511,46 @@ TEST(ColumnSectionDesignedEnd, AreaJustAboveTheLargestAllowedIsNoDesign) {
   EXPECT_EQ(PIER62(in).status, kColumnDone);
 }
 
+// A set of small magnitude that governs: 100 kips with 500 and 200 kip-ft is below
+// the magnitude of each ranked set, so a ranking by magnitude drops it, but
+// it needs more steel than they do. Among the formed sets, the end must be
+// designed as if it were in the table, and report it as governing.
+TEST(ColumnSectionDesignedEnd, FormedSetOutsideTheTableGoverns) {
+  ColumnEndData ranked = designed();
+  const ColumnLoadSet dropped{100.0f, 500.0f, 200.0f, '3'};
+  ASSERT_LT(std::hypot(dropped.PM, dropped.MTM, dropped.MLM),
+            std::hypot(ranked.LOAD[2].PM, ranked.LOAD[2].MTM, ranked.LOAD[2].MLM));
+  ColumnEndData withAll = ranked;
+  for (int i = 1; i <= ranked.NLOAD; ++i) withAll.FORMED.push_back(ranked.LOAD[i]);
+  withAll.FORMED.push_back(dropped);
+  ColumnEndData reference = ranked;  // the same set placed in the table by hand
+  reference.NLOAD = 4;
+  reference.LOAD[4] = dropped;
+  for (char option : {'D', 'I'}) {
+    withAll.OPTION = reference.OPTION = option;
+    if (option == 'I') {
+      withAll.N = reference.N = 12;
+      withAll.SZ = reference.SZ = 9;
+    }
+    const ColumnEndResult r = PIER62(withAll);
+    const ColumnEndResult ref = PIER62(reference);
+    ASSERT_EQ(r.status, kColumnDone) << option;
+    ASSERT_EQ(ref.status, kColumnDone) << option;
+    EXPECT_EQ(ref.GOVERN, 4) << option;  // the dropped set does govern
+    EXPECT_FLOAT_EQ(r.AS, ref.AS) << option;
+    EXPECT_FLOAT_EQ(r.PUPM, ref.PUPM) << option;
+    EXPECT_FLOAT_EQ(r.PM, dropped.PM) << option;
+    EXPECT_EQ(r.LOAD[r.GOVERN].FORMED, 4) << option;
+    // Without the formed sets the ranked table alone gives a lighter or
+    // stronger-looking end: the dropped set mattered.
+    ColumnEndData alone = ranked;
+    alone.OPTION = option;
+    alone.N = withAll.N;
+    alone.SZ = withAll.SZ;
+    const ColumnEndResult a = PIER62(alone);
+    EXPECT_TRUE(a.AS < r.AS || a.PUPM > r.PUPM) << option;
+  }
+}
+
 }  // namespace
 }  // namespace bentpier::column
