@@ -4,10 +4,12 @@ BUILD    ?= build
 EXAMPLE  ?= examples/three-column-bent.dat
 REPORT   ?= $(BUILD)/three-column-bent.out
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+# Extra configure options, e.g. CMAKE_OPTS=-DBENTPIER_WERROR=ON (as CI does).
+CMAKE_OPTS ?=
 
 # Sanitized test build and libFuzzer build; each in its own directory.
 SAN_BUILD  ?= build-asan
-SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer
+SAN_FLAGS  ?= -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS
 FUZZ_BUILD ?= build-fuzz
 FUZZ_TIME  ?= 300
 
@@ -26,7 +28,7 @@ deps:
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_OPTS)
 
 # The program alone; the test suite is built by `make test`.
 $(BUILD)/bentpier: deps $(BUILD)/CMakeCache.txt FORCE
@@ -59,9 +61,10 @@ bench: $(BUILD)/bentpier
 	/usr/bin/python3 bench/run_bench.py $(BUILD) $(BENCH_RUNS)
 
 # The whole test suite and every example deck under AddressSanitizer and
-# UndefinedBehaviorSanitizer: any report fails the run.
+# UndefinedBehaviorSanitizer, with the library's and the tables' subscripts
+# checked: any report fails the run.
 sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)"
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" $(CMAKE_OPTS)
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 	@for deck in examples/*.dat; do \

@@ -6,13 +6,13 @@
 #include <vector>
 #include <system_error>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/output_file.h"
 #include "driver/run.h"
 #include "driver/summary.h"
 #include "report/html_report.h"
 #include "report/json_document.h"
-#include "report/printable.h"
+#include "base/printable.h"
 
 namespace bentpier {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "report/printable.h"
+#include "base/printable.h"
 
 namespace bentpier {
 namespace {
@@ -186,7 +186,7 @@ std::string OutputFile::open() {
     installCleanupHandlers();
     const fs::path folder = im.destination.parent_path();
     std::string pattern =
-        (folder / ("." + im.destination.filename().string() + ".XXXXXX")).string();
+        (folder / (std::string(".") += im.destination.filename().string() + ".XXXXXX")).string();
     im.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (im.fd < 0) return named + "cannot create it: " + errnoText(errno);
     im.temporary = pattern;

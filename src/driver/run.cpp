@@ -13,20 +13,30 @@ namespace bentpier {
 
 void runStages(Problem& problem, Report& report) {
   std::vector<std::string>& ran = problem.results.stages;
+  // Member properties: cap segment and column stiffnesses, carry-overs,
+  // fixed-end moments, joint factors and slenderness.
   PIER21(problem, report);
   ran.push_back("properties");
+  // Load cases: the frame solved for dead load, each live-load case and the
+  // optional lateral loads; cap envelopes and the design-load sets formed.
   PIER31(problem, report);
   ran.push_back("load cases");
+  // Load groups: factored group combinations, the cap moment table and the
+  // design-load records for the three design stages.
   PIER41(problem, report);
   ran.push_back("load groups");
+  // Cap design: flexure, crack control, fatigue and stirrups at each point.
   if (problem.dd.CAPOPT != ' ') {
     PIER51(problem, report);
     ran.push_back("cap");
   }
+  // Column design: the section strength of each column end against its
+  // design-load sets.
   if (problem.dd.COLOPT != ' ') {
     PIER61(problem, report);
     ran.push_back("columns");
   }
+  // Footing design: spread or pile footing size, shears and reinforcement.
   if (problem.dd.FTGOPT != ' ') {
     PIER71(problem, report);
     ran.push_back("footings");

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

@@ -12,11 +12,10 @@
 namespace bentpier {
 namespace {
 
-size_t at(int i) { return static_cast<size_t>(i); }
 
 // Reads load point i of q, 0 beyond the store's bound.
 float loadAt(const LoadVector& q, int i) {
-  return (i >= 1 && i <= kMaxLoadPoints) ? q[at(i)] : 0.0f;
+  return (i >= 1 && i <= kMaxLoadPoints) ? q[i] : 0.0f;
 }
 
 // Left cantilever, loads q(i+1..i+n): cap shear and moment at the column
@@ -33,10 +32,10 @@ void loadLeftCantilever(Problem& p, const LoadVector& q, int i, int n) {
   f.MP[1][1] = 0.0f;
   for (int b = 2; b <= n; ++b) {
     const float pb = loadAt(q, i + b);
-    f.VPL[1][at(b)] = f.VPR[1][at(b - 1)];
-    f.VPR[1][at(b)] = f.VPL[1][at(b)] - pb;
-    f.MP[1][at(b)] = f.MP[1][at(b - 1)] + (cp.XR[at(b - 1)] - cp.XR[at(b)]) * f.VPR[1][at(b - 1)];
-    f.row[kRowML][1] += cp.XR[at(b)] * pb;
+    f.VPL[1][b] = f.VPR[1][b - 1];
+    f.VPR[1][b] = f.VPL[1][b] - pb;
+    f.MP[1][b] = f.MP[1][b - 1] + (cp.XR[b - 1] - cp.XR[b]) * f.VPR[1][b - 1];
+    f.row[kRowML][1] += cp.XR[b] * pb;
     f.VCL[1] -= pb;
   }
 }
@@ -45,31 +44,31 @@ void loadLeftCantilever(Problem& p, const LoadVector& q, int i, int n) {
 // reactions, statical bearing values and the fixed-end moments.
 void loadSpan(Problem& p, const LoadVector& q, int i, int n, int k) {
   ColumnForces& f = p.frc;
-  const CapProperties& cp = p.capp[at(k)];
-  const float length = p.cap[at(k)].L;
+  const CapProperties& cp = p.capp[k];
+  const float length = p.cap[k].L;
   float r = 0.0f, s = 0.0f;
   for (int b = 1; b <= n; ++b) {
     const float pb = loadAt(q, i + b);
-    r += pb * cp.XR[at(b)];
+    r += pb * cp.XR[b];
     s += pb;
   }
   r = quotient(r, length);
-  f.VCR[at(k - 1)] = r;
-  f.VCL[at(k)] = r - s;
+  f.VCR[k - 1] = r;
+  f.VCL[k] = r - s;
   for (int b = 1; b <= n; ++b) {
     const float pb = loadAt(q, i + b);
     if (b == 1) {
-      f.VPL[at(k)][1] = r;
-      f.VPR[at(k)][1] = r - pb;
-      f.MP[at(k)][1] = (length - cp.XR[1]) * r;
+      f.VPL[k][1] = r;
+      f.VPR[k][1] = r - pb;
+      f.MP[k][1] = (length - cp.XR[1]) * r;
     } else {
-      f.VPL[at(k)][at(b)] = f.VPR[at(k)][at(b - 1)];
-      f.VPR[at(k)][at(b)] = f.VPL[at(k)][at(b)] - pb;
-      f.MP[at(k)][at(b)] =
-          f.MP[at(k)][at(b - 1)] + (cp.XR[at(b - 1)] - cp.XR[at(b)]) * f.VPL[at(k)][at(b)];
+      f.VPL[k][b] = f.VPR[k][b - 1];
+      f.VPR[k][b] = f.VPL[k][b] - pb;
+      f.MP[k][b] =
+          f.MP[k][b - 1] + (cp.XR[b - 1] - cp.XR[b]) * f.VPL[k][b];
     }
-    f.row[kRowMR][at(k - 1)] -= cp.FMLP[at(b)] * pb;
-    f.row[kRowML][at(k)] += cp.FMRP[at(b)] * pb;
+    f.row[kRowMR][k - 1] -= cp.FMLP[b] * pb;
+    f.row[kRowML][k] += cp.FMRP[b] * pb;
   }
 }
 
@@ -77,30 +76,30 @@ void loadSpan(Problem& p, const LoadVector& q, int i, int n, int k) {
 // the column outwards.
 void loadRightCantilever(Problem& p, const LoadVector& q, int i, int n, int s) {
   ColumnForces& f = p.frc;
-  const CapProperties& cp = p.capp[at(s)];
+  const CapProperties& cp = p.capp[s];
   const int ncol = columnCount(p);
   if (n < 1) return;
   float moment = 0.0f, total = 0.0f;
   for (int b = 1; b <= n; ++b) {
     const float pb = loadAt(q, i + b);
-    moment -= cp.XR[at(b)] * pb;
+    moment -= cp.XR[b] * pb;
     total += pb;
   }
-  f.row[kRowMR][at(ncol)] += moment;
-  f.VCR[at(ncol)] = total;
-  f.VPL[at(s)][1] = total;
-  f.VPR[at(s)][1] = total - loadAt(q, i + 1);
-  f.MP[at(s)][1] = moment + cp.XR[1] * total;
+  f.row[kRowMR][ncol] += moment;
+  f.VCR[ncol] = total;
+  f.VPL[s][1] = total;
+  f.VPR[s][1] = total - loadAt(q, i + 1);
+  f.MP[s][1] = moment + cp.XR[1] * total;
   for (int b = 2; b <= n; ++b) {
-    f.VPL[at(s)][at(b)] = f.VPR[at(s)][at(b - 1)];
-    f.VPR[at(s)][at(b)] = f.VPL[at(s)][at(b)] - loadAt(q, i + b);
-    f.MP[at(s)][at(b)] =
-        f.MP[at(s)][at(b - 1)] + (cp.XR[at(b)] - cp.XR[at(b - 1)]) * f.VPR[at(s)][at(b - 1)];
+    f.VPL[s][b] = f.VPR[s][b - 1];
+    f.VPR[s][b] = f.VPL[s][b] - loadAt(q, i + b);
+    f.MP[s][b] =
+        f.MP[s][b - 1] + (cp.XR[b] - cp.XR[b - 1]) * f.VPR[s][b - 1];
   }
 }
 
 // Load points carried directly by column c.
-int loadsOnColumn(const Problem& p, int c) { return std::max(0, p.col[at(c)].P); }
+int loadsOnColumn(const Problem& p, int c) { return std::max(0, p.col[c].P); }
 
 // Sum of the loads carried directly by column c, q(i+1..i+P(c)).
 float columnLoad(const Problem& p, const LoadVector& q, int i, int c) {
@@ -127,8 +126,8 @@ void columnShearsAndAxialLoads(Problem& p) {
   ForceRows& r = p.frc.row;
   p.frc.FTRAN = 0.0f;
   for (int c = 1; c <= columnCount(p); ++c) {
-    const ColumnProperties& cp = p.colp[at(c)];
-    const size_t ci = at(c);
+    const ColumnProperties& cp = p.colp[c];
+    const size_t ci = c;
     r[kRowV][ci] = quotient(cp.HH * r[kRowRF][ci] + r[kRowMB][ci] + r[kRowMT][ci], cp.HV);
     r[kRowPC][ci] = quotient(cp.HH * r[kRowV][ci] + cp.HV * r[kRowRF][ci], p.col[ci].HT);
     r[kRowPB][ci] = r[kRowPC][ci];
@@ -168,13 +167,13 @@ void applyBearingLoads(Problem& p, const LoadVector& q) {
     const int n = bearingCount(p, k);
     loadSpan(p, q, i, n, k);
     i += n;
-    onColumn[at(k)] = columnLoad(p, q, i, k);
+    onColumn[k] = columnLoad(p, q, i, k);
     i += loadsOnColumn(p, k);
   }
   if (hasSegment(p, ncol + 1) && ncol >= 1)
     loadRightCantilever(p, q, i, bearingCount(p, ncol + 1), ncol + 1);
   for (int c = 1; c <= ncol; ++c)
-    f.row[kRowPSTAT][at(c)] = f.VCR[at(c)] - f.VCL[at(c)] + onColumn[at(c)];
+    f.row[kRowPSTAT][c] = f.VCR[c] - f.VCL[c] + onColumn[c];
 }
 
 void solveFrame(Problem& p) {
@@ -190,7 +189,7 @@ void solveFrame(Problem& p) {
   // Balance every joint with the rest of the bent free, releasing the base
   // moment of a hinged (or partly released) column at the same time.
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     const ColumnProperties& cp = p.colp[ci];
     const float dfr = 1.0f - cp.DFC - cp.DFL;
     a[ci] = -p.col[ci].FLEX * r[kRowMB][ci];
@@ -203,20 +202,20 @@ void solveFrame(Problem& p) {
   }
   // Carry the moments sent to the right on through the joints to the right.
   for (int c = 2; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     cL[ci] = p.capp[ci].COMLR * dR[ci - 1];
     dR[ci] -= p.colp[ci].TLR * cL[ci];
     dC[ci] -= p.colp[ci].TLC * cL[ci];
   }
   // And those sent to the left on through the joints to the left.
   for (int c = ncol - 1; c >= 1; --c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     cR[ci] = p.capp[ci + 1].COMRL * dL[ci + 1];
     dC[ci] -= p.colp[ci].TRC * cR[ci];
     dL[ci] -= p.colp[ci].TRL * cR[ci];
   }
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     r[kRowMB][ci] += p.colp[ci].COTBM * dC[ci] + a[ci];
     r[kRowMT][ci] += b[ci] + dC[ci];
     r[kRowML][ci] += cL[ci] + dL[ci];
@@ -224,7 +223,7 @@ void solveFrame(Problem& p) {
   }
   // Shears of the spans from their end moments, added to the reactions.
   for (int c = 2; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     p.frc.VSP[ci] = quotient(-r[kRowMR][ci - 1] - r[kRowML][ci], p.cap[ci].L);
     r[kRowRF][ci - 1] += p.frc.VSP[ci];
     r[kRowRF][ci] -= p.frc.VSP[ci];
@@ -237,28 +236,28 @@ void makeUnitSolution(Problem& p) {
   if (ncol < 2) return;
   ColumnForces& f = p.frc;
   for (int c = 1; c <= ncol; ++c) {
-    const ColumnProperties& cp = p.colp[at(c)];
-    f.row[kRowMT][at(c)] = cp.SECS * cp.UFMT;
-    f.row[kRowMB][at(c)] = cp.SECS * cp.UFMB;
+    const ColumnProperties& cp = p.colp[c];
+    f.row[kRowMT][c] = cp.SECS * cp.UFMT;
+    f.row[kRowMB][c] = cp.SECS * cp.UFMB;
   }
   // A battered column top rises by SLOPE per unit of sway.
   for (int c = 2; c <= ncol; ++c) {
-    const float m = p.capp[at(c)].UFEM * (p.col[at(c)].SLOPE - p.col[at(c - 1)].SLOPE);
-    f.row[kRowMR][at(c - 1)] = m;
-    f.row[kRowML][at(c)] = m;
+    const float m = p.capp[c].UFEM * (p.col[c].SLOPE - p.col[c - 1].SLOPE);
+    f.row[kRowMR][c - 1] = m;
+    f.row[kRowML][c] = m;
   }
   solveFrame(p);
   const float total = f.FTRAN;
   const bool stiff = total != 0.0f && std::isfinite(total);
   for (int row = kRowML; row <= kRowRF; ++row)
     for (int c = 1; c <= ncol; ++c) {
-      float& v = f.row[at(row)][at(c)];
+      float& v = f.row[row][c];
       v = stiff ? v / total : 0.0f;
-      p.stored.UNIT.row[at(row)][at(c)] = v;
+      p.stored.UNIT.row[row][c] = v;
     }
   for (int c = 2; c <= ncol; ++c) {
-    f.VSP[at(c)] = stiff ? f.VSP[at(c)] / total : 0.0f;
-    p.stored.USP[at(c)] = f.VSP[at(c)];
+    f.VSP[c] = stiff ? f.VSP[c] / total : 0.0f;
+    p.stored.USP[c] = f.VSP[c];
   }
 }
 
@@ -269,11 +268,11 @@ void swayCorrection(Problem& p) {
   const float total = f.FTRAN;
   for (int row = kRowML; row <= kRowRF; ++row)
     for (int c = 1; c <= ncol; ++c)
-      f.row[at(row)][at(c)] -= p.stored.UNIT.row[at(row)][at(c)] * total;
+      f.row[row][c] -= p.stored.UNIT.row[row][c] * total;
   for (int c = 2; c <= ncol; ++c) {
-    f.VSP[at(c)] -= p.stored.USP[at(c)] * total;
-    f.VCL[at(c)] += f.VSP[at(c)];
-    f.VCR[at(c - 1)] += f.VSP[at(c)];
+    f.VSP[c] -= p.stored.USP[c] * total;
+    f.VCL[c] += f.VSP[c];
+    f.VCR[c - 1] += f.VSP[c];
   }
 }
 
@@ -283,26 +282,26 @@ void transverseLateralLoad(Problem& p) {
   ColumnForces& f = p.frc;
   ForceRows& r = f.row;
   f.VCL[1] = 0.0f;
-  f.VCR[at(ncol)] = 0.0f;
+  f.VCR[ncol] = 0.0f;
   if (ncol == 1) {
     r[kRowMB][1] = (p.colp[1].HV + f.ARMT) * f.FTRAN;
     r[kRowMT][1] = -(p.col[1].DL + f.ARMT) * f.FTRAN;
-    for (int row : {kRowML, kRowMR, kRowRF, kRowPC, kRowPB}) r[at(row)][1] = 0.0f;
+    for (int row : {kRowML, kRowMR, kRowRF, kRowPC, kRowPB}) r[row][1] = 0.0f;
     r[kRowV][1] = f.FTRAN;
     return;
   }
   for (int row = kRowML; row <= kRowRF; ++row)
     for (int c = 1; c <= ncol; ++c)
-      r[at(row)][at(c)] = p.stored.UNIT.row[at(row)][at(c)] * f.FTRAN;
+      r[row][c] = p.stored.UNIT.row[row][c] * f.FTRAN;
   for (int c = 2; c <= ncol; ++c) {
-    f.VSP[at(c)] = p.stored.USP[at(c)] * f.FTRAN;
-    f.VCL[at(c)] = f.VSP[at(c)];
-    f.VCR[at(c - 1)] = f.VSP[at(c)];
+    f.VSP[c] = p.stored.USP[c] * f.FTRAN;
+    f.VCL[c] = f.VSP[c];
+    f.VCR[c - 1] = f.VSP[c];
   }
   // Overturning by the arm of the force, taken by the columns as a group.
   const float overturning = f.ARMT * f.FTRAN;
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     const float d = p.colp[ci].XC * overturning;
     r[kRowRF][ci] -= d;
     r[kRowPC][ci] -= p.colp[ci].COSS * d;
@@ -314,7 +313,7 @@ void longitudinalLateralLoad(Problem& p) {
   ColumnForces& f = p.frc;
   ForceRows& r = f.row;
   for (int c = 1; c <= columnCount(p); ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     const ColumnProperties& cp = p.colp[ci];
     const Column& col = p.col[ci];
     const float vl = cp.PDF * f.FLONG;
@@ -332,10 +331,10 @@ void bearingPointCorrection(Problem& p) {
   f.row[kRowML][1] = -f.row[kRowML][1];
   if (ncol == 1) return;
   for (int c = 2; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     f.row[kRowML][ci] = -f.row[kRowML][ci];
     for (int q = 1; q <= bearingCount(p, c); ++q) {
-      const size_t qi = at(q);
+      const size_t qi = q;
       f.MP[ci][qi] += f.row[kRowML][ci] - p.capp[ci].XR[qi] * f.VSP[ci];
       f.VPL[ci][qi] += f.VSP[ci];
       f.VPR[ci][qi] += f.VSP[ci];

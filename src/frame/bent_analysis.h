@@ -11,7 +11,7 @@
 namespace bentpier {
 
 // Bearing loads of one load case, by load point 1..NLP.
-using LoadVector = std::array<float, kMaxLoadPoints + 1>;
+using LoadVector = Table<float, kMaxLoadPoints + 1>;
 
 // Number of columns, kept within the store's bounds.
 inline int columnCount(const Problem& p) { return std::clamp(p.dd.NCOL, 0, kMaxColumns); }
@@ -27,7 +27,7 @@ inline bool hasSegment(const Problem& p, int k) {
 
 // Bearings of segment k, 0 when the segment does not exist.
 inline int bearingCount(const Problem& p, int k) {
-  return hasSegment(p, k) ? std::clamp(p.cap[static_cast<size_t>(k)].NB, 0, kMaxBearings) : 0;
+  return hasSegment(p, k) ? std::clamp(p.cap[k].NB, 0, kMaxBearings) : 0;
 }
 
 // num / den, or 0 when den is 0 (a member of no length carries nothing).

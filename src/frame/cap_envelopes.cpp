@@ -8,10 +8,9 @@
 namespace bentpier {
 namespace {
 
-size_t at(int i) { return static_cast<size_t>(i); }
 
-float& face(Problem& p, int c, int slot) { return p.env.X[at(c)][at(slot)]; }
-float& point(Problem& p, int k, int q, int slot) { return p.env.CP[at(q)][at(k)][at(slot)]; }
+float& face(Problem& p, int c, int slot) { return p.env.X[c][slot]; }
+float& point(Problem& p, int k, int q, int slot) { return p.env.CP[q][k][slot]; }
 
 // Calls f(k, q) for every bearing point of every existing segment.
 template <typename F>
@@ -38,71 +37,71 @@ void keepMin(float& slot, float value) {
 
 void storeCapShears(Problem& p, ShearSlots to) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    face(p, c, to.left) = p.frc.VCL[at(c)];
-    face(p, c, to.right) = p.frc.VCR[at(c)];
+    face(p, c, to.left) = p.frc.VCL[c];
+    face(p, c, to.right) = p.frc.VCR[c];
   }
   eachPoint(p, [&](int k, int q) {
-    point(p, k, q, to.pointLeft) = p.frc.VPL[at(k)][at(q)];
-    point(p, k, q, to.pointRight) = p.frc.VPR[at(k)][at(q)];
+    point(p, k, q, to.pointLeft) = p.frc.VPL[k][q];
+    point(p, k, q, to.pointRight) = p.frc.VPR[k][q];
   });
 }
 
 void storeCapMoments(Problem& p, MomentSlots to) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    face(p, c, to.left) = p.frc.row[kRowML][at(c)];
-    face(p, c, to.right) = p.frc.row[kRowMR][at(c)];
+    face(p, c, to.left) = p.frc.row[kRowML][c];
+    face(p, c, to.right) = p.frc.row[kRowMR][c];
   }
-  eachPoint(p, [&](int k, int q) { point(p, k, q, to.point) = p.frc.MP[at(k)][at(q)]; });
+  eachPoint(p, [&](int k, int q) { point(p, k, q, to.point) = p.frc.MP[k][q]; });
 }
 
 void addCapShears(Problem& p, ShearSlots from, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.VCL[at(c)] += face(p, c, from.left) * factor;
-    p.frc.VCR[at(c)] += face(p, c, from.right) * factor;
+    p.frc.VCL[c] += face(p, c, from.left) * factor;
+    p.frc.VCR[c] += face(p, c, from.right) * factor;
   }
   eachPoint(p, [&](int k, int q) {
-    p.frc.VPL[at(k)][at(q)] += point(p, k, q, from.pointLeft) * factor;
-    p.frc.VPR[at(k)][at(q)] += point(p, k, q, from.pointRight) * factor;
+    p.frc.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
+    p.frc.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
   });
 }
 
 void addCapMoments(Problem& p, MomentSlots from, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][at(c)] += face(p, c, from.left) * factor;
-    p.frc.row[kRowMR][at(c)] += face(p, c, from.right) * factor;
+    p.frc.row[kRowML][c] += face(p, c, from.left) * factor;
+    p.frc.row[kRowMR][c] += face(p, c, from.right) * factor;
   }
-  eachPoint(p, [&](int k, int q) { p.frc.MP[at(k)][at(q)] += point(p, k, q, from.point) * factor; });
+  eachPoint(p, [&](int k, int q) { p.frc.MP[k][q] += point(p, k, q, from.point) * factor; });
 }
 
 void addCapShearsOnSpans(Problem& p, ShearSlots from, float factor) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.VCR[at(c - 1)] += face(p, c - 1, from.right) * factor;
-    p.frc.VCL[at(c)] += face(p, c, from.left) * factor;
+    p.frc.VCR[c - 1] += face(p, c - 1, from.right) * factor;
+    p.frc.VCL[c] += face(p, c, from.left) * factor;
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.VPL[at(k)][at(q)] += point(p, k, q, from.pointLeft) * factor;
-    p.frc.VPR[at(k)][at(q)] += point(p, k, q, from.pointRight) * factor;
+    p.frc.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
+    p.frc.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
   });
 }
 
 void addCapMomentsOnSpans(Problem& p, MomentSlots from, float factor) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.row[kRowMR][at(c - 1)] += face(p, c - 1, from.right) * factor;
-    p.frc.row[kRowML][at(c)] += face(p, c, from.left) * factor;
+    p.frc.row[kRowMR][c - 1] += face(p, c - 1, from.right) * factor;
+    p.frc.row[kRowML][c] += face(p, c, from.left) * factor;
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.MP[at(k)][at(q)] += point(p, k, q, from.point) * factor;
+    p.frc.MP[k][q] += point(p, k, q, from.point) * factor;
   });
 }
 
 void scaleCapShears(Problem& p, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.VCL[at(c)] *= factor;
-    p.frc.VCR[at(c)] *= factor;
+    p.frc.VCL[c] *= factor;
+    p.frc.VCR[c] *= factor;
   }
   eachPoint(p, [&](int k, int q) {
-    p.frc.VPL[at(k)][at(q)] *= factor;
-    p.frc.VPR[at(k)][at(q)] *= factor;
+    p.frc.VPL[k][q] *= factor;
+    p.frc.VPR[k][q] *= factor;
   });
 }
 
@@ -112,22 +111,22 @@ CapMoments saveCapMoments(const Problem& p) {
 
 void restoreCapMoments(Problem& p, const CapMoments& saved, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][at(c)] = saved.ML[at(c)] * factor;
-    p.frc.row[kRowMR][at(c)] = saved.MR[at(c)] * factor;
+    p.frc.row[kRowML][c] = saved.ML[c] * factor;
+    p.frc.row[kRowMR][c] = saved.MR[c] * factor;
   }
-  eachPoint(p, [&](int k, int q) { p.frc.MP[at(k)][at(q)] = saved.MP[at(k)][at(q)] * factor; });
+  eachPoint(p, [&](int k, int q) { p.frc.MP[k][q] = saved.MP[k][q] * factor; });
 }
 
 void updateMomentEnvelope(Problem& p, MomentSlots max, MomentSlots min) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    const float ml = p.frc.row[kRowML][at(c)], mr = p.frc.row[kRowMR][at(c)];
+    const float ml = p.frc.row[kRowML][c], mr = p.frc.row[kRowMR][c];
     keepMax(face(p, c, max.left), ml);
     keepMax(face(p, c, max.right), mr);
     keepMin(face(p, c, min.left), ml);
     keepMin(face(p, c, min.right), mr);
   }
   eachPoint(p, [&](int k, int q) {
-    const float mp = p.frc.MP[at(k)][at(q)];
+    const float mp = p.frc.MP[k][q];
     keepMax(point(p, k, q, max.point), mp);
     keepMin(point(p, k, q, min.point), mp);
   });
@@ -135,14 +134,14 @@ void updateMomentEnvelope(Problem& p, MomentSlots max, MomentSlots min) {
 
 void updateShearEnvelope(Problem& p, ShearSlots max, ShearSlots min) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    const float vl = p.frc.VCL[at(c)], vr = p.frc.VCR[at(c)];
+    const float vl = p.frc.VCL[c], vr = p.frc.VCR[c];
     keepMax(face(p, c, max.left), vl);
     keepMax(face(p, c, max.right), vr);
     keepMin(face(p, c, min.left), vl);
     keepMin(face(p, c, min.right), vr);
   }
   eachPoint(p, [&](int k, int q) {
-    const float vl = p.frc.VPL[at(k)][at(q)], vr = p.frc.VPR[at(k)][at(q)];
+    const float vl = p.frc.VPL[k][q], vr = p.frc.VPR[k][q];
     keepMax(point(p, k, q, max.pointLeft), vl);
     keepMax(point(p, k, q, max.pointRight), vr);
     keepMin(point(p, k, q, min.pointLeft), vl);
@@ -160,18 +159,18 @@ void updateEnvelopeB(Problem& p) { updateMomentEnvelope(p, kEnvelopeBMax, kEnvel
 void updateWithWind(Problem& p, MomentSlots max, MomentSlots min) {
   const float force = p.frc.FTRAN;
   for (int c = 2; c <= columnCount(p); ++c) {
-    const float mr = p.frc.row[kRowMR][at(c - 1)];
-    const float wr = std::fabs(p.env.UWMR[at(c - 1)] * force);
+    const float mr = p.frc.row[kRowMR][c - 1];
+    const float wr = std::fabs(p.env.UWMR[c - 1] * force);
     keepMax(face(p, c - 1, max.right), mr + wr);
     keepMin(face(p, c - 1, min.right), mr - wr);
-    const float ml = p.frc.row[kRowML][at(c)];
-    const float wl = std::fabs(p.env.UWML[at(c)] * force);
+    const float ml = p.frc.row[kRowML][c];
+    const float wl = std::fabs(p.env.UWML[c] * force);
     keepMax(face(p, c, max.left), ml + wl);
     keepMin(face(p, c, min.left), ml - wl);
   }
   eachSpanPoint(p, [&](int k, int q) {
-    const float mp = p.frc.MP[at(k)][at(q)];
-    const float w = std::fabs(p.env.UWMP[at(k)][at(q)] * force);
+    const float mp = p.frc.MP[k][q];
+    const float w = std::fabs(p.env.UWMP[k][q] * force);
     keepMax(point(p, k, q, max.point), mp + w);
     keepMin(point(p, k, q, min.point), mp - w);
   });
@@ -204,11 +203,11 @@ void storeUnitWindCapMoments(Problem& p) {
 
 void updateGroupTwoEnvelope(Problem& p, bool streamFlow) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][at(c)] = face(p, c, kDeadLoadMoments.left);
-    p.frc.row[kRowMR][at(c - 1)] = face(p, c - 1, kDeadLoadMoments.right);
+    p.frc.row[kRowML][c] = face(p, c, kDeadLoadMoments.left);
+    p.frc.row[kRowMR][c - 1] = face(p, c - 1, kDeadLoadMoments.right);
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.MP[at(k)][at(q)] = point(p, k, q, kDeadLoadMoments.point);
+    p.frc.MP[k][q] = point(p, k, q, kDeadLoadMoments.point);
   });
   updateWithWind(p, kGroupTwoMax, kGroupTwoMin);
   if (!streamFlow) return;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "frame/member_properties.h"
 
 namespace bentpier {

@@ -9,7 +9,6 @@
 namespace bentpier {
 namespace {
 
-size_t at(int i) { return static_cast<size_t>(i); }
 
 constexpr float kSlenderLimit = 22.0f;  // kl/r above which sway is considered
 
@@ -93,15 +92,15 @@ void insertColumnSet(Problem& p, int c, int end, const EndLoads& e, const Column
   identify(set, cb);
   const int k1 = pile ? truncatedKey(quotient(e.P, g))
                       : truncatedKey(quotient(std::sqrt(e.MLm * e.MLm + e.Mm * e.Mm + e.Pm * e.Pm), g));
-  RankedList<ColumnLoadSet>& list = p.lists.COL[at(c)][at(end)];
-  if (const int s = enterList(list, k1)) list.SET[at(s)] = set;
+  RankedList<ColumnLoadSet>& list = p.lists.COL[c][end];
+  if (const int s = enterList(list, k1)) list.SET[s] = set;
   if (!pile) {
-    p.lists.COLALL[at(c)][at(end)].push_back(set);
+    p.lists.COLALL[c][end].push_back(set);
     return;
   }
-  RankedList<ColumnLoadSet>& lateral = p.lists.PILE[at(c)][at(end)];
+  RankedList<ColumnLoadSet>& lateral = p.lists.PILE[c][end];
   if (const int s = enterList(lateral, truncatedKey(quotient(std::fabs(e.VL), g))))
-    lateral.SET[at(s)] = set;
+    lateral.SET[s] = set;
 }
 
 }  // namespace
@@ -131,12 +130,12 @@ int truncatedKey(float key) {
 template <typename Set>
 int enterList(RankedList<Set>& list, int key) {
   const int s = list.ORDER[kListSize];
-  if (!(list.KEY[at(s)] < key)) return 0;
-  list.KEY[at(s)] = key;
+  if (!(list.KEY[s] < key)) return 0;
+  list.KEY[s] = key;
   for (int i = 1; i < kListSize; ++i) {
-    if (list.KEY[at(list.ORDER[at(i)])] < key) {
-      for (int j = kListSize; j > i; --j) list.ORDER[at(j)] = list.ORDER[at(j - 1)];
-      list.ORDER[at(i)] = s;
+    if (list.KEY[list.ORDER[i]] < key) {
+      for (int j = kListSize; j > i; --j) list.ORDER[j] = list.ORDER[j - 1];
+      list.ORDER[i] = s;
       break;
     }
   }
@@ -162,7 +161,7 @@ void rankForColumns(Problem& p, const ForceRows& deadLoad) {
   std::array<Slenderness, kMaxColumns + 1> sl{};
   float sumPu = 0.0f, sumPc = 0.0f;
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     Slenderness& s = sl[ci];
     const float mt = r[kRowMT][ci], mb = r[kRowMB][ci];
     s.betad = (deadLoadShare(deadLoad[kRowMT][ci], mt) + deadLoadShare(deadLoad[kRowMB][ci], mb)) * 0.5f;
@@ -182,7 +181,7 @@ void rankForColumns(Problem& p, const ForceRows& deadLoad) {
   const float deltaS = magnifier(1.0f, sumPu, sumPc);
 
   for (int c = 1; c <= ncol; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     const Slenderness& s = sl[ci];
     const ColumnProperties& cp = p.colp[ci];
     float delta = 1.0f;
@@ -237,7 +236,7 @@ void rankForFootings(Problem& p) {
   const float a = betal - (1.0f - i);
   const float b = i * betal;
   for (int c = 1; c <= columnCount(p); ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     FootingLoadSet set;
     set.PS = r[kRowRF][ci] - live[kRowRF][ci] * a;
     set.PF = cb.GAMMA * (r[kRowRF][ci] - live[kRowRF][ci] * b);
@@ -254,7 +253,7 @@ void rankForFootings(Problem& p) {
     p.lists.FTGALL[ci].push_back(set);
     const float size = std::sqrt(set.MLS * set.MLS + set.MTS * set.MTS + set.PS * set.PS);
     RankedList<FootingLoadSet>& list = p.lists.FTG[ci];
-    if (const int s = enterList(list, truncatedKey(quotient(size, cb.GRPF)))) list.SET[at(s)] = set;
+    if (const int s = enterList(list, truncatedKey(quotient(size, cb.GRPF)))) list.SET[s] = set;
   }
 }
 

@@ -86,7 +86,7 @@ LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title) {
   int point = 0;
   const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
   for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
-    if (k != 1 && k - 1 <= kMaxColumns) point += p.col[static_cast<size_t>(k - 1)].P;
+    if (k != 1 && k - 1 <= kMaxColumns) point += p.col[k - 1].P;
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
       kept.cap_points.push_back(
@@ -106,7 +106,7 @@ void printForceTable(Problem& p, Report& rep, int& lineCount, const CaseTitle& t
     lineCount = kLinesOfHeading;
   }
   for (int c = 1; c <= ncol; ++c) {
-    const CaseColumnForces& f = kept.columns[static_cast<size_t>(c - 1)];
+    const CaseColumnForces& f = kept.columns[c - 1];
     Line line = openLine(kept, c);
     for (float v : {f.PC, f.MT, f.V, f.MB, f.RF, f.ML, f.MR, f.MTL, f.VL, f.MBL, f.MF})
       line.f(v, 10, 3);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

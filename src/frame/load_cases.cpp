@@ -14,7 +14,6 @@
 namespace bentpier {
 namespace {
 
-size_t at(int i) { return static_cast<size_t>(i); }
 
 // Load and group factors of the combinations.
 constexpr float kLiveLoadFactor = 1.67f;
@@ -137,12 +136,12 @@ void LoadCaseDriver::settlement() {
   if (!footingsWanted() || ncol_ <= 1) return;
   clearForces(p_);
   bool settles = false;
-  for (int c = 1; c <= ncol_ && !settles; ++c) settles = p_.ftg[at(c)].SET != 0.0f;
+  for (int c = 1; c <= ncol_ && !settles; ++c) settles = p_.ftg[c].SET != 0.0f;
   if (!settles) return;
   ForceRows& r = p_.frc.row;
   for (int c = 2; c <= ncol_; ++c) {
-    r[kRowMR][at(c - 1)] = p_.capp[at(c)].UFEM * (p_.ftg[at(c - 1)].SET - p_.ftg[at(c)].SET);
-    r[kRowML][at(c)] = r[kRowMR][at(c - 1)];
+    r[kRowMR][c - 1] = p_.capp[c].UFEM * (p_.ftg[c - 1].SET - p_.ftg[c].SET);
+    r[kRowML][c] = r[kRowMR][c - 1];
   }
   solveFrame(p_);
   swayCorrection(p_);
@@ -157,13 +156,13 @@ void LoadCaseDriver::capStrain() {
   ForceRows& r = p_.frc.row;
   ColumnRow x{};
   for (int c = 2; c <= ncol_; ++c) {
-    const ColumnProperties& cp = p_.colp[at(c)];
-    x[at(c)] = x[at(c - 1)] + p_.cap[at(c)].L;
-    r[kRowMB][at(c)] = cp.UFMB * cp.SECS * x[at(c)];
-    r[kRowMT][at(c)] = cp.UFMT * cp.SECS * x[at(c)];
-    r[kRowMR][at(c - 1)] = p_.capp[at(c)].UFEM *
-                           (x[at(c)] * p_.col[at(c)].SLOPE - x[at(c - 1)] * p_.col[at(c - 1)].SLOPE);
-    r[kRowML][at(c)] = r[kRowMR][at(c - 1)];
+    const ColumnProperties& cp = p_.colp[c];
+    x[c] = x[c - 1] + p_.cap[c].L;
+    r[kRowMB][c] = cp.UFMB * cp.SECS * x[c];
+    r[kRowMT][c] = cp.UFMT * cp.SECS * x[c];
+    r[kRowMR][c - 1] = p_.capp[c].UFEM *
+                           (x[c] * p_.col[c].SLOPE - x[c - 1] * p_.col[c - 1].SLOPE);
+    r[kRowML][c] = r[kRowMR][c - 1];
   }
   solveFrame(p_);
   swayCorrection(p_);
@@ -187,16 +186,16 @@ void LoadCaseDriver::deadLoad() {
   applyBearingLoads(p_, p_.loads.LOAD[0]);
   for (int c = 1; c <= ncol_; ++c) {
     float phic = 0.7f;
-    if (p_.col[at(c)].T == 'R' || p_.col[at(c)].T == 'S') phic = 0.75f;
+    if (p_.col[c].T == 'R' || p_.col[c].T == 'S') phic = 0.75f;
     if (p_.cs.OC != 0.0f) phic = p_.cs.OC;
     if (p_.dd.METHOD != 'L' || isPileBent(p_)) phic = 1.0f;
-    p_.comb.PHIC[at(c)] = phic;
+    p_.comb.PHIC[c] = phic;
   }
   // Own weight of the columns and of the cap segments either side.
-  const auto weightOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[at(k)].RW : 0.0f; };
-  const auto momentOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[at(k)].FMWT : 0.0f; };
+  const auto weightOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[k].RW : 0.0f; };
+  const auto momentOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[k].FMWT : 0.0f; };
   for (int c = 1; c <= ncol_; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     r[kRowMB][ci] += p_.colp[ci].FMWTB;
     r[kRowMT][ci] += p_.colp[ci].FMWTT;
     r[kRowML][ci] += momentOf(c);
@@ -207,7 +206,7 @@ void LoadCaseDriver::deadLoad() {
   // Battered columns: the weight acting off the column axis.
   float total = f.FTRAN;
   for (int c = 1; c <= ncol_; ++c) {
-    const size_t ci = at(c);
+    const size_t ci = c;
     const ColumnProperties& cp = p_.colp[ci];
     const float h = quotient(cp.ARMW * cp.WCOL, cp.HV);
     total += h;
@@ -223,15 +222,15 @@ void LoadCaseDriver::deadLoad() {
   store(p_.stored.DEADL, kRowsVtoRF);
   print(CaseTitle::labelled("DEAD LOAD TOTAL ", true));
   for (int c = 1; c <= ncol_; ++c) {
-    f.VCL[at(c)] -= weightOf(c);
-    f.VCR[at(c)] += weightOf(c + 1);
+    f.VCL[c] -= weightOf(c);
+    f.VCR[c] += weightOf(c + 1);
   }
   for (int k = 1; k <= ncol_ + 1; ++k)
     for (int q = 1; q <= bearingCount(p_, k); ++q) {
-      const CapProperties& cp = p_.capp[at(k)];
-      f.MP[at(k)][at(q)] += cp.MW[at(q)];
-      f.VPL[at(k)][at(q)] += cp.VW[at(q)];
-      f.VPR[at(k)][at(q)] += cp.VW[at(q)];
+      const CapProperties& cp = p_.capp[k];
+      f.MP[k][q] += cp.MW[q];
+      f.VPL[k][q] += cp.VW[q];
+      f.VPR[k][q] += cp.VW[q];
     }
   bearingPointCorrection(p_);
   storeDeadLoadCapValues(p_);
@@ -272,13 +271,13 @@ void LoadCaseDriver::seismic() {
   ForceRows& r = p_.frc.row;
   for (int pass = 1; pass <= 2; ++pass) {
     for (int c = 1; c <= ncol_; ++c) {
-      const size_t ci = at(c);
+      const size_t ci = c;
       const SeismicForces& sf = p_.seis[ci];
       // Full forces of the one direction with 30 percent of the other.
       const auto& main = pass == 1 ? sf.TRANS : sf.LONG;
       const auto& other = pass == 1 ? sf.LONG : sf.TRANS;
       const auto force = [&](int i) {
-        return main[at(i)] + kSeismicOrthogonal * other[at(i)];
+        return main[i] + kSeismicOrthogonal * other[i];
       };
       r[kRowPC][ci] = force(kTopP);
       r[kRowMT][ci] = force(kTopMT);
@@ -349,14 +348,14 @@ void LoadCaseDriver::groupTwoWind() {
   if (nw == 0) return;
   p_.comb.LLID = "    ";
   for (int wc = 1; wc <= nw; ++wc) {
-    const float ft = w.WAT * w.WFT2[at(wc)], fl = w.WAL * w.WFL2[at(wc)];
+    const float ft = w.WAT * w.WFT2[wc], fl = w.WAL * w.WFL2[wc];
     for (int s = 1; s <= 2; ++s) {
       windForces(ft, fl, s);
       lateral();
       add(p_.stored.WSUB.row, kRowsMLtoRF);
       add(p_.stored.WSUB.row, kRowsMTLtoVL, s == 1 ? 1.0f : -1.0f);
       print(CaseTitle::windCase(2, wc, s));
-      store(p_.stored.WTAB[at(wc)][at(s)], kRowsVtoVL);
+      store(p_.stored.WTAB[wc][s], kRowsVtoVL);
       if (wc == 1 && s == 1) {
         p_.frc.FTRAN += w.PT2;
         updateGroupTwoEnvelope(p_, stream_);
@@ -396,7 +395,7 @@ void LoadCaseDriver::groupsTwoAndFive() {
     for (int wc = 1; wc <= nw; ++wc)
       for (int rev = 1; rev <= 2; ++rev)
         for (int s = 1; s <= 2; ++s) {
-          const ForceRows& wind = p_.stored.WTAB[at(wc)][at(s)].row;
+          const ForceRows& wind = p_.stored.WTAB[wc][s].row;
           const char flagr = rev == 1 ? ' ' : 'R';
           const auto form = [&](bool withStream) {
             scaleRows(p_.frc.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
@@ -491,11 +490,11 @@ void LoadCaseDriver::reverseSeismicAxialLoads(const ForceRows& quake, const Forc
   ForceRows& r = p_.frc.row;
   for (int row : {kRowPC, kRowPB, kRowRF})
     for (int c = 1; c <= ncol_; ++c) {
-      const size_t ci = at(c);
-      const float d = dead[at(row)][ci];
-      const float e = quake[at(row)][ci] * (1.0f / response);
-      const float stream = stream_ ? p_.stored.STRM.row[at(row)][ci] : 0.0f;
-      r[at(row)][ci] = d - (d < 0.0f ? -1.0f : 1.0f) * e + stream;
+      const size_t ci = c;
+      const float d = dead[row][ci];
+      const float e = quake[row][ci] * (1.0f / response);
+      const float stream = stream_ ? p_.stored.STRM.row[row][ci] : 0.0f;
+      r[row][ci] = d - (d < 0.0f ? -1.0f : 1.0f) * e + stream;
     }
 }
 
@@ -508,8 +507,8 @@ void LoadCaseDriver::groupThreeWind() {
   scaleRows(p_.stored.WSUB.row, p_.stored.WSUB.row, kRowsMLtoVL, ncol_, kGroupThreeWindShare);
   float largest = 0.0f;
   for (int wc = 1; wc <= nw; ++wc) {
-    const float ft = w.WAT * w.WFT3[at(wc)], fl = w.WAL * w.WFL3[at(wc)];
-    const float gt = w.LLT * w.LFT3[at(wc)], gl = w.LLL * w.LFL3[at(wc)];
+    const float ft = w.WAT * w.WFT3[wc], fl = w.WAL * w.WFL3[wc];
+    const float gt = w.LLT * w.LFT3[wc], gl = w.LLL * w.LFL3[wc];
     for (int s = 1; s <= 2; ++s) {
       windForces(ft, fl, s);
       f.ARMT = w.APT2;
@@ -526,7 +525,7 @@ void LoadCaseDriver::groupThreeWind() {
       add(p_.stored.WSUB.row, kRowsMTLtoVL, s == 1 ? 1.0f : -1.0f);
       f.FTRAN = superstructureForce + f.FTRAN;
       print(CaseTitle::windCase(3, wc, s));
-      store(p_.stored.WTAB[at(wc)][at(s)], kRowsVtoVL);
+      store(p_.stored.WTAB[wc][s], kRowsVtoVL);
       largest = std::max(largest, f.FTRAN);
     }
   }
@@ -539,15 +538,15 @@ void LoadCaseDriver::liveLoads() {
   cb.BETAL = 1.0f;
   const int cases = std::clamp(p_.dd.NLLC, 0, kMaxLiveCases);
   for (int k = 1; k <= cases; ++k) {
-    cb.LLID = p_.loads.ID[at(k)];
+    cb.LLID = p_.loads.ID[k];
     cb.LLID.resize(4, ' ');
-    const int lanes = p_.loads.NL[at(k)];
+    const int lanes = p_.loads.NL[k];
     // Reduction for several loaded lanes.
     const float reduction = lanes == 3 ? 0.9f : (lanes > 3 ? 0.75f : 1.0f);
     const float nl = reduction * static_cast<float>(lanes);
     clearForces(p_);
     LoadVector q{};
-    for (int b = 1; b <= kMaxLoadPoints; ++b) q[at(b)] = reduction * p_.loads.LOAD[at(k)][at(b)];
+    for (int b = 1; b <= kMaxLoadPoints; ++b) q[b] = reduction * p_.loads.LOAD[k][b];
     applyBearingLoads(p_, q);
     solveFrame(p_);
     if (ncol_ != 1) swayCorrection(p_);
@@ -618,8 +617,8 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
     cb.BD12 = bdOfPass(pass);
     if (pass == 2) load(base, kRowsVtoVL);
     add(dead, kRowsVtoRF);
-    withForces[at(pass)] = p_.frc.row;
-    addRows(liveOnly[at(pass)], dead, kRowsVtoRF, ncol_);
+    withForces[pass] = p_.frc.row;
+    addRows(liveOnly[pass], dead, kRowsVtoRF, ncol_);
     const ForceRows kept = p_.frc.row;
     if (m.EXPC != 0.0f) {
       cb.FLAGE = 'E';
@@ -650,7 +649,7 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
           const float sign = rev == 1 ? 1.0f : -1.0f;
           const float tractionSign = (s == 1) == (rev == 1) ? 1.0f : -1.0f;
           const auto form = [&](const ForceRows& others, char fs, char fc) {
-            scaleRows(p_.frc.row, sc.WTAB[at(wc)][at(s)].row, kRowsVtoVL, ncol_, sign);
+            scaleRows(p_.frc.row, sc.WTAB[wc][s].row, kRowsVtoVL, ncol_, sign);
             add(longitudinal, kRowsVtoVL, tractionSign);
             add(others, kRowsVtoVL);
             cb.WIND = wc;
@@ -661,12 +660,12 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
             groupThreeAndSix(dead, pass == 1);
           };
           if (rev == 1) {
-            form(withForces[at(pass)], flags, flagc);
+            form(withForces[pass], flags, flagc);
           } else {
-            form(liveOnly[at(pass)], ' ', ' ');
+            form(liveOnly[pass], ' ', ' ');
             // The reversed wind with the stream flow as given.
             if (stream_) {
-              ForceRows withStream = liveOnly[at(pass)];
+              ForceRows withStream = liveOnly[pass];
               addRows(withStream, sc.STRM.row, kRowsVtoVL, ncol_);
               form(withStream, 'S', ' ');
             }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

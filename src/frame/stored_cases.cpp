@@ -14,8 +14,8 @@ void eachValue(ForceRows& dst, const ForceRows& src, RowRun rows, int ncol, Op o
   const int columns = std::clamp(ncol, 0, kMaxColumns);
   for (int r = first; r <= last; ++r)
     for (int c = 1; c <= columns; ++c)
-      op(dst[static_cast<size_t>(r)][static_cast<size_t>(c)],
-         src[static_cast<size_t>(r)][static_cast<size_t>(c)]);
+      op(dst[r][c],
+         src[r][c]);
 }
 
 }  // namespace

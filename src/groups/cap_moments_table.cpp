@@ -64,30 +64,30 @@ class CapTable {
 // shears of its own side.
 CapMomentsRow columnRow(const Problem& p, int c, char side, const std::array<int, 7>& moments,
                         const std::array<int, 3>& shears) {
-  const auto& x = p.env.X[static_cast<size_t>(c)];
+  const auto& x = p.env.X[c];
   CapMomentsRow row;
   row.kind = 'C';
   row.number = c;
   row.side = side;
-  for (size_t i = 0; i < moments.size(); ++i) row.moments[i] = x[static_cast<size_t>(moments[i])];
+  for (size_t i = 0; i < moments.size(); ++i) row.moments[i] = x[moments[i]];
   // The left line fills the first, third and fifth shear columns, the
   // right line the second, fourth and sixth.
   const size_t first = side == 'R' ? 1 : 0;
   for (size_t i = 0; i < shears.size(); ++i) {
-    row.shears[first + 2 * i] = x[static_cast<size_t>(shears[i])];
+    row.shears[first + 2 * i] = x[shears[i]];
     row.has_shear[first + 2 * i] = true;
   }
   return row;
 }
 
 CapMomentsRow pointRow(const Problem& p, int q, int k, int number) {
-  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+  const auto& cp = p.env.CP[q][k];
   CapMomentsRow row;
   row.number = number;
   for (size_t i = 0; i < kPointMoments.size(); ++i)
-    row.moments[i] = cp[static_cast<size_t>(kPointMoments[i])];
+    row.moments[i] = cp[kPointMoments[i]];
   for (size_t i = 0; i < kPointShears.size(); ++i) {
-    row.shears[i] = cp[static_cast<size_t>(kPointShears[i])];
+    row.shears[i] = cp[kPointShears[i]];
     row.has_shear[i] = true;
   }
   return row;
@@ -130,13 +130,13 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
   for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
     if (k != 1) {
       const int c = k - 1;  // the column at the segment's left end
-      auto& x = p.env.X[static_cast<size_t>(c)];
+      auto& x = p.env.X[c];
       if (k == nspan && p.dd.NCAN == 2) {  // right cantilever
         x[kRightGroupThreeMax] = x[kRightEnvelopeBMax] * gamma;
         x[kRightGroupThreeMin] = x[kRightEnvelopeBMin] * gamma;
       }
       keepAndPrint(p, table, columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears));
-      point += p.col[static_cast<size_t>(c)].P;
+      point += p.col[c].P;
     }
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       ++point;
@@ -144,7 +144,7 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
       keepAndPrint(p, table, pointRow(p, q, k, point));
     }
     if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
-      auto& x = p.env.X[static_cast<size_t>(k)];
+      auto& x = p.env.X[k];
       if (k == 1) {  // left cantilever
         x[kLeftGroupThreeMax] = x[kLeftEnvelopeBMax] * gamma;
         x[kLeftGroupThreeMin] = x[kLeftEnvelopeBMin] * gamma;

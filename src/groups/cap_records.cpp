@@ -59,8 +59,8 @@ CapParameterRecord capParameters(const Problem& p, const CapTableEnd& table) {
 // by the overstress divisor; envelope B as the service moments; the larger
 // shear magnitude on each side.
 CapPointRecord pointRecord(const Problem& p, int q, int k, int number, float divisor) {
-  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
-  const CapProperties& props = p.capp[static_cast<size_t>(k)];
+  const auto& cp = p.env.CP[q][k];
+  const CapProperties& props = p.capp[k];
   CapPointRecord r;
   r.LABEL = capLabel('P', number);
   r.MPOS = std::max({cp[kGroupOneMax], cp[kGroupTwoMax] / divisor, cp[kGroupThreeMax] / divisor});
@@ -69,8 +69,8 @@ CapPointRecord pointRecord(const Problem& p, int q, int k, int number, float div
   r.MBNEG = cp[kEnvelopeBMin];
   r.VLT = std::max(std::fabs(cp[kGroupOneMaxShearLeft]), std::fabs(cp[kGroupOneMinShearLeft]));
   r.VRT = std::max(std::fabs(cp[kGroupOneMaxShearRight]), std::fabs(cp[kGroupOneMinShearRight]));
-  r.BW = props.WIDB[static_cast<size_t>(q)];
-  r.DW = props.DEPB[static_cast<size_t>(q)];
+  r.BW = props.WIDB[q];
+  r.DW = props.DEPB[q];
   return r;
 }
 
@@ -78,8 +78,8 @@ CapPointRecord pointRecord(const Problem& p, int q, int k, int number, float div
 // full depths and widths of the segments on either side, or the one
 // segment there is at an end column.
 CapPointRecord columnRecord(const Problem& p, int k, float divisor) {
-  const auto& x = p.env.X[static_cast<size_t>(k)];
-  auto at = [&](int s) { return x[static_cast<size_t>(s)]; };
+  const auto& x = p.env.X[k];
+  auto at = [&](int s) { return x[s]; };
   CapPointRecord r;
   r.LABEL = capLabel('C', k);
   r.MPOS = std::max({at(kFaceGroupOneMax[0]), at(kFaceGroupTwoMax[0]) / divisor,
@@ -96,8 +96,8 @@ CapPointRecord columnRecord(const Problem& p, int k, float divisor) {
   int left = k, right = k + 1;
   if (k == 1 && p.dd.NCAN == 0) left = right;
   if (k == p.dd.NSPAN) right = left;
-  const CapSegment& l = p.cap[static_cast<size_t>(left)];
-  const CapSegment& rt = p.cap[static_cast<size_t>(right)];
+  const CapSegment& l = p.cap[left];
+  const CapSegment& rt = p.cap[right];
   r.DW = ((l.DE + l.DH) + (rt.DE + rt.DH)) / 2.0f;
   r.BW = (l.BC + rt.BC) / 2.0f;
   return r;
@@ -113,7 +113,7 @@ void writeCapRecords(Problem& p, const CapTableEnd& table, float divisor) {
   const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
   for (int k = 1; k <= nspan; ++k) {
     if (k != 1 || p.dd.NCAN != 0) {
-      if (k != 1) point += p.col[static_cast<size_t>(k - 1)].P;
+      if (k != 1) point += p.col[k - 1].P;
       for (int q = 1; q <= bearingCount(p, k); ++q)
         store.append(writeCapPointRecord(pointRecord(p, q, k, ++point, divisor)));
     }

@@ -78,16 +78,16 @@ std::array<ColumnBarRecord, 3> columnBarRecords(const Column& column, char colop
     // The top section is described by groups 1 and 3, the bottom by 2 and 4.
     const int g1 = end == kTopEnd ? 1 : 2;
     const int g2 = g1 + 2;
-    ColumnBarRecord& r = records[static_cast<size_t>(end)];
+    ColumnBarRecord& r = records[end];
     r.IPAT = mode;
     r.CLEAR = clear;
     std::array<int, 2> d{};
     if (mode != kFaceMode) circularPattern(w, g1, g2, colopt, r);
     if (mode != kCircularMode) d = faceSizes(w, g1, g2, colopt);
-    r.group[1] = BarGroup{w.NB[static_cast<size_t>(g1)], w.SZ[static_cast<size_t>(g1)], 0.0f};
-    r.group[2] = BarGroup{w.NB[static_cast<size_t>(g2)], w.SZ[static_cast<size_t>(g2)], 0.0f};
-    r.group[3] = BarGroup{w.ND[static_cast<size_t>(g1)], d[0], 0.0f};
-    r.group[4] = BarGroup{w.ND[static_cast<size_t>(g2)], d[1], 0.0f};
+    r.group[1] = BarGroup{w.NB[g1], w.SZ[g1], 0.0f};
+    r.group[2] = BarGroup{w.NB[g2], w.SZ[g2], 0.0f};
+    r.group[3] = BarGroup{w.ND[g1], d[0], 0.0f};
+    r.group[4] = BarGroup{w.ND[g2], d[1], 0.0f};
   }
   return records;
 }
@@ -103,7 +103,7 @@ void writeColumnRecords(Problem& p) {
   const int ncol = columnCount(p);
   store.append(writeColumnCountRecord(ncol));
   for (int c = 1; c <= ncol; ++c) {
-    const Column& column = p.col[static_cast<size_t>(c)];
+    const Column& column = p.col[c];
     const auto bars = columnBarRecords(column, p.dd.COLOPT, p.cs.RMODE, p.cs.CLEAR);
     for (int end : {kTopEnd, kBottomEnd}) {
       store.append(writeColumnOptionRecord(ColumnOptionRecord{p.dd.COLOPT, column.T}));
@@ -124,7 +124,7 @@ void writeColumnRecords(Problem& p) {
       s.EPSCU = p.dd.CONC_STRAIN;
       store.append(writeColumnSectionRecord(s));
 
-      store.append(writeColumnBarRecord(bars[static_cast<size_t>(end)]));
+      store.append(writeColumnBarRecord(bars[end]));
       ColumnLoadCountRecord loads;
       loads.NLOAD = p.lists.NCLS;
       store.append(writeColumnLoadCountRecord(loads));

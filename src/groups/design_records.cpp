@@ -1,7 +1,7 @@
 #include "groups/design_records.h"
 
 #include "groups/fixed_record.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 namespace {
@@ -289,7 +289,7 @@ std::string writeColumnBarRecord(const ColumnBarRecord& r) {
   w.integer(IPAT, r.IPAT).integer(TOT, r.TOT).integer(TSZ, r.TSZ).real(CLEAR, r.CLEAR);
   // The group covers stay blank: the column design takes the general cover.
   for (int g = 1; g <= kBarGroups; ++g) {
-    const BarGroup& group = r.group[static_cast<size_t>(g)];
+    const BarGroup& group = r.group[g];
     w.integer(count(g), group.count).integer(size(g), group.size);
   }
   return w.str();
@@ -304,7 +304,7 @@ ColumnBarRecord readColumnBarRecord(std::string_view record) {
   r.TSZ = in.integer(TSZ);
   r.CLEAR = in.real(CLEAR);
   for (int g = 1; g <= kBarGroups; ++g) {
-    BarGroup& group = r.group[static_cast<size_t>(g)];
+    BarGroup& group = r.group[g];
     group.count = in.integer(count(g));
     group.size = in.integer(size(g));
     group.cover = in.real(cover(g));

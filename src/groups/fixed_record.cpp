@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "input/card.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 namespace {
@@ -103,7 +103,7 @@ std::string RecordReader::columns(const Field& f) const {
   std::string s(static_cast<size_t>(f.width() > 0 ? f.width() : 0), ' ');
   for (int col = f.first; col <= f.last; ++col)
     if (col >= 1 && col <= static_cast<int>(record_.size()))
-      s[static_cast<size_t>(col - f.first)] = record_[static_cast<size_t>(col - 1)];
+      s[col - f.first] = record_[col - 1];
   return s;
 }
 

@@ -34,8 +34,8 @@ FootingParameterRecord footingParameters(const Problem& p) {
 }
 
 FootingRecord footingRecord(const Problem& p, int c) {
-  const Footing& f = p.ftg[static_cast<size_t>(c)];
-  const Column& column = p.col[static_cast<size_t>(c)];
+  const Footing& f = p.ftg[c];
+  const Column& column = p.col[c];
   FootingRecord r;
   r.SP = f.SP;
   r.B = f.B;
@@ -59,13 +59,13 @@ FootingRecord footingRecord(const Problem& p, int c) {
 }
 
 int keyOf(const Problem& p, const FootingSetRef& ref) {
-  const auto& list = p.lists.FTG[static_cast<size_t>(ref.column)];
-  return list.KEY[static_cast<size_t>(list.ORDER[static_cast<size_t>(ref.position)])];
+  const auto& list = p.lists.FTG[ref.column];
+  return list.KEY[list.ORDER[static_cast<size_t>(ref.position)]];
 }
 
 const FootingLoadSet& setOf(const Problem& p, const FootingSetRef& ref) {
-  const auto& list = p.lists.FTG[static_cast<size_t>(ref.column)];
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(ref.position)])];
+  const auto& list = p.lists.FTG[ref.column];
+  return list.SET[list.ORDER[static_cast<size_t>(ref.position)]];
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ int designedFooting(const Problem& p, int c) {
   // A reference always names an earlier footing, so the chain ends within
   // c steps; the bound only guards a store filled by other means.
   for (int step = 0; step < kMaxColumns; ++step) {
-    const int ref = p.ftg[static_cast<size_t>(c)].REF;
+    const int ref = p.ftg[c].REF;
     if (ref < 1 || ref >= c) return c;
     c = ref;
   }
@@ -86,7 +86,7 @@ std::vector<FootingSetRef> mergedFootingSets(const Problem& p, int c, int nfls) 
   std::vector<FootingSetRef> merged;
   for (int a = 1; a <= nfls; ++a) merged.push_back(FootingSetRef{c, a});
   for (int j = c + 1; j <= columnCount(p); ++j) {
-    if (p.ftg[static_cast<size_t>(j)].REF == 0 || designedFooting(p, j) != c) continue;
+    if (p.ftg[j].REF == 0 || designedFooting(p, j) != c) continue;
     std::vector<FootingSetRef> next;
     size_t a = 0;
     int b = 1;
@@ -118,8 +118,8 @@ std::vector<std::pair<FootingLoadSet, int>> footingDesignSets(const Problem& p, 
     if (keyOf(p, ref) > 0) listed.emplace(ref.column, set.SEQ);
   }
   for (int j = c; j <= columnCount(p); ++j) {
-    if (j != c && (p.ftg[static_cast<size_t>(j)].REF == 0 || designedFooting(p, j) != c)) continue;
-    for (const FootingLoadSet& set : p.lists.FTGALL[static_cast<size_t>(j)])
+    if (j != c && (p.ftg[j].REF == 0 || designedFooting(p, j) != c)) continue;
+    for (const FootingLoadSet& set : p.lists.FTGALL[j])
       if (!listed.count({j, set.SEQ})) sets.emplace_back(set, j);
   }
   return sets;
@@ -132,11 +132,11 @@ void writeFootingRecords(Problem& p) {
   p.lists.NFLS = std::min(p.lists.NFLS, kListSize);
   store.append(writeFootingParameterRecord(footingParameters(p)));
   for (int c = 1; c <= columnCount(p); ++c) {
-    Column& column = p.col[static_cast<size_t>(c)];
+    Column& column = p.col[c];
     // A round column stands on its footing by its diameter alone.
     if (column.T == 'R') column.BB = 0.0f;
     FootingRecord record = footingRecord(p, c);
-    if (p.ftg[static_cast<size_t>(c)].REF != 0) {
+    if (p.ftg[c].REF != 0) {
       store.append(writeFootingRecord(record));
       continue;
     }

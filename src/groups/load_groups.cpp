@@ -21,7 +21,7 @@ bool optionWritesRecords(char option) { return option == 'I' || option == 'D'; }
 
 void replaceCantileverGroupThree(Problem& p, int k, float gamma) {
   for (int q = 1; q <= bearingCount(p, k); ++q) {
-    auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+    auto& cp = p.env.CP[q][k];
     cp[kPointGroupThreeMax] = cp[kPointEnvelopeBMax] * gamma;
     cp[kPointGroupThreeMin] = cp[kPointEnvelopeBMin] * gamma;
   }
@@ -46,11 +46,11 @@ void convertStrengthsToKsi(Problem& p) {
 void scaleCapEnvelopes(Problem& p, float gamma) {
   for (int c = 1; c <= columnCount(p); ++c)
     for (int s = 1; s <= kLastFactoredFaceSlot; ++s)
-      p.env.X[static_cast<size_t>(c)][static_cast<size_t>(s)] *= kGroupLoadFactor;
+      p.env.X[c][s] *= kGroupLoadFactor;
   for (int k = 1; k <= p.dd.NSPAN && k <= kMaxSegments; ++k)
     for (int q = 1; q <= bearingCount(p, k); ++q)
       for (int s = 1; s <= kLastFactoredPointSlot; ++s)
-        p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)][static_cast<size_t>(s)] *=
+        p.env.CP[q][k][s] *=
             kGroupLoadFactor;
   if (p.dd.NCAN >= 1) replaceCantileverGroupThree(p, 1, gamma);
   if (p.dd.NCAN == 2) replaceCantileverGroupThree(p, p.dd.NSPAN, gamma);

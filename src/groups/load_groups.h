@@ -8,7 +8,7 @@
 
 #include "groups/design_records.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

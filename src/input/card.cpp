@@ -106,7 +106,7 @@ std::string Card::columns(int first, int last) const {
 
 char Card::column(int col) const {
   if (col < 1 || col > kCardColumns) return ' ';
-  return text_[static_cast<size_t>(col - 1)];
+  return text_[col - 1];
 }
 
 int Card::integer(int first, int last) {

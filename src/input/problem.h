@@ -13,11 +13,11 @@
 // MIN.P -> MIN_P, CL.SP. -> CL_SP, CONC. STRAIN -> CONC_STRAIN, I.D. -> ID.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "groups/record_store.h"
+#include "base/record_store.h"
+#include "base/table.h"
 #include "input/results.h"
 
 namespace bentpier {
@@ -33,12 +33,6 @@ inline constexpr int kMaxWindDirections = 5;
 inline constexpr int kBarGroups = 4;
 inline constexpr int kSeismicForces = 7;
 inline constexpr float kConcreteWeight = 0.15f;  // kip per cubic foot
-
-// The run's date (DD-MMM-YY) and time of day (HH:MM:SS), fixed at start.
-struct RunStamp {
-  std::string DATE = "01-JAN-70";
-  std::string TIME = "00:00:00";
-};
 
 // Design data card (card 1).
 struct DesignData {
@@ -69,7 +63,7 @@ struct ColumnSteel {
 struct CapSegment {
   char C = ' ';
   float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
-  std::array<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
+  Table<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
   int NB = 0;
 
   // Length of the haunch: LH for a straight (L) or parabolic (P) haunch; a
@@ -83,7 +77,7 @@ struct Column {
   char I = ' ', T = ' ', S = ' ';
   float HT = 0, A = 0, DT = 0, BT = 0, DB = 0, BB = 0, DL = 0, FLEX = 0;
   float SLOPE = 0, EP = 0, AP = 0;
-  std::array<int, kBarGroups + 1> ND{}, NB{}, SZ{};  // bar groups 1..4
+  Table<int, kBarGroups + 1> ND{}, NB{}, SZ{};  // bar groups 1..4
 };
 
 // One footing as read from its card.
@@ -98,17 +92,17 @@ struct Footing {
 // Seismic forces of one column (absolute values, kips and kip-feet), in the
 // order TOP-VL, TOP-VT, BOT-ML, TOP-ML, BOT-MT, TOP-MT, TOP-P (1..7).
 struct SeismicForces {
-  std::array<float, kSeismicForces + 1> LONG{}, TRANS{};
+  Table<float, kSeismicForces + 1> LONG{}, TRANS{};
 };
 
 struct WindLoads {
   // Group II: superstructure areas, intensities (ksf), arms, wind on pier.
   float WAT = 0, WAL = 0;
-  std::array<float, kMaxWindDirections + 1> WFT2{}, WFL2{};
+  Table<float, kMaxWindDirections + 1> WFT2{}, WFL2{};
   int NW2 = 0;
   float APT2 = 0, APL2 = 0, PT2 = 0, PL2 = 0;
   // Group III: reduced superstructure wind (ksf) and wind on live load (k/ft).
-  std::array<float, kMaxWindDirections + 1> WFT3{}, WFL3{}, LFT3{}, LFL3{};
+  Table<float, kMaxWindDirections + 1> WFT3{}, WFL3{}, LFT3{}, LFL3{};
   int NW3 = 0;
   float LLT = 0, LLL = 0, APT3 = 0, APL3 = 0;
 };
@@ -120,9 +114,9 @@ struct MiscForces {
 
 // Bearing loads: case 0 is the dead load, 1..NLLC the live-load cases.
 struct LoadTable {
-  std::array<std::array<float, kMaxLoadPoints + 1>, kMaxLiveCases + 1> LOAD{};
-  std::array<std::string, kMaxLiveCases + 1> ID{};
-  std::array<int, kMaxLiveCases + 1> NL{};
+  Table<Table<float, kMaxLoadPoints + 1>, kMaxLiveCases + 1> LOAD{};
+  Table<std::string, kMaxLiveCases + 1> ID{};
+  Table<int, kMaxLiveCases + 1> NL{};
   int NLP = 0;
 };
 
@@ -137,11 +131,11 @@ struct CapProperties {
   float UFEM = 0;  // end moment for a unit relative end displacement
   float RW = 0;    // span: end reaction of own weight; cantilever: total weight
   float RI = 0;    // relative stiffness BC DE^3 / (12 L) for column end restraint
-  std::array<float, kMaxBearings + 1> FMLP{}, FMRP{};  // unit-load fixed-end moments
+  Table<float, kMaxBearings + 1> FMLP{}, FMRP{};  // unit-load fixed-end moments
   // Bearing distance from the span's right end, or a cantilever's column.
-  std::array<float, kMaxBearings + 1> XR{};
-  std::array<float, kMaxBearings + 1> VW{}, MW{};      // own-weight shear and moment at the bearing
-  std::array<float, kMaxBearings + 1> DEPB{}, WIDB{};  // cap depth and width at the bearing
+  Table<float, kMaxBearings + 1> XR{};
+  Table<float, kMaxBearings + 1> VW{}, MW{};      // own-weight shear and moment at the bearing
+  Table<float, kMaxBearings + 1> DEPB{}, WIDB{};  // cap depth and width at the bearing
   // Span stiffnesses and carry-overs modified for the joints beyond them.
   float KML = 0, KMR = 0, COMLR = 0, COMRL = 0;
 };
@@ -165,7 +159,7 @@ struct ColumnProperties {
   float PCBR = 0, PCUBR = 0, PCL = 0;   // critical loads, kips
   // Minimum eccentricities, feet: 1 top transverse, 2 top longitudinal,
   // 3 bottom transverse, 4 bottom longitudinal.
-  std::array<float, 5> EMIN{};
+  Table<float, 5> EMIN{};
   float KTM = 0, COTBM = 0, COBTM = 0;  // modified for base release and joint
   float DFL = 0, DFC = 0, DFR = 0;      // distribution factors at the top joint
   float TLR = 0, TLC = 0, TRL = 0, TRC = 0, TCR = 0, TCL = 0;  // transfer factors
@@ -199,10 +193,10 @@ inline constexpr int kRowMF = 11;     // longitudinal moment at the footing
 inline constexpr int kRowVL = 12;     // longitudinal column shear
 inline constexpr int kRowPSTAT = 13;  // statical column load from the cap
 
-using ColumnRow = std::array<float, kMaxColumns + 1>;  // one value per column 1..NCOL
-using ForceRows = std::array<ColumnRow, kForceRows + 1>;  // [row][column]
+using ColumnRow = Table<float, kMaxColumns + 1>;  // one value per column 1..NCOL
+using ForceRows = Table<ColumnRow, kForceRows + 1>;  // [row][column]
 // One value per bearing point, indexed [segment k][bearing q].
-using BearingTable = std::array<std::array<float, kMaxBearings + 1>, kMaxSegments + 1>;
+using BearingTable = Table<Table<float, kMaxBearings + 1>, kMaxSegments + 1>;
 
 // The column force set: forces of the load case in hand. Until the
 // bearing-point correction ML carries the joint-analysis sign (opposite to a
@@ -238,7 +232,7 @@ struct StoredCases {
   StoredCase WSUB;        // ML..VL, wind on the substructure
   StoredCase UWIND;       // V..VL, unit wind on the superstructure
   // V..VL per wind case w (1..5) and direction s (1, 2): group II, later group III.
-  std::array<std::array<StoredCase, 3>, kWindCases + 1> WTAB{};
+  Table<Table<StoredCase, 3>, kWindCases + 1> WTAB{};
   StoredCase LLC;         // V..VL, the live-load case in hand
 };
 
@@ -261,8 +255,8 @@ struct StoredCases {
 //      19 stream flow MP   20,21 stream flow VPL,VPR
 // Envelope B is group I without live-load factor and without wind.
 struct CapEnvelopes {
-  std::array<std::array<float, kCapFaceSlots + 1>, kMaxColumns + 1> X{};
-  std::array<std::array<std::array<float, kCapPointSlots + 1>, kMaxSegments + 1>,
+  Table<Table<float, kCapFaceSlots + 1>, kMaxColumns + 1> X{};
+  Table<Table<Table<float, kCapPointSlots + 1>, kMaxSegments + 1>,
              kMaxBearings + 1>
       CP{};
   ColumnRow UWML{}, UWMR{};  // cap face moments under unit wind
@@ -306,9 +300,9 @@ struct FootingLoadSet {
   int SEQ = 0;  // the footing combination it came from, 1 for the first offered
 };
 
-constexpr std::array<int, kListSize + 1> initialListOrder() {
-  std::array<int, kListSize + 1> order{};
-  for (int i = 1; i <= kListSize; ++i) order[static_cast<size_t>(i)] = kListSize + 1 - i;
+constexpr Table<int, kListSize + 1> initialListOrder() {
+  Table<int, kListSize + 1> order{};
+  for (int i = 1; i <= kListSize; ++i) order[i] = kListSize + 1 - i;
   return order;
 }
 
@@ -316,23 +310,23 @@ constexpr std::array<int, kListSize + 1> initialListOrder() {
 // slots by descending KEY; a slot never filled keeps key 0.
 template <typename Set>
 struct RankedList {
-  std::array<int, kListSize + 1> KEY{};
-  std::array<int, kListSize + 1> ORDER = initialListOrder();
-  std::array<Set, kListSize + 1> SET{};
+  Table<int, kListSize + 1> KEY{};
+  Table<int, kListSize + 1> ORDER = initialListOrder();
+  Table<Set, kListSize + 1> SET{};
 };
 
 struct DesignLoadLists {
   // [column][end]: end 1 top, 2 bottom.
-  std::array<std::array<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> COL{};
+  Table<Table<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> COL{};
   // Pile bents only: the same, keyed by the longitudinal shear.
-  std::array<std::array<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> PILE{};
-  std::array<RankedList<FootingLoadSet>, kMaxColumns + 1> FTG{};
+  Table<Table<RankedList<ColumnLoadSet>, 3>, kMaxColumns + 1> PILE{};
+  Table<RankedList<FootingLoadSet>, kMaxColumns + 1> FTG{};
   // Every set offered, in the order formed: the ranking lists keep the most
   // severe by magnitude for the listings, and the column and footing designs
   // check all of these, so that no set that governs is lost. Column bents
   // only for the column ends (a pile bent's tables rank the pile loads).
-  std::array<std::array<std::vector<ColumnLoadSet>, 3>, kMaxColumns + 1> COLALL{};
-  std::array<std::vector<FootingLoadSet>, kMaxColumns + 1> FTGALL{};
+  Table<Table<std::vector<ColumnLoadSet>, 3>, kMaxColumns + 1> COLALL{};
+  Table<std::vector<FootingLoadSet>, kMaxColumns + 1> FTGALL{};
   int NCLS = 0;  // column combinations offered
   int NFLS = 0;  // footing combinations offered
 };
@@ -359,10 +353,10 @@ struct DesignRecords {
 struct InputCards {
   DesignData dd;
   ColumnSteel cs;
-  std::array<CapSegment, kMaxSegments + 1> cap{};
-  std::array<Column, kMaxColumns + 1> col{};
-  std::array<Footing, kMaxColumns + 1> ftg{};
-  std::array<SeismicForces, kMaxColumns + 1> seis{};
+  Table<CapSegment, kMaxSegments + 1> cap{};
+  Table<Column, kMaxColumns + 1> col{};
+  Table<Footing, kMaxColumns + 1> ftg{};
+  Table<SeismicForces, kMaxColumns + 1> seis{};
   WindLoads wind;
   MiscForces misc;
   LoadTable loads;
@@ -380,10 +374,10 @@ struct Problem {
 
   DesignData dd;
   ColumnSteel cs;
-  std::array<CapSegment, kMaxSegments + 1> cap{};
-  std::array<Column, kMaxColumns + 1> col{};
-  std::array<Footing, kMaxColumns + 1> ftg{};
-  std::array<SeismicForces, kMaxColumns + 1> seis{};
+  Table<CapSegment, kMaxSegments + 1> cap{};
+  Table<Column, kMaxColumns + 1> col{};
+  Table<Footing, kMaxColumns + 1> ftg{};
+  Table<SeismicForces, kMaxColumns + 1> seis{};
   int PILECODE = 0;  // 1..4 standard pile, 5 special; 0 not a pile bent
   int BATTER = 0;    // 1 when any pile column is battered
   WindLoads wind;
@@ -391,8 +385,8 @@ struct Problem {
   LoadTable loads;
 
   // Member properties.
-  std::array<CapProperties, kMaxSegments + 1> capp{};
-  std::array<ColumnProperties, kMaxColumns + 1> colp{};
+  Table<CapProperties, kMaxSegments + 1> capp{};
+  Table<ColumnProperties, kMaxColumns + 1> colp{};
 
   // Load cases.
   ColumnForces frc;       // the load case in hand

@@ -2,7 +2,7 @@
 #include <functional>
 
 #include "input/reader.h"
-#include "report/printable.h"
+#include "base/printable.h"
 
 namespace bentpier {
 namespace {
@@ -97,7 +97,7 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p) {
   report << Line(kNextLine).blanks(49).text(kRevised);
   // The title is centred; its indent counts the carriage-control column.
   int length = 72;
-  while (length > 0 && p.TITLE[static_cast<size_t>(length - 1)] == ' ') --length;
+  while (length > 0 && p.TITLE[length - 1] == ' ') --length;
   if (length == 0) length = 72;
   const int indent = (118 - length) / 2;
   report << Line(kNextLine).blanks(indent - 1).text(p.TITLE.substr(0, static_cast<size_t>(length)));

@@ -4,10 +4,11 @@
 #include <functional>
 #include <ostream>
 
+#include "base/clock.h"
 #include "input/card.h"
 #include "input/deck.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/clock.h"
 #include "input/problem.h"
 
 namespace bentpier {

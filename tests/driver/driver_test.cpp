@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/run.h"
 #include "support/cards.h"
 

@@ -53,7 +53,7 @@ struct Bent {
   float row(int r, int c) const { return p->frc.row[ix(r)][ix(c)]; }
   PrismaticBent model;
   std::unique_ptr<Problem> p;
-  std::array<float, kMaxLoadPoints + 1> q{};
+  LoadVector q{};
 };
 
 // Gravity case as the driver runs it: loads, solution, sway correction,

@@ -38,12 +38,12 @@ inline size_t ix(int i) { return static_cast<size_t>(i); }
 // Fills the store: geometry, prismatic member properties and the joint
 // factors of the frame (modified stiffnesses and carry-overs, distribution
 // and transfer factors), and returns the bearing-load vector of the loads.
-inline std::array<float, kMaxLoadPoints + 1> buildBent(const PrismaticBent& b, Problem& p) {
+inline Table<float, kMaxLoadPoints + 1> buildBent(const PrismaticBent& b, Problem& p) {
   const int n = b.ncol();
   p.dd.NCOL = n;
   p.dd.NCAN = b.ncan();
   p.dd.NSPAN = p.dd.NCAN == 0 ? n : n + p.dd.NCAN - 1;
-  std::array<float, kMaxLoadPoints + 1> q{};
+  Table<float, kMaxLoadPoints + 1> q{};
   int i = 0;
 
   auto cantilever = [&](int k, float length, const std::vector<BentLoad>& loads, bool left) {

@@ -228,8 +228,11 @@ TEST(LoadCaseDriver, OnePassWithoutASecondDeadLoadFactor) {
   EXPECT_EQ(p->lists.NFLS, n.footings);
   // Groups IV and V carry only shrinkage sets.
   for (int c = 1; c <= 3; ++c)
-    for (const FootingLoadSet& s : p->lists.FTG[ix(c)].SET)
-      if (s.GR == '4' || s.GR == '5') EXPECT_EQ(s.FLAGE, 'S');
+    for (const FootingLoadSet& s : p->lists.FTG[ix(c)].SET) {
+      if (s.GR == '4' || s.GR == '5') {
+        EXPECT_EQ(s.FLAGE, 'S');
+      }
+    }
 }
 
 TEST(LoadCaseDriver, PileBentFormsSeismicCombinationsForColumnsOnly) {

@@ -75,13 +75,13 @@ TEST(PropsTables, MemberPropertiesHeadingsAndValuePositions) {
   ASSERT_EQ(lines.size(), 9u);
   // Two blank lines, then the centred headings.
   EXPECT_EQ(lines[0], "0");
-  EXPECT_EQ(lines[1], " " + centredIn132("MEMBER PROPERTIES"));
-  EXPECT_EQ(lines[2], "0" + centredIn132("COLUMN PROPERTIES"));
-  EXPECT_EQ(lines[3], " " + spaced({{9, "KT"}, {4, "COTB"}, {3, "COTBM"}, {3, "TLR"}, {4, "TRC"},
+  EXPECT_EQ(lines[1], std::string(" ") += centredIn132("MEMBER PROPERTIES"));
+  EXPECT_EQ(lines[2], std::string("0") += centredIn132("COLUMN PROPERTIES"));
+  EXPECT_EQ(lines[3], std::string(" ") += spaced({{9, "KT"}, {4, "COTB"}, {3, "COTBM"}, {3, "TLR"}, {4, "TRC"},
                                     {4, "TLC"}, {4, "DFC"}, {8, "KL"}, {8, "FKBR"}, {7, "PCBR"},
                                     {7, "PCL"}, {7, "UFMT"}, {6, "EITTB"}, {3, "PSIT"},
                                     {2, "RGTB"}}));
-  EXPECT_EQ(lines[4], " " + spaced({{0, "CN"}, {7, "KTM"}, {3, "COBT"}, {3, "COBTM"}, {3, "TRL"},
+  EXPECT_EQ(lines[4], std::string(" ") += spaced({{0, "CN"}, {7, "KTM"}, {3, "COBT"}, {3, "COBTM"}, {3, "TRL"},
                                     {4, "TCR"}, {4, "TCL"}, {4, "DFL"}, {8, "PDF"}, {7, "FKUBR"},
                                     {6, "PCUBR"}, {6, "FLU"}, {7, "UFMB"}, {6, "EILTB"},
                                     {3, "PSIB"}, {2, "RGL"}}));
@@ -131,15 +131,15 @@ TEST(PropsTables, CapPropertiesHeadingsAndValuePositions) {
   report.finish();
   const std::vector<std::string> lines = rawLines(out.str());
   ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(lines[0], "0" + centredIn132("CAP PROPERTIES"));
+  EXPECT_EQ(lines[0], std::string("0") += centredIn132("CAP PROPERTIES"));
   std::string left = spaced({{9, "CO"}, {8, "KML"}, {4, "COMLR"}, {5, "FMWT "}});
   std::string right = spaced({{0, "CN"}, {7, "K"}, {9, "KMR"}, {4, "COMRL"}, {5, "UFEM "}});
   for (char d = '1'; d <= '8'; ++d) {
     left += std::string(6, ' ') + "FMLP" + d;
     right += std::string(6, ' ') + "FMRP" + d;
   }
-  EXPECT_EQ(lines[1], " " + left);
-  EXPECT_EQ(lines[2], " " + right);
+  EXPECT_EQ(lines[1], std::string(" ") += left);
+  EXPECT_EQ(lines[2], std::string(" ") += right);
   // Span 2 has three bearings, span 3 eight.
   EXPECT_EQ(columns(lines[3], 1, 2), " 2");
   EXPECT_EQ(lines[3].size(), 1u + 42 + 3 * 11);

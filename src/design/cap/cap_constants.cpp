@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/cap/cap_section.h"
 
 namespace bentpier {

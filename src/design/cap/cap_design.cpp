@@ -2,7 +2,7 @@
 // page rule and the closing notes.
 #include "design/cap/cap_design.h"
 
-#include "groups/record_store.h"
+#include "base/record_store.h"
 
 namespace bentpier {
 namespace {

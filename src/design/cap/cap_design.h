@@ -9,7 +9,7 @@
 #include "design/cap/cap_section.h"
 #include "groups/design_records.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/column/column_design.h"
 #include "design/column/section_strength.h"
 

@@ -75,9 +75,9 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.B = data.TYPE == 'R' ? data.D : data.B;
   k.D = data.D;
   for (int f = 1; f <= kMaxFaces; ++f) {
-    const FaceBars& face = r.FACE[static_cast<size_t>(f)];
-    k.face_bars[static_cast<size_t>(f - 1)] = face.N;
-    k.face_sizes[static_cast<size_t>(f - 1)] = printedBarSize(face);
+    const FaceBars& face = r.FACE[f];
+    k.face_bars[f - 1] = face.N;
+    k.face_sizes[f - 1] = printedBarSize(face);
   }
   k.AS = r.AS;
   k.PS = r.PS;
@@ -123,7 +123,7 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
     k.CM = s.CM;
   }
   for (int i = 1; i <= r.NLOAD && i <= kMaxTableLoads; ++i) {
-    const LoadResult& l = r.LOAD[static_cast<size_t>(i)];
+    const LoadResult& l = r.LOAD[i];
     k.loads.push_back(ColumnLoadCheck{l.P, l.MX, l.MY, l.FACTOR, l.PU, l.MXU, l.MYU, l.RATIO});
   }
   return k;

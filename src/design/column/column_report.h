@@ -7,7 +7,7 @@
 
 #include "design/column/column_end.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier::column {
 

@@ -37,7 +37,7 @@ void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
   for (int c = 1; c <= ncol; ++c) {
     for (int end : {kTopEnd, kBottomEnd}) {
       const RankedList<KeptSet>& list =
-          p.lists.COL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+          p.lists.COL[c][end];
       ColumnEndData data;
       if (!readColumnEnd(cursor, list, p.dd.METHOD, data)) {
         kept.push_back(keptColumnEnd(c, end, data, ColumnEndResult{}, nullptr));
@@ -127,8 +127,8 @@ bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char m
   data.SZ = b.TSZ;
   data.COVER = b.CLEAR;
   for (int g = 1; g <= kMaxFaces; ++g) {
-    const auto& group = b.group[static_cast<size_t>(g)];
-    data.GROUP[static_cast<size_t>(g)] = column::BarGroup{group.count, group.size, group.cover};
+    const auto& group = b.group[g];
+    data.GROUP[g] = column::BarGroup{group.count, group.size, group.cover};
   }
 
   const ColumnLoadCountRecord l = readColumnLoadCountRecord(*loads);
@@ -139,7 +139,7 @@ bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char m
   const int nload = std::min(data.NLOAD, kListSize);
   for (int i = 1; i <= nload; ++i) {
     const KeptSet& set = keptSetAt(list, i);
-    data.LOAD[static_cast<size_t>(i)] = column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR};
+    data.LOAD[i] = column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR};
   }
   data.METHOD = method;
   data.PILEBENT = false;

@@ -7,9 +7,9 @@
 
 #include "design/column/column_end.h"
 #include "design/column/column_report.h"
-#include "groups/record_store.h"
+#include "base/record_store.h"
 #include "input/problem.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -67,7 +67,7 @@ class ColumnPage {
 
 // The set at ranking position 1..25 of a list.
 inline const KeptSet& keptSetAt(const RankedList<KeptSet>& list, int position) {
-  return list.SET[static_cast<size_t>(list.ORDER[static_cast<size_t>(position)])];
+  return list.SET[list.ORDER[static_cast<size_t>(position)]];
 }
 
 // Reads the option, section, bar and load-count records of one column end

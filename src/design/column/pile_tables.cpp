@@ -43,14 +43,14 @@ void printPileTables(Problem& p, int piles, Report& rep) {
   while (!kept.type.empty() && kept.type.back() == ' ') kept.type.pop_back();
   printPileHeader(rep, pileTypeName(p.PILECODE));
   for (int c = 1; c <= piles; ++c) {
-    const RankedList<KeptSet>& list = p.lists.COL[static_cast<size_t>(c)][kTopEnd];
+    const RankedList<KeptSet>& list = p.lists.COL[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, false, method));
     kept.axial.push_back(keptPileLine(c, s, p.cs.PILECAP * groupFactorOf(s, method)));
     printPileLine(rep, kept.axial.back());
   }
   printLateralPileHeader(rep);
   for (int c = 1; c <= piles; ++c) {
-    const RankedList<KeptSet>& list = p.lists.PILE[static_cast<size_t>(c)][kTopEnd];
+    const RankedList<KeptSet>& list = p.lists.PILE[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, true, method));
     kept.lateral.push_back(keptPileLine(c, s, kAllowableLateralLoad * groupFactorOf(s, method)));
     printPileLine(rep, kept.lateral.back());

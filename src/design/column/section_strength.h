@@ -86,8 +86,8 @@ double ATYX(double x, double y);
 
 // --- Strength at a depth -----------------------------------------------------
 
-// Resultant of two moments, negative when either component is.
-float RST(float x, float y);
+// Resultant of two moments, negative when either component is (RST).
+float signedResultant(float x, float y);
 
 // Reduction: design strength from the nominal forces (moments in kip-in).
 Strength PHI(const SectionState& s, float pn, float mx, float my, PhiRule rule);
@@ -127,10 +127,11 @@ DepthStrength characteristicPoint(const SectionState& s, int direction, int k);
 std::vector<CurveSample> sampleCurve(const SectionState& s, int direction, int samples);
 
 // Depth where the chord between two curve points reaches the load p (the
-// mid-point when the two loads coincide).
-float FIX(float p, const CurvePoint& a, const CurvePoint& b);
-// Axial load where the chord between two points meets the line M = e*P.
-float FIY(float e, const CurvePoint& a, const CurvePoint& b);
+// mid-point when the two loads coincide) (FIX).
+float depthAtLoad(float p, const CurvePoint& a, const CurvePoint& b);
+// Axial load where the chord between two points meets the line M = e*P
+// (FIY).
+float loadOnLoadLine(float e, const CurvePoint& a, const CurvePoint& b);
 
 // Bracket of a one-dimensional search: lower and upper ends and the last
 // point tried.
@@ -138,8 +139,8 @@ struct Bracket {
   CurvePoint lower, upper, spare;
 };
 // Keeps point p: it replaces the lower end when lowSide, else the upper end;
-// it also becomes the spare.
-void SENDL(Bracket& br, const CurvePoint& p, bool lowSide);
+// it also becomes the spare (SENDL).
+void keepBracketEnd(Bracket& br, const CurvePoint& p, bool lowSide);
 
 // Regula falsi on the neutral-axis depth for the axial load p, between a
 // lower end (load below p) and an upper end (load above p); closes when the

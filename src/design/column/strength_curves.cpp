@@ -19,7 +19,7 @@ constexpr float kUnevenStrain = 1e-4f;
 
 }  // namespace
 
-float RST(float x, float y) {
+float signedResultant(float x, float y) {
   const float r = std::sqrt(x * x + y * y);
   return (x < 0.0f || y < 0.0f) ? -r : r;
 }
@@ -39,7 +39,7 @@ Strength PHI(const SectionState& s, float pn, float mx, float my,
   r.P = phi * pn;
   r.MX = phi * mx / kInchesPerFoot;
   r.MY = phi * my / kInchesPerFoot;
-  r.M = RST(r.MX, r.MY);
+  r.M = signedResultant(r.MX, r.MY);
   return r;
 }
 

@@ -50,20 +50,20 @@ bool collapsed(float a, float b) {
 
 }  // namespace
 
-float FIX(float p, const CurvePoint& a, const CurvePoint& b) {
+float depthAtLoad(float p, const CurvePoint& a, const CurvePoint& b) {
   const float dp = b.S.P - a.S.P;
   if (std::fabs(dp) <= 1e-30f) return (a.C + b.C) / 2.0f;
   return a.C + (p - a.S.P) / dp * (b.C - a.C);
 }
 
-float FIY(float e, const CurvePoint& a, const CurvePoint& b) {
+float loadOnLoadLine(float e, const CurvePoint& a, const CurvePoint& b) {
   const float dm = b.S.M - a.S.M, dp = b.S.P - a.S.P;
   const float den = dm - e * dp;
   if (den == 0.0f) return (a.S.P + b.S.P) / 2.0f;
   return (dm * a.S.P - dp * a.S.M) / den;
 }
 
-void SENDL(Bracket& br, const CurvePoint& p, bool lowSide) {
+void keepBracketEnd(Bracket& br, const CurvePoint& p, bool lowSide) {
   if (lowSide) {
     br.lower = p;
   } else {
@@ -79,11 +79,11 @@ std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
   StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
     const float c = guard.bisect() ? (br.lower.C + br.upper.C) / 2.0f
-                                   : FIX(p, br.lower, br.upper);
+                                   : depthAtLoad(p, br.lower, br.upper);
     const CurvePoint pt{c, REC(s, direction, c)};
     if (std::fabs(pt.S.P - p) < tol) return pt;
     const bool lowSide = pt.S.P < p;
-    SENDL(br, pt, lowSide);
+    keepBracketEnd(br, pt, lowSide);
     guard.record(lowSide);
   }
   return std::nullopt;
@@ -136,8 +136,8 @@ std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
   }
   StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
-    const float pStar = FIY(e, br.lower, br.upper);
-    float c = FIX(pStar, br.lower, br.upper);
+    const float pStar = loadOnLoadLine(e, br.lower, br.upper);
+    float c = depthAtLoad(pStar, br.lower, br.upper);
     if (guard.bisect() || !inside(c, br.lower.C, br.upper.C))
       c = (br.lower.C + br.upper.C) / 2.0f;
     const CurvePoint q{c, REC(s, direction, c)};
@@ -148,7 +148,7 @@ std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
     // precision: once the depth is pinned down, the point found is the answer.
     if (collapsed(br.lower.C, br.upper.C)) return q.S;
     const bool lowSide = tensionSide(q);
-    SENDL(br, q, lowSide);
+    keepBracketEnd(br, q, lowSide);
     guard.record(lowSide);
   }
   return std::nullopt;
@@ -208,7 +208,7 @@ std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
 
 std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
                                       float my) {
-  const float m = RST(mx, my);
+  const float m = signedResultant(mx, my);
   if (m <= 0.0f) {
     // Axial load alone: the strength is P0.
     return LoadLineStrength{s.P0, 0.0f, 0.0f, p > 0.0f ? s.P0 / p : 0.0f};
@@ -218,7 +218,7 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
     const std::optional<MomentPair> u = FUMXY(s, p, mx, my);
     if (!u) return std::nullopt;
     return LoadLineStrength{p, u->MXU, u->MYU,
-                            RST(p, RST(u->MXU, u->MYU)) / RST(p, m)};
+                            signedResultant(p, signedResultant(u->MXU, u->MYU)) / signedResultant(p, m)};
   }
   const float e = m / p;
 
@@ -232,7 +232,7 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
     if (!u) return std::nullopt;
     CurvePoint pt;
     pt.C = q;
-    pt.S = {q, u->MXU, u->MYU, RST(u->MXU, u->MYU)};
+    pt.S = {q, u->MXU, u->MYU, signedResultant(u->MXU, u->MYU)};
     return pt;
   };
   auto closes = [e](const CurvePoint& q) {
@@ -240,7 +240,7 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
   };
   auto tensionSide = [e](const CurvePoint& q) { return q.S.M - e * q.S.P > 0.0f; };
   auto result = [&](const CurvePoint& q) {
-    return LoadLineStrength{q.S.P, q.S.MX, q.S.MY, RST(q.S.P, q.S.M) / RST(p, m)};
+    return LoadLineStrength{q.S.P, q.S.MX, q.S.MY, signedResultant(q.S.P, q.S.M) / signedResultant(p, m)};
   };
 
   // First estimate: the reciprocal load formula from the two uniaxial
@@ -277,14 +277,14 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
       const float pu = br.lower.S.P;
       return LoadLineStrength{pu, mx * pu / p, my * pu / p, pu / p};
     }
-    float next = FIY(e, br.lower, br.upper);
+    float next = loadOnLoadLine(e, br.lower, br.upper);
     if (guard.bisect() || !inside(next, br.lower.S.P, br.upper.S.P))
       next = (br.lower.S.P + br.upper.S.P) / 2.0f;
     q = along(next);
     if (!q) return std::nullopt;
     if (closes(*q)) return result(*q);
     const bool lowSide = tensionSide(*q);
-    SENDL(br, *q, lowSide);
+    keepBracketEnd(br, *q, lowSide);
     guard.record(lowSide);
   }
   return std::nullopt;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing.h"
 
 namespace bentpier {
@@ -39,14 +39,14 @@ int wholeBars(float x) {
 // solution As = 0.85 f'c b d (1 - sqrt(1 - 2 Mu / (0.9 0.85 f'c b d^2))) / fy,
 // written with 0.85^2 = 0.7225. A moment beyond the strip's largest (the
 // root turns negative) gets the steel at that largest moment.
-float blockSteel(const FootingConstants& k, float DS, float term) {
+float blockSteel(const FootingStrengths& k, float DS, float term) {
   const float root = std::sqrt(std::max(0.0f, 0.7225f - term));
   return k.p.FPC * DS * (0.85f - root) * 12.0f / k.p.FY;
 }
 
 }  // namespace
 
-float strengthSteel(const FootingConstants& k, float M, float DS, float H2) {
+float strengthSteel(const FootingStrengths& k, float M, float DS, float H2) {
   if (!(k.p.FPC > 0.0f) || !(k.p.FY > 0.0f) || !(DS > 0.0f)) return 0.0f;
   const float AS =
       blockSteel(k, DS, 1.7f * (12.0f * M) / (DS * DS * k.p.FPC * 12.0f * 0.9f));
@@ -56,7 +56,7 @@ float strengthSteel(const FootingConstants& k, float M, float DS, float H2) {
   return std::max(AS, std::min(ACR, kMinSteelCap * AS));
 }
 
-WorkingStressSteel workingStressSteel(const FootingConstants& k, float M,
+WorkingStressSteel workingStressSteel(const FootingStrengths& k, float M,
                                       float DS) {
   WorkingStressSteel w;
   const float fs = k.PHIFY;
@@ -122,7 +122,7 @@ BarChoice chooseBars(float AS, float W) {
   return c;  // the largest size, whatever its spacing
 }
 
-DirectionSteel designDirection(const FootingConstants& k, float M, float W,
+DirectionSteel designDirection(const FootingStrengths& k, float M, float W,
                                float D0, float H2, float DSin) {
   DirectionSteel d;
   d.DS = DSin;

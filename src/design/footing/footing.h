@@ -9,7 +9,7 @@
 //
 // The stage reads, per problem, the footing design parameters, then per
 // footing its geometry and its design-load sets (FootingStageInput). One
-// FootingConstants lives for the problem; one FootingDesign holds the
+// FootingStrengths lives for the problem; one FootingDesign holds the
 // working state of the footing in hand.
 #pragma once
 
@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "input/results.h"
-#include "report/report.h"
+#include "base/report.h"
 
 namespace bentpier {
 
@@ -80,9 +80,12 @@ struct FootingStageInput {
 };
 
 // ---------------------------------------------------------------------------
-// Constants of the problem.
+// Strengths and stresses of the problem (once FootingConstants). The
+// material values are fixed for the problem; the working shear stresses
+// VBK, VBS and VPK are set afresh for each load group's factors
+// (setServiceStresses) while a footing is designed.
 
-struct FootingConstants {
+struct FootingStrengths {
   FootingParams p;
   char METHOD = 'L';  // 'S' service-load method, else load-factor
   char FTGOPT = ' ';  // 'D' design (the footing may grow), else investigation
@@ -98,7 +101,7 @@ struct FootingConstants {
   bool design() const { return FTGOPT == 'D'; }
 };
 
-FootingConstants footingConstants(const FootingParams& p, char METHOD,
+FootingStrengths footingStrengths(const FootingParams& p, char METHOD,
                                   char FTGOPT);
 
 // Group allowance factor of a set's group code.
@@ -107,7 +110,7 @@ float groupAllowanceFactor(char GR);
 // Punching-shear stress for a column-side ratio BETA: load-factor method
 // 0.85 min(4, 2 + 4/BETA) sqrt(f'c); service-load method with group factor
 // GF: GF min(1.8, 0.8 + 2/BETA) sqrt(f'c).
-float punchingStress(const FootingConstants& k, float BETA, float GF);
+float punchingStress(const FootingStrengths& k, float BETA, float GF);
 
 // ---------------------------------------------------------------------------
 // The footing state vector FST (elements 1..16) and the governing table.
@@ -207,14 +210,14 @@ struct FootingDesign {
   bool stop = false; // the footing failed; the stage ends
   FootingOutcome outcome;  // what the design found, as kept and printed
 
-  const FootingSetRecord& set(int s) const { return f.sets[static_cast<size_t>(s - 1)]; }
+  const FootingSetRecord& set(int s) const { return f.sets[s - 1]; }
   int sets() const { return static_cast<int>(f.sets.size()); }
 };
 
 // Prepares a footing for design from its record: round and rotated columns,
 // surcharge, column area; the governing table is reset.
 FootingDesign prepareFooting(const FootingData& r, int counter,
-                             const FootingConstants& k);
+                             const FootingStrengths& k);
 
 // FST(1..5) := service or factored loads of set s.
 void loadServiceLoads(FootingState& FST, const FootingSetRecord& set);
@@ -249,14 +252,14 @@ void spreadDesignForces(FootingState& FST, const FootingDesign& fd);
 
 // Designs or checks a spread footing through all its sets, then prints
 // its tables. Sets fd.stop on failure.
-void designSpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep);
+void designSpreadFooting(FootingDesign& fd, FootingStrengths& k, Report& rep);
 
 // ---------------------------------------------------------------------------
 // Pile footings.
 
 // Pile-group section at NP, BP, DP, T; in design the plan follows from
 // the pile spacing (never below BMIN, DMIN).
-void pileSection(FootingDesign& fd, const FootingConstants& k);
+void pileSection(FootingDesign& fd, const FootingStrengths& k);
 
 // Pile loads of the group under FST(1..5): mean load and the base moments.
 struct PileGroupLoads {
@@ -267,7 +270,7 @@ PileGroupLoads pileLoads(FootingState& FST, const FootingDesign& fd);
 // Per-foot design forces FST(10..14) of a pile footing.
 void pileDesignForces(FootingState& FST, const FootingDesign& fd);
 
-void designPileFooting(FootingDesign& fd, FootingConstants& k, Report& rep);
+void designPileFooting(FootingDesign& fd, FootingStrengths& k, Report& rep);
 
 // ---------------------------------------------------------------------------
 // Reinforcement, capacities and results.
@@ -280,7 +283,7 @@ struct SectionCapacity {
 
 // Capacities per foot of a section of effective depth DS (in) with steel
 // AST (in^2 per foot).
-SectionCapacity sectionCapacities(const FootingConstants& k, float DS,
+SectionCapacity sectionCapacities(const FootingStrengths& k, float DS,
                                   float AST);
 
 // Bars for the steel AS (in^2/ft) across a width of W feet.
@@ -294,11 +297,11 @@ BarChoice chooseBars(float AS, float W);
 // Required steel per foot for the moment M (kip-ft/ft) at effective depth
 // DS (in) and overall depth term H2: load-factor method with the minimum
 // steel rule, or working stress (FCS the concrete stress).
-float strengthSteel(const FootingConstants& k, float M, float DS, float H2);
+float strengthSteel(const FootingStrengths& k, float M, float DS, float H2);
 struct WorkingStressSteel {
   float AS = 0, FCS = 0;
 };
-WorkingStressSteel workingStressSteel(const FootingConstants& k, float M,
+WorkingStressSteel workingStressSteel(const FootingStrengths& k, float M,
                                       float DS);
 
 // The design of one direction: one line of the results block.
@@ -313,7 +316,7 @@ struct DirectionSteel {
 // Bottom steel of one direction for the moment M per foot across W feet,
 // its layer's bar face D0 inches below the top. DSin is the effective depth
 // in hand, reported unchanged when M is not positive.
-DirectionSteel designDirection(const FootingConstants& k, float M, float W,
+DirectionSteel designDirection(const FootingStrengths& k, float M, float W,
                                float D0, float H2, float DSin);
 
 // Both directions from the governing slots: first the one with the larger
@@ -323,17 +326,17 @@ struct FootingSteel {
   const char* topLabel = "LONG";
   const char* bottomLabel = "TRAN";
 };
-FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k);
+FootingSteel reinforceFooting(FootingDesign& fd, FootingStrengths& k);
 
 // Thickness check of the state F on the section: capacities with the trial
 // steel at the effective depth the section assumes against F's per-foot
 // design forces.
-bool thicknessSuffices(FootingConstants& k, const FootingSection& sec,
+bool thicknessSuffices(FootingStrengths& k, const FootingSection& sec,
                        const FootingState& F, float GF);
 
 // Allowable stresses of the service-load method raised by the group factors
 // of the governing moment (GFM) and shear (GFV).
-void setServiceStresses(FootingConstants& k, float GFM, float GFV);
+void setServiceStresses(FootingStrengths& k, float GFM, float GFV);
 
 inline constexpr int kMaxThicknessSteps = 50;
 
@@ -343,7 +346,7 @@ inline constexpr int kMaxThicknessSteps = 50;
 // to the new thickness. Returns the number of steps taken, or -1 when the
 // step limit is reached first.
 template <typename Resection>
-int thickenUntilSufficient(FootingDesign& fd, FootingConstants& k,
+int thickenUntilSufficient(FootingDesign& fd, FootingStrengths& k,
                            const FootingState& F, float GF,
                            Resection resection) {
   if (k.serviceMethod()) setServiceStresses(k, GF, GF);
@@ -360,11 +363,11 @@ int thickenUntilSufficient(FootingDesign& fd, FootingConstants& k,
 // under its own group factor; `resection(FST)` brings the section and the
 // slot's state FST up to a new thickness. The steps taken, or -1.
 template <typename Resection>
-int thickenForGoverningSlots(FootingDesign& fd, FootingConstants& k,
+int thickenForGoverningSlots(FootingDesign& fd, FootingStrengths& k,
                              Resection resection) {
   int steps = 0;
   for (int m = kSlotMT; m <= kSlotVL; ++m) {
-    GoverningSlot& slot = fd.GOV.slot[static_cast<size_t>(m)];
+    GoverningSlot& slot = fd.GOV.slot[m];
     if (slot.set == 0) continue;
     const int n = thickenUntilSufficient(fd, k, slot.FST, slot.FST[kFstGF],
                                          [&] { resection(slot.FST); });
@@ -378,7 +381,7 @@ int thickenForGoverningSlots(FootingDesign& fd, FootingConstants& k,
 // effective depths (the lower layer on the cover, the upper one on the
 // lower bars), with the capacities of its direction; 0 when they carry
 // every one.
-int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
+int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
                     const FootingSteel& steel);
 
 // ---------------------------------------------------------------------------
@@ -391,7 +394,7 @@ FootingSetId footingSetId(const FootingSetRecord& set);
 // After the results block: keeps the corner pressures or pile loads of
 // every set under its service loads on the footing as designed, the pile
 // count and spacing, and every check with its value and limit.
-void keepFootingFindings(FootingDesign& fd, const FootingConstants& k,
+void keepFootingFindings(FootingDesign& fd, const FootingStrengths& k,
                          const FootingSteel& steel);
 // Keeps the results of the footing in fd.outcome and prints the results
 // block from them.

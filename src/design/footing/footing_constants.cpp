@@ -28,9 +28,9 @@ constexpr float kQuarterPi = 0.7853982f;
 
 }  // namespace
 
-FootingConstants footingConstants(const FootingParams& p, char METHOD,
+FootingStrengths footingStrengths(const FootingParams& p, char METHOD,
                                   char FTGOPT) {
-  FootingConstants k;
+  FootingStrengths k;
   k.p = p;
   k.METHOD = METHOD;
   k.FTGOPT = FTGOPT;
@@ -70,14 +70,14 @@ float groupAllowanceFactor(char GR) {
   }
 }
 
-float punchingStress(const FootingConstants& k, float BETA, float GF) {
+float punchingStress(const FootingStrengths& k, float BETA, float GF) {
   if (k.serviceMethod())
     return GF * std::min(1.8f, 0.8f + 2.0f / BETA) * k.SQFC;
   return 0.85f * std::min(4.0f, 2.0f + 4.0f / BETA) * k.SQFC;
 }
 
 FootingDesign prepareFooting(const FootingData& r, int counter,
-                             const FootingConstants& k) {
+                             const FootingStrengths& k) {
   FootingDesign fd;
   fd.counter = counter;
   fd.f = r;

@@ -4,7 +4,7 @@
 // the first record that is missing or not of the kind expected there.
 #include "design/footing/footing.h"
 #include "groups/design_records.h"
-#include "groups/record_store.h"
+#include "base/record_store.h"
 #include "input/problem.h"
 
 namespace bentpier {

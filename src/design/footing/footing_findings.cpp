@@ -20,7 +20,7 @@ const char* contactName(SoilContact c) {
 }
 
 // Every set under its service loads and the footing's own weight.
-std::vector<FootingSetPressure> setPressures(const FootingDesign& fd, const FootingConstants& k) {
+std::vector<FootingSetPressure> setPressures(const FootingDesign& fd, const FootingStrengths& k) {
   const bool pile = fd.f.SP == 'P';
   FootingDesign at = fd;  // the pile loads read the weight from the design
   at.wt = footingWeight(fd, kServiceWeightFactor);
@@ -61,7 +61,7 @@ const GoverningSlot& slotOf(const FootingDesign& fd, int m) {
 
 }  // namespace
 
-void keepFootingFindings(FootingDesign& fd, const FootingConstants& k,
+void keepFootingFindings(FootingDesign& fd, const FootingStrengths& k,
                          const FootingSteel& steel) {
   FootingOutcome& kept = fd.outcome;
   const bool pile = fd.f.SP == 'P';

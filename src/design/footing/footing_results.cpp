@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <string_view>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing.h"
 
 namespace bentpier {
 namespace {
 
 float slotValue(const FootingDesign& fd, int slot, int element) {
-  return fd.GOV.slot[static_cast<size_t>(slot)].FST[static_cast<size_t>(element)];
+  return fd.GOV.slot[slot].FST[element];
 }
 
 }  // namespace
 
-FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
+FootingSteel reinforceFooting(FootingDesign& fd, FootingStrengths& k) {
   const float MT = slotValue(fd, kSlotMT, kFstMTF);
   const float ML = slotValue(fd, kSlotML, kFstMLF);
   const float GF2 = slotValue(fd, kSlotMT, kFstGF);
@@ -50,7 +50,7 @@ FootingSteel reinforceFooting(FootingDesign& fd, FootingConstants& k) {
   return steel;
 }
 
-int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
+int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
                     const FootingSteel& steel) {
   const bool tranOnTop = std::string_view(steel.topLabel) == "TRAN";
   struct Direction {

@@ -37,14 +37,14 @@ void designFootings(const FootingStageInput& in, char METHOD, char FTGOPT,
     outOfOrderAt(counter);
     return;
   }
-  FootingConstants k = footingConstants(*in.params, METHOD, FTGOPT);
+  FootingStrengths k = footingStrengths(*in.params, METHOD, FTGOPT);
   for (;;) {
     ++counter;
     if (counter > static_cast<int>(in.footings.size())) {
       outOfOrderAt(counter);
       return;
     }
-    const FootingData& r = in.footings[static_cast<size_t>(counter - 1)];
+    const FootingData& r = in.footings[counter - 1];
     if (r.SAME != 0) {
       FootingOutcome same;
       same.footing = counter;

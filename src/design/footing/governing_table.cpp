@@ -28,13 +28,13 @@ long columnNumber(float FCOL) {
 
 }  // namespace
 
-int governingElement(int slot) { return kSlotElement[static_cast<size_t>(slot)]; }
+int governingElement(int slot) { return kSlotElement[slot]; }
 
 void resetGoverning(GoverningTable& GOV) {
   for (int m = 1; m <= kGovSlots; ++m) {
-    GoverningSlot& s = GOV.slot[static_cast<size_t>(m)];
+    GoverningSlot& s = GOV.slot[m];
     s = GoverningSlot{};
-    s.FST[static_cast<size_t>(governingElement(m))] =
+    s.FST[governingElement(m)] =
         m == kSlotP3 ? kGovSmallestReset : kGovLargestReset;
     s.FST[kFstGF] = 1.0f;
   }
@@ -42,7 +42,7 @@ void resetGoverning(GoverningTable& GOV) {
 
 void updateGoverning(GoverningTable& GOV, int m, const FootingState& FST,
                      int set) {
-  GoverningSlot& s = GOV.slot[static_cast<size_t>(m)];
+  GoverningSlot& s = GOV.slot[m];
   const size_t e = static_cast<size_t>(governingElement(m));
   const float current = FST[e] / FST[kFstGF];
   const float kept = s.FST[e] / s.FST[kFstGF];
@@ -56,7 +56,7 @@ void printDesignLoads(Report& rep, FootingDesign& fd) {
   // The longitudinal slots show their own moment and shear in the MTF and
   // VBF columns.
   for (int m : {kSlotML, kSlotVL}) {
-    FootingState& F = fd.GOV.slot[static_cast<size_t>(m)].FST;
+    FootingState& F = fd.GOV.slot[m].FST;
     F[kFstMTF] = F[kFstMLF];
     F[kFstVBF] = F[kFstVLF];
   }
@@ -83,7 +83,7 @@ void printDesignLoads(Report& rep, FootingDesign& fd) {
              .text("VPF     LOAD");
   fd.outcome.design_loads.clear();
   for (int m = 1; m <= kGovSlots; ++m) {
-    const GoverningSlot& s = fd.GOV.slot[static_cast<size_t>(m)];
+    const GoverningSlot& s = fd.GOV.slot[m];
     const bool known = s.set >= 1 && s.set <= fd.sets();
     const FootingState& F = s.FST;
     FootingDesignLoad row;

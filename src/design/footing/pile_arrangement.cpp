@@ -61,7 +61,7 @@ constexpr std::array<PileArrangement, kMostPiles - kFewestPiles + 1> kTable = {{
 const PileArrangement& pileArrangement(int n) {
   if (n < kFewestPiles) n = kFewestPiles;
   if (n > kMostPiles) n = kMostPiles;
-  return kTable[static_cast<std::size_t>(n - kFewestPiles)];
+  return kTable[n - kFewestPiles];
 }
 
 }  // namespace bentpier

@@ -21,7 +21,7 @@ constexpr double kMostPileSteps = 1.0e6;
 // per pile count, every step widens BP or DP by its increment until one
 // passes its largest spacing, and then a pile is added (one step more,
 // and one for the float sums of the increments).
-double pileStepBound(const FootingConstants& k, int n) {
+double pileStepBound(const FootingStrengths& k, int n) {
   const double range = std::max(0.0, double{k.p.MAXPLSP} - double{k.p.MINPLSP});
   double steps = 0;
   for (int m = std::max(n, kFewestPiles); m <= kMostPiles; ++m) {
@@ -33,7 +33,7 @@ double pileStepBound(const FootingConstants& k, int n) {
 
 class PileFooting {
  public:
-  PileFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
+  PileFooting(FootingDesign& fd, FootingStrengths& k, Report& rep)
       : fd_(fd), k_(k), rep_(rep), f_(fd.f) {}
 
   void run();
@@ -56,7 +56,7 @@ class PileFooting {
   void finish(const FootingSteel& steel);
 
   FootingDesign& fd_;
-  FootingConstants& k_;
+  FootingStrengths& k_;
   Report& rep_;
   FootingData& f_;
   float PA_ = 0, UA_ = 0;  // allowable pile loads of the set in hand
@@ -153,7 +153,7 @@ void PileFooting::resection(FootingState& F, float weightFactor) {
 // Pile loads and design forces of a governing slot at the current
 // arrangement; false when its pile loads are no longer allowable.
 bool PileFooting::recheck(int m) {
-  GoverningSlot& slot = fd_.GOV.slot[static_cast<size_t>(m)];
+  GoverningSlot& slot = fd_.GOV.slot[m];
   FootingState F = slot.FST;
   pileLoads(F, fd_);
   pileDesignForces(F, fd_);
@@ -290,7 +290,7 @@ void PileFooting::run() {
       // The bars stand higher than the thickness check assumed: the pass
       // again from a thicker footing, with the piles it ended with.
       if (++thickenings > kMaxThicknessSteps) {
-        fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+        fd_.current = fd_.GOV.slot[uncarried].set;
         break;
       }
       T0 = f_.T + f_.DEL_T;
@@ -312,7 +312,7 @@ void PileFooting::run() {
 
 }  // namespace
 
-void designPileFooting(FootingDesign& fd, FootingConstants& k, Report& rep) {
+void designPileFooting(FootingDesign& fd, FootingStrengths& k, Report& rep) {
   PileFooting(fd, k, rep).run();
 }
 

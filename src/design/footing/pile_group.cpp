@@ -31,7 +31,7 @@ PileGroupLoads groupLoads(const FootingState& FST, const FootingDesign& fd) {
 
 }  // namespace
 
-void pileSection(FootingDesign& fd, const FootingConstants& k) {
+void pileSection(FootingDesign& fd, const FootingStrengths& k) {
   FootingData& f = fd.f;
   const PileArrangement& a = pileArrangement(f.NP);
   if (k.design()) {
@@ -111,7 +111,7 @@ void pileDesignForces(FootingState& FST, const FootingDesign& fd) {
     FST[kFstVPF] = 0.0f;
   } else {
     const int kase = s.AD1 < s.AB1 ? 1 : (s.AB1 < s.AD1 ? 3 : 2);
-    const std::array<int, 4>& z = a.NZ[static_cast<size_t>(kase - 1)];
+    const std::array<int, 4>& z = a.NZ[kase - 1];
     const float piles = static_cast<float>(z[0]) * s.F1 +
                         static_cast<float>(z[1]) * s.F3 +
                         static_cast<float>(z[2]) * s.F2 +

@@ -13,7 +13,7 @@ constexpr float kStripWidth = 12.0f;  // inches in the foot strip of the capacit
 
 }  // namespace
 
-SectionCapacity sectionCapacities(const FootingConstants& k, float DS,
+SectionCapacity sectionCapacities(const FootingStrengths& k, float DS,
                                   float AST) {
   SectionCapacity c;
   if (k.serviceMethod()) {
@@ -37,7 +37,7 @@ SectionCapacity sectionCapacities(const FootingConstants& k, float DS,
   return c;
 }
 
-bool thicknessSuffices(FootingConstants& k, const FootingSection& s,
+bool thicknessSuffices(FootingStrengths& k, const FootingSection& s,
                        const FootingState& F, float GF) {
   k.VPK = punchingStress(k, s.BETA, GF);
   const float AST =
@@ -47,7 +47,7 @@ bool thicknessSuffices(FootingConstants& k, const FootingSection& s,
          F[kFstVPF] <= c.VPCAP && std::max(F[kFstMTF], F[kFstMLF]) <= c.MCAP;
 }
 
-void setServiceStresses(FootingConstants& k, float GFM, float GFV) {
+void setServiceStresses(FootingStrengths& k, float GFM, float GFV) {
   k.PHIFY = GFM * k.p.FS;
   k.FCALL = GFM * k.p.FC;
   k.VBK = GFV * k.VBS;

@@ -16,7 +16,7 @@ constexpr float kPlanTolerance = 0.001f;  // ft
 
 class SpreadFooting {
  public:
-  SpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep)
+  SpreadFooting(FootingDesign& fd, FootingStrengths& k, Report& rep)
       : fd_(fd), k_(k), rep_(rep), f_(fd.f) {}
 
   void run();
@@ -39,7 +39,7 @@ class SpreadFooting {
   void setSection() { fd_.sec = spreadSection(f_, k_.p.REBARCLR); }
 
   FootingDesign& fd_;
-  FootingConstants& k_;
+  FootingStrengths& k_;
   Report& rep_;
   FootingData& f_;
   bool unresolved_ = false;
@@ -114,7 +114,7 @@ bool SpreadFooting::reevaluate(std::initializer_list<int> slots, int* outgrown) 
   const FootingState kept = fd_.FST;
   int before = 0;  // set of the slot re-evaluated just before
   for (int m : slots) {
-    GoverningSlot& slot = fd_.GOV.slot[static_cast<size_t>(m)];
+    GoverningSlot& slot = fd_.GOV.slot[m];
     if (slot.set == 0) {
       before = 0;
       continue;
@@ -169,7 +169,7 @@ bool SpreadFooting::designSet(int s) {
       int outgrown = 0;
       if (!reevaluate({kSlotP1, kSlotP3}, &outgrown)) return false;
       if (outgrown != 0 && canEnlarge()) {
-        if (!enlargePlan(fd_.GOV.slot[static_cast<size_t>(outgrown)].FST))
+        if (!enlargePlan(fd_.GOV.slot[outgrown].FST))
           return false;
         reload = false;
         continue;
@@ -244,7 +244,7 @@ void SpreadFooting::run() {
     // The bars stand higher than the thickness check assumed: every set
     // again on a thicker footing.
     if (thickenings == kMaxThicknessSteps) {
-      fd_.current = fd_.GOV.slot[static_cast<size_t>(uncarried)].set;
+      fd_.current = fd_.GOV.slot[uncarried].set;
       fail(havingTrouble(fd_.counter));
       return;
     }
@@ -256,7 +256,7 @@ void SpreadFooting::run() {
 
 }  // namespace
 
-void designSpreadFooting(FootingDesign& fd, FootingConstants& k, Report& rep) {
+void designSpreadFooting(FootingDesign& fd, FootingStrengths& k, Report& rep) {
   SpreadFooting(fd, k, rep).run();
 }
 

@@ -108,7 +108,7 @@ void liftedDesignForces(FootingState& FST, const FootingDesign& fd) {
 void spreadDesignForces(FootingState& FST, const FootingDesign& fd) {
   const float P1 = FST[kFstP1], P2 = FST[kFstP2], P3 = FST[kFstP3],
               P4 = FST[kFstP4];
-  for (int e = kFstMTF; e <= kFstVLF; ++e) FST[static_cast<size_t>(e)] = 0.0f;
+  for (int e = kFstMTF; e <= kFstVLF; ++e) FST[e] = 0.0f;
   if (P1 == 0.0f) return;
   if (P3 < 0.0f) {
     liftedDesignForces(FST, fd);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "column_fixtures.h"
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/column/column_design.h"
 #include "design/column/section_strength.h"
 

@@ -51,10 +51,10 @@ TEST(ColumnSectionStrength, ReductionFactor) {
 }
 
 TEST(ColumnSectionStrength, ResultantCarriesTheSignOfANegativeComponent) {
-  EXPECT_FLOAT_EQ(RST(3.0f, 4.0f), 5.0f);
-  EXPECT_FLOAT_EQ(RST(-3.0f, 4.0f), -5.0f);
-  EXPECT_FLOAT_EQ(RST(3.0f, -4.0f), -5.0f);
-  EXPECT_FLOAT_EQ(RST(0.0f, 0.0f), 0.0f);
+  EXPECT_FLOAT_EQ(signedResultant(3.0f, 4.0f), 5.0f);
+  EXPECT_FLOAT_EQ(signedResultant(-3.0f, 4.0f), -5.0f);
+  EXPECT_FLOAT_EQ(signedResultant(3.0f, -4.0f), -5.0f);
+  EXPECT_FLOAT_EQ(signedResultant(0.0f, 0.0f), 0.0f);
 }
 
 TEST(ColumnSectionStrength, PureAxialLoadIsP0) {

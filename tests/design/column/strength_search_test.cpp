@@ -42,15 +42,15 @@ void buildAll(SectionState& s) {
 TEST(ColumnSectionSearch, ChordInterpolation) {
   const CurvePoint a{10.0f, {100.0f, 0, 0, 50.0f}};
   const CurvePoint b{20.0f, {300.0f, 0, 0, 10.0f}};
-  EXPECT_FLOAT_EQ(FIX(150.0f, a, b), 12.5f);
-  EXPECT_FLOAT_EQ(FIX(350.0f, a, b), 22.5f);  // extrapolates
+  EXPECT_FLOAT_EQ(depthAtLoad(150.0f, a, b), 12.5f);
+  EXPECT_FLOAT_EQ(depthAtLoad(350.0f, a, b), 22.5f);  // extrapolates
   const CurvePoint flat{30.0f, {100.0f, 0, 0, 0}};
-  EXPECT_FLOAT_EQ(FIX(150.0f, a, flat), 20.0f);  // equal loads: mid-point
+  EXPECT_FLOAT_EQ(depthAtLoad(150.0f, a, flat), 20.0f);  // equal loads: mid-point
   // The chord M = 50 - 0.2 (P - 100) meets M = 0.1 P at P = 70/0.3.
-  EXPECT_NEAR(FIY(0.1f, a, b), 70.0f / 0.3f, 1e-3f);
+  EXPECT_NEAR(loadOnLoadLine(0.1f, a, b), 70.0f / 0.3f, 1e-3f);
   // Parallel to the line: the mean of the two loads.
   const CurvePoint c{20.0f, {300.0f, 0, 0, 70.0f}};
-  EXPECT_FLOAT_EQ(FIY(0.1f, a, c), 200.0f);
+  EXPECT_FLOAT_EQ(loadOnLoadLine(0.1f, a, c), 200.0f);
 }
 
 TEST(ColumnSectionSearch, MomentStrengthAtALoadLiesOnTheCurve) {

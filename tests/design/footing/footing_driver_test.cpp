@@ -5,7 +5,7 @@
 
 #include "design/footing/footing_fixture.h"
 #include "groups/design_records.h"
-#include "groups/record_store.h"
+#include "base/record_store.h"
 #include "input/problem.h"
 
 namespace bentpier {

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing_fixture.h"
 
 namespace bentpier {

@@ -11,7 +11,7 @@ namespace {
 
 TEST(FootingConstantsTest, MaterialConstantsByHand) {
   // f'c = 4 ksi: sqrt(4000) = 63.246 psi = 0.063246 ksi.
-  FootingConstants k = footingConstants(testing::footingParams(), 'L', 'D');
+  FootingStrengths k = footingStrengths(testing::footingParams(), 'L', 'D');
   EXPECT_NEAR(k.SQFC, 0.0632456f, 1e-6f);
   EXPECT_NEAR(k.PHIFY, 54.0f, 1e-5f);
   // 1.2 fr / (6 x 0.9 f'c) with fr = 7.5 sqrt(f'c) = 0.47434 ksi.
@@ -21,13 +21,13 @@ TEST(FootingConstantsTest, MaterialConstantsByHand) {
               1e-6f);
   EXPECT_NEAR(k.VBK, 1.7f * 0.0632456f, 1e-6f);
   EXPECT_NEAR(k.VBS, 0.95f * 0.0632456f, 1e-6f);
-  k = footingConstants(testing::footingParams(), 'S', 'D');
+  k = footingStrengths(testing::footingParams(), 'S', 'D');
   EXPECT_NEAR(k.RMINF, 2.25f * 1.6f / 24.0f, 1e-6f);
 }
 
 TEST(FootingConstantsTest, PunchingStressOfBothMethods) {
-  const FootingConstants L = footingConstants(testing::footingParams(), 'L', 'D');
-  const FootingConstants S = footingConstants(testing::footingParams(), 'S', 'D');
+  const FootingStrengths L = footingStrengths(testing::footingParams(), 'L', 'D');
+  const FootingStrengths S = footingStrengths(testing::footingParams(), 'S', 'D');
   // Square column: 0.85 x 4 sqrt(f'c); long column (BETA 4): 0.85 x 3.
   EXPECT_NEAR(punchingStress(L, 1.0f, 1.0f), 3.4f * L.SQFC, 1e-6f);
   EXPECT_NEAR(punchingStress(L, 4.0f, 1.0f), 0.85f * 3.0f * L.SQFC, 1e-6f);
@@ -51,7 +51,7 @@ TEST(FootingConstantsTest, GroupAllowanceFactors) {
 TEST(FootingPreparation, RoundColumnBecomesTheSquareOfEqualArea) {
   FootingData r = testing::spreadRecord(8.0f, 8.0f, 2.0f, 0.0f);
   r.DB = 3.0f;
-  const FootingConstants k = footingConstants(testing::footingParams(), 'L', 'D');
+  const FootingStrengths k = footingStrengths(testing::footingParams(), 'L', 'D');
   const FootingDesign fd = prepareFooting(r, 1, k);
   // pi 3^2 / 4 = 7.0686 ft^2, side 2.6587 ft.
   EXPECT_NEAR(fd.f.BB, 2.6587f, 1e-4f);
@@ -66,7 +66,7 @@ TEST(FootingPreparation, RotatedFootingExchangesTheDirections) {
   r.S_HT = 4.0f;
   r.SYM = 2;
   r = testing::withSets(r, {testing::loadSet('1', 100, 10, 1, 20, 2)});
-  const FootingConstants k = footingConstants(testing::footingParams(), 'L', 'D');
+  const FootingStrengths k = footingStrengths(testing::footingParams(), 'L', 'D');
   const FootingDesign fd = prepareFooting(r, 1, k);
   EXPECT_EQ(fd.f.BB, 3.0f);
   EXPECT_EQ(fd.f.DB, 2.0f);

@@ -42,8 +42,8 @@ FootingDesign pileFooting(int NP, float BP, float DP, float B, float D,
   r.NP = NP;
   r.BP = BP;
   r.DP = DP;
-  const FootingConstants k =
-      footingConstants(testing::footingParams(), 'L', 'I');
+  const FootingStrengths k =
+      footingStrengths(testing::footingParams(), 'L', 'I');
   FootingDesign fd = prepareFooting(r, 1, k);
   pileSection(fd, k);
   return fd;
@@ -106,8 +106,8 @@ TEST(FootingPileSection, DesignPlanFollowsTheSpacing) {
   r.NP = 10;
   r.BP = 1.5f;
   r.DP = 3.0f;
-  const FootingConstants k =
-      footingConstants(testing::footingParams(), 'L', 'D');
+  const FootingStrengths k =
+      footingStrengths(testing::footingParams(), 'L', 'D');
   FootingDesign fd = prepareFooting(r, 1, k);
   pileSection(fd, k);
   EXPECT_FLOAT_EQ(fd.f.B, 2 * (1.25f + 4.5f));

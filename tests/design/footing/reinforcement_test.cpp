@@ -5,14 +5,14 @@
 
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing_fixture.h"
 
 namespace bentpier {
 namespace {
 
-FootingConstants constants(char METHOD) {
-  return footingConstants(testing::footingParams(), METHOD, 'D');
+FootingStrengths constants(char METHOD) {
+  return footingStrengths(testing::footingParams(), METHOD, 'D');
 }
 
 // Steel of a 12-in strip at depth d (in) whose design strength
@@ -74,13 +74,13 @@ TEST(FootingBars, SpacingMustReachTheBarNumberInInches) {
 TEST(FootingSteel, StrengthSteelOfTheStressBlock) {
   // M = 80 kip-ft/ft at d = 20 in, 4 ksi, grade 60, h = 24 in: the moment
   // exceeds 1.2 Mcr (54.6 kip-ft), so the steel is the block solution.
-  const FootingConstants k = constants('L');
+  const FootingStrengths k = constants('L');
   const double As = blockSteel(12 * 80, 20, 4, 60);
   EXPECT_NEAR(strengthSteel(k, 80.0f, 20.0f, 576.0f), As, 1e-3 * As);
 }
 
 TEST(FootingSteel, MinimumSteelOfTheLoadFactorMethod) {
-  const FootingConstants k = constants('L');
+  const FootingStrengths k = constants('L');
   // 1.2 Mcr of a 12-in strip, h = 24 in: 1.2 x 7.5 sqrt(4000)/1000 x 12
   // x 24^2 / 6 = 655.7 kip-in.
   const double Mcr12 = 1.2 * 7.5 * std::sqrt(4000.0) / 1000 * 12 * 576 / 6;
@@ -101,7 +101,7 @@ TEST(FootingSteel, MomentBeyondTheStripKeepsItsLargestSteel) {
   // 400 kip-ft/ft on d = 10 in is more than any steel gives the strip;
   // the steel stays at the block depth of the whole section,
   // 0.85 f'c 12 d / fy = 6.8 in^2, and the capacity shows the shortfall.
-  const FootingConstants k = constants('L');
+  const FootingStrengths k = constants('L');
   EXPECT_NEAR(strengthSteel(k, 400.0f, 10.0f, 196.0f), 6.8f, 1e-4f);
   const DirectionSteel d = designDirection(k, 400.0f, 6.0f, 10.5f, 196.0f, 10.125f);
   EXPECT_TRUE(std::isfinite(d.MCAP));
@@ -109,7 +109,7 @@ TEST(FootingSteel, MomentBeyondTheStripKeepsItsLargestSteel) {
 }
 
 TEST(FootingSteel, NoDepthForBarsPlacesNone) {
-  const FootingConstants k = constants('L');
+  const FootingStrengths k = constants('L');
   const DirectionSteel d = designDirection(k, 10.0f, 6.0f, 0.2f, 4.0f, -0.175f);
   EXPECT_EQ(d.NBAR, 0);
   EXPECT_EQ(d.AS, 0.0f);
@@ -121,7 +121,7 @@ TEST(FootingSteel, WorkingStressSteelOfTheCrackedStrip) {
   // Independent: for a trial neutral axis x the steel balancing the
   // compression, As = 6 x^2 / (n (d - x)), carries As fs (d - x/3) / 12
   // kip-ft; bisect x until that is M.
-  FootingConstants k = constants('S');
+  FootingStrengths k = constants('S');
   k.PHIFY = 24.0f;
   const double M = 25, d = 18, n = 8, fs = 24;
   double lo = 1e-6, hi = d - 1e-6;
@@ -142,7 +142,7 @@ TEST(FootingSteel, CapacitiesOfAStripByHand) {
   // Load-factor method, d = 20 in, 1.0 in^2/ft: a = 60/(0.85 x 4 x 12)
   // = 1.4706 in, 0.9 x 60 x 1.0 x (20 - 0.7353)/12 = 86.69 kip-ft;
   // beam shear 1.7 sqrt(4000)/1000 x 12 x 20 = 25.80 kips.
-  FootingConstants k = constants('L');
+  FootingStrengths k = constants('L');
   k.VPK = 0.2f;
   SectionCapacity c = sectionCapacities(k, 20.0f, 1.0f);
   EXPECT_NEAR(c.MCAP, 86.69f, 0.01f);
@@ -174,7 +174,7 @@ FootingDesign governed(float MT, float ML) {
 }
 
 TEST(FootingSteel, LargerMomentTakesTheLowerLayer) {
-  FootingConstants k = constants('L');
+  FootingStrengths k = constants('L');
   FootingDesign fd = governed(60.0f, 25.0f);
   const FootingSteel s = reinforceFooting(fd, k);
   EXPECT_STREQ(s.bottomLabel, "TRAN");
@@ -213,7 +213,7 @@ TEST(FootingSteel, ForcesAreHeldAgainstTheDepthsOfTheBarsPlaced) {
     float MT, VT, VP, ML, VL;
     int slot;
   };
-  FootingConstants k = constants('L');
+  FootingStrengths k = constants('L');
   FootingSteel steel;
   steel.bottom = {0, 10, 8, 0, 0, 0, 0, 26.4375f, 0};
   steel.top = {0, 10, 6, 0, 0, 0, 0, 25.4375f, 0};
@@ -231,7 +231,7 @@ TEST(FootingSteel, ForcesAreHeldAgainstTheDepthsOfTheBarsPlaced) {
 }
 
 TEST(FootingSteel, NoMomentNoBars) {
-  FootingConstants k = constants('L');
+  FootingStrengths k = constants('L');
   FootingDesign fd = governed(40.0f, -5.0f);
   const FootingSteel s = reinforceFooting(fd, k);
   EXPECT_EQ(s.top.NBAR, 0);
@@ -244,11 +244,11 @@ TEST(FootingSteel, NoMomentNoBars) {
 
 TEST(FootingSteel, ServiceMethodUsesTheGroupFactorsOfTheSlots) {
   // Slot 2 from a group II set (1.25): steel stress 1.25 x 24 = 30 ksi.
-  FootingConstants k = constants('S');
+  FootingStrengths k = constants('S');
   FootingDesign fd = governed(50.0f, 10.0f);
   fd.GOV.slot[kSlotMT].FST[kFstGF] = 1.25f;
   const FootingSteel s = reinforceFooting(fd, k);
-  FootingConstants ref = constants('S');
+  FootingStrengths ref = constants('S');
   ref.PHIFY = 30.0f;
   const WorkingStressSteel w = workingStressSteel(ref, 50.0f, s.bottom.DS);
   EXPECT_NEAR(s.bottom.AS, w.AS, 1e-5f);

@@ -14,7 +14,7 @@ namespace {
 // 10 x 8 x 2 ft under a 2 ft column: d = 24 - 3 - 0.375 = 20.625 in
 // (1.71875 ft).
 FootingDesign footing(float FWQ) {
-  const FootingConstants k = footingConstants(testing::footingParams(), 'L', 'D');
+  const FootingStrengths k = footingStrengths(testing::footingParams(), 'L', 'D');
   FootingDesign fd = prepareFooting(testing::spreadRecord(10.0f, 8.0f, 2.0f, 2.0f), 1, k);
   fd.sec = spreadSection(fd.f, 3.0f);
   fd.wt.FWQ = FWQ;

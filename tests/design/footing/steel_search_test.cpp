@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "design/bar_table.h"
+#include "base/bar_table.h"
 #include "design/footing/footing_fixture.h"
 
 namespace bentpier {
@@ -34,7 +34,7 @@ StripSteel stripSteel(double M, double d, double n, double fs) {
 }
 
 TEST(FootingSteelSearch, NeutralAxisMatchesTheStripEquilibrium) {
-  FootingConstants k = footingConstants(testing::footingParams(), 'S', 'D');
+  FootingStrengths k = footingStrengths(testing::footingParams(), 'S', 'D');
   k.PHIFY = 24.0f;
   struct Case {
     float M, DS;
@@ -61,7 +61,7 @@ TEST(FootingSteelSearch, StripsWhereNewtonDoesNotSettleGetTheSameSteel) {
   //    1e18, their rounding (~1e11) over a slope of ~2e13 moves every
   //    correction by more than 0.01 in.
   // Whichever way the search ends, the steel must be the strip's own.
-  FootingConstants k = footingConstants(testing::footingParams(), 'S', 'D');
+  FootingStrengths k = footingStrengths(testing::footingParams(), 'S', 'D');
   k.PHIFY = 24.0f;
   struct Case {
     float M, DS;
@@ -96,8 +96,8 @@ TEST(FootingSteelSearch, BarDepthLoopThatAlternatesTakesTheShallowerDepth) {
   // a = 60 x 0.6 / (0.85 x 4 x 12) = 0.8824 in,
   // MCAP = (0.8125 - 0.4412) x 54 x 0.6 / 12 = 1.0026 kip-ft;
   // VBCAP = 1.7 x 0.063246 x 12 x 0.8125 = 1.0483 kips.
-  const FootingConstants k =
-      footingConstants(testing::footingParams(), 'L', 'D');
+  const FootingStrengths k =
+      footingStrengths(testing::footingParams(), 'L', 'D');
   const DirectionSteel d =
       designDirection(k, 5.0f, 2.0f, 1.25f, 4.25f * 4.25f, 0.875f);
   EXPECT_EQ(d.BSIZE, 4);

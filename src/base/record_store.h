@@ -27,7 +27,7 @@ class RecordStore {
   int size() const { return static_cast<int>(records_.size()); }
 
   // Record n, numbered from 1; n must lie in 1..size().
-  const std::string& record(int n) const { return records_[static_cast<size_t>(n - 1)]; }
+  const std::string& record(int n) const { return records_[n - 1]; }
 
  private:
   int length_;

@@ -1,4 +1,4 @@
-#include "driver/clock.h"
+#include "base/clock.h"
 
 #include <cstdio>
 

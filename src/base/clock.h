@@ -1,13 +1,17 @@
-// The run's date and time stamp.
+// The run's date and time stamp, taken once from the clock.
 #pragma once
 
 #include <ctime>
 #include <optional>
 #include <string>
 
-#include "input/problem.h"
-
 namespace bentpier {
+
+// The run's date (DD-MMM-YY) and time of day (HH:MM:SS), fixed at start.
+struct RunStamp {
+  std::string DATE = "01-JAN-70";
+  std::string TIME = "00:00:00";
+};
 
 // DATE as DD-MMM-YY and TIME as HH:MM:SS for a calendar time.
 RunStamp stampFor(const std::tm& when);

@@ -1,4 +1,4 @@
-#include "report/printable.h"
+#include "base/printable.h"
 
 namespace bentpier {
 

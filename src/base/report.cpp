@@ -1,4 +1,4 @@
-#include "report/report.h"
+#include "base/report.h"
 
 #include <cmath>
 

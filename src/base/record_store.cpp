@@ -1,4 +1,4 @@
-#include "groups/record_store.h"
+#include "base/record_store.h"
 
 namespace bentpier {
 
