@@ -1,6 +1,7 @@
 // Cap values of the load cases and the envelopes of groups I, II, III and B.
 #include "frame/cap_envelopes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/bent_analysis.h"
@@ -199,6 +200,56 @@ void storeUnitWindCapMoments(Problem& p) {
   p.env.UWML = p.frc.row[kRowML];
   p.env.UWMR = p.frc.row[kRowMR];
   p.env.UWMP = p.frc.MP;
+}
+
+CapMomentTable scaledCapMoments(const Problem& p, float factor) {
+  CapMomentTable t;
+  for (int c = 1; c <= columnCount(p); ++c) {
+    t.ML[at(c)] = p.frc.row[kRowML][at(c)] * factor;
+    t.MR[at(c)] = p.frc.row[kRowMR][at(c)] * factor;
+  }
+  eachPoint(p, [&](int k, int q) { t.MP[at(k)][at(q)] = p.frc.MP[at(k)][at(q)] * factor; });
+  return t;
+}
+
+namespace {
+
+// The strain moment that a group VI extreme adds to group III: the largest
+// (or smallest) of the cases present.
+float strainExtreme(bool largest, bool expansion, float e, bool shrinkage, float s) {
+  if (expansion && shrinkage) return largest ? std::max(e, s) : std::min(e, s);
+  return expansion ? e : s;
+}
+
+}  // namespace
+
+void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shrinkage) {
+  CapEnvelopes& env = p.env;
+  const bool formed = groupThree && (expansion || shrinkage);
+  env.groupSix = formed;
+  const CapMomentTable& e = env.EXPM;
+  const CapMomentTable& s = env.SHRM;
+  const auto extreme = [&](bool largest, float ev, float sv) {
+    return formed ? strainExtreme(largest, expansion, ev, shrinkage, sv) : 0.0f;
+  };
+  const MomentSlots& g3max = kGroupThreeMax;
+  const MomentSlots& g3min = kGroupThreeMin;
+  const MomentSlots& dead = kDeadLoadMoments;
+  for (int c = 1; c <= columnCount(p); ++c) {
+    const size_t ci = at(c);
+    const MomentSlots& hi = formed ? g3max : dead;
+    const MomentSlots& lo = formed ? g3min : dead;
+    env.G6MAX.ML[ci] = face(p, c, hi.left) + extreme(true, e.ML[ci], s.ML[ci]);
+    env.G6MAX.MR[ci] = face(p, c, hi.right) + extreme(true, e.MR[ci], s.MR[ci]);
+    env.G6MIN.ML[ci] = face(p, c, lo.left) + extreme(false, e.ML[ci], s.ML[ci]);
+    env.G6MIN.MR[ci] = face(p, c, lo.right) + extreme(false, e.MR[ci], s.MR[ci]);
+  }
+  eachPoint(p, [&](int k, int q) {
+    const size_t ki = at(k), qi = at(q);
+    const float ev = e.MP[ki][qi], sv = s.MP[ki][qi];
+    env.G6MAX.MP[ki][qi] = point(p, k, q, formed ? g3max.point : dead.point) + extreme(true, ev, sv);
+    env.G6MIN.MP[ki][qi] = point(p, k, q, formed ? g3min.point : dead.point) + extreme(false, ev, sv);
+  });
 }
 
 void updateGroupTwoEnvelope(Problem& p, bool streamFlow) {

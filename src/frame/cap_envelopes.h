@@ -75,6 +75,16 @@ void storeStreamFlowCapValues(Problem& p);
 void storeCentrifugalCapValues(Problem& p);
 void storeUnitWindCapMoments(Problem& p);
 
+// The current cap moments (after the bearing-point correction) times factor.
+CapMomentTable scaledCapMoments(const Problem& p, float factor);
+
+// Group VI: the group III envelopes with the cap moments of the expansion or
+// of the shrinkage of the cap, whichever of the cases present gives the
+// greater maximum (smaller minimum). Without group III combinations or
+// without either case the envelopes keep the dead load, as every envelope
+// starts.
+void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shrinkage);
+
 // Group II moments on the spans: the dead load with the first group II
 // wind (FTRAN holds its transverse force plus the wind on the pier), then
 // with stream flow too when there is any.

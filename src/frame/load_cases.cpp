@@ -93,6 +93,7 @@ class LoadCaseDriver {
   float tractionPerLane_ = 0.0f;  // transverse traction force of one lane
   float groupThreeForce_ = 0.0f;  // FG3
   int passes_ = 1;                // dead-load passes
+  bool capGroupThree_ = false;    // a live-load case with lanes formed cap group III
 };
 
 void LoadCaseDriver::run() {
@@ -113,6 +114,8 @@ void LoadCaseDriver::run() {
   groupSeven();
   groupThreeWind();
   liveLoads();
+  formGroupSixEnvelope(p_, capGroupThree_, p_.misc.EXPC != 0.0f && ncol_ > 1,
+                       p_.misc.SHRC != 0.0f && ncol_ > 1);
 }
 
 void LoadCaseDriver::reset() {
@@ -167,6 +170,12 @@ void LoadCaseDriver::capStrain() {
   solveFrame(p_);
   swayCorrection(p_);
   store(p_.stored.UNITSTRAIN, kRowsMLtoRF);
+  // The cap moments of the unit strain at the faces and bearing points; the
+  // rows printed below are taken again from the stored unit case.
+  clearBearingPoints(p_);
+  bearingPointCorrection(p_);
+  p_.env.EXPM = scaledCapMoments(p_, -m.EXPC);
+  p_.env.SHRM = scaledCapMoments(p_, m.SHRC);
   if (m.EXPC != 0.0f) {
     scaleRows(r, p_.stored.UNITSTRAIN.row, kRowsMLtoRF, ncol_, -m.EXPC);
     print(CaseTitle::labelled("EXPANSION OF CAP"));
@@ -567,6 +576,7 @@ void LoadCaseDriver::liveLoads() {
       scale(kRowsVtoRF, isPileBent(p_) ? 1.0f : cb.BETAL);
     }
     updateLiveLoadEnvelopes(p_, lanes, nl, stream_, centrifugal_);
+    if (lanes != 0) capGroupThree_ = true;
     liveLoadCombinations(lanes, nl);
   }
 }

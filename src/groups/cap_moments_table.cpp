@@ -4,6 +4,7 @@
 #include "groups/load_groups.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "frame/bent_analysis.h"
 
@@ -41,10 +42,29 @@ class CapTable {
     ++lines_;
   }
   int lines() const { return lines_; }
+  // The group VI lines that follow the table, their heading repeated on
+  // every new page.
+  void startGroupSix() {
+    groupSix_ = true;
+    if (lines_ + 3 > kCapTableLineLimit) heading();
+    else groupSixHeading();
+  }
 
  private:
+  void groupSixHeading() {
+    report_ << Line(kSkipLine).blanks(30).text(
+        "GROUP VI MOMENTS(KIP-FEET): GROUP III WITH TEMPERATURE AND SHRINKAGE OF CAP");
+    report_ << Line(kSkipLine).text("POINT   G6 MAX.+  G6 MAX.-");
+    lines_ += 2;
+  }
+
   void heading() {
     report_ << Line(kNewPage).text("+++++").blanks(47).text("CAP ANALYSIS AND DESIGN DATA");
+    if (groupSix_) {
+      lines_ = kCapTableFirstLine - 2;
+      groupSixHeading();
+      return;
+    }
     report_ << Line(kSkipLine).blanks(55).text("CAP MOMENTS AND SHEARS");
     report_ << Line(kSkipLine).blanks(30).text("MOMENTS(KIP-FEET)").blanks(29).text("**")
                    .blanks(21).text("SHEARS(KIPS)");
@@ -58,6 +78,7 @@ class CapTable {
 
   Report& report_;
   int lines_ = 0;
+  bool groupSix_ = false;
 };
 
 // The row of a column face as kept: the moments of its slots and the
@@ -115,43 +136,79 @@ Line printedRow(const CapMomentsRow& row) {
   return l;
 }
 
+// A line of the group VI moments: its point label and the maximum and
+// minimum at that face or point.
+struct GroupSixLine {
+  CapMomentsRow label;
+  float max = 0, min = 0;
+};
+
 void keepAndPrint(Problem& p, CapTable& table, const CapMomentsRow& row) {
   p.results.cap_moments.push_back(row);
   table.line(printedRow(row));
 }
 
+// Group VI, listed after the table when it was formed: group III with the
+// temperature and shrinkage of the cap, under the same point labels.
+void printGroupSix(CapTable& table, const std::vector<GroupSixLine>& rows) {
+  table.startGroupSix();
+  for (const GroupSixLine& r : rows) {
+    Line l(kSkipLine);
+    if (r.label.kind == 'C') l.ch('C').i(r.label.number, 2).ch(r.label.side).blanks(2);
+    else l.ch('P').i(r.label.number, 2).blanks(3);
+    table.line(l.f(r.max, kMomentWidth, kDecimals).f(r.min, kMomentWidth, kDecimals));
+  }
+}
+
 }  // namespace
 
-CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma) {
+CapTableEnd printCapMomentsTable(Problem& p, Report& report, const MethodValues& method) {
+  const float gamma = method.GAMMA;
+  CapEnvelopes& env = p.env;
   CapTable table(report);
   CapTableEnd end;
+  std::vector<GroupSixLine> groupSix;
   int point = 0;  // running load-point number
   const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
   for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
     if (k != 1) {
       const int c = k - 1;  // the column at the segment's left end
-      auto& x = p.env.X[c];
+      auto& x = p.env.X[static_cast<size_t>(c)];
+      const size_t ci = static_cast<size_t>(c);
       if (k == nspan && p.dd.NCAN == 2) {  // right cantilever
         x[kRightGroupThreeMax] = x[kRightEnvelopeBMax] * gamma;
         x[kRightGroupThreeMin] = x[kRightEnvelopeBMin] * gamma;
+        env.G6MAX.MR[ci] = x[kRightEnvelopeBMax] * method.groupSixGamma;
+        env.G6MIN.MR[ci] = x[kRightEnvelopeBMin] * method.groupSixGamma;
       }
-      keepAndPrint(p, table, columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears));
-      point += p.col[c].P;
+      const CapMomentsRow row = columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears);
+      keepAndPrint(p, table, row);
+      groupSix.push_back({row, env.G6MAX.MR[ci], env.G6MIN.MR[ci]});
+      point += p.col[static_cast<size_t>(c)].P;
     }
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       ++point;
       ++end.points;
-      keepAndPrint(p, table, pointRow(p, q, k, point));
+      const CapMomentsRow row = pointRow(p, q, k, point);
+      keepAndPrint(p, table, row);
+      const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
+      groupSix.push_back({row, env.G6MAX.MP[ki][qi], env.G6MIN.MP[ki][qi]});
     }
     if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
-      auto& x = p.env.X[k];
+      auto& x = p.env.X[static_cast<size_t>(k)];
+      const size_t ki = static_cast<size_t>(k);
       if (k == 1) {  // left cantilever
         x[kLeftGroupThreeMax] = x[kLeftEnvelopeBMax] * gamma;
         x[kLeftGroupThreeMin] = x[kLeftEnvelopeBMin] * gamma;
+        env.G6MAX.ML[ki] = x[kLeftEnvelopeBMax] * method.groupSixGamma;
+        env.G6MIN.ML[ki] = x[kLeftEnvelopeBMin] * method.groupSixGamma;
       }
-      keepAndPrint(p, table, columnRow(p, k, 'R', kLeftFaceMoments, kLeftFaceShears));
+      const CapMomentsRow row = columnRow(p, k, 'R', kLeftFaceMoments, kLeftFaceShears);
+      keepAndPrint(p, table, row);
+      groupSix.push_back({row, env.G6MAX.ML[ki], env.G6MIN.ML[ki]});
     }
   }
+  if (env.groupSix) printGroupSix(table, groupSix);
   end.lines = table.lines();
   return end;
 }

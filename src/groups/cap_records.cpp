@@ -56,15 +56,21 @@ CapParameterRecord capParameters(const Problem& p, const CapTableEnd& table) {
 }
 
 // Bearing point q of segment k: group I against groups II and III reduced
-// by the overstress divisor; envelope B as the service moments; the larger
+// by the overstress divisor and group VI by its own; envelope B as the service moments; the larger
 // shear magnitude on each side.
-CapPointRecord pointRecord(const Problem& p, int q, int k, int number, float divisor) {
-  const auto& cp = p.env.CP[q][k];
-  const CapProperties& props = p.capp[k];
+CapPointRecord pointRecord(const Problem& p, int q, int k, int number,
+                           const MethodValues& method) {
+  const float divisor = method.divisor, six = method.groupSixDivisor;
+  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+  const float g6max = p.env.G6MAX.MP[static_cast<size_t>(k)][static_cast<size_t>(q)];
+  const float g6min = p.env.G6MIN.MP[static_cast<size_t>(k)][static_cast<size_t>(q)];
+  const CapProperties& props = p.capp[static_cast<size_t>(k)];
   CapPointRecord r;
   r.LABEL = capLabel('P', number);
-  r.MPOS = std::max({cp[kGroupOneMax], cp[kGroupTwoMax] / divisor, cp[kGroupThreeMax] / divisor});
-  r.MNEG = std::min({cp[kGroupOneMin], cp[kGroupTwoMin] / divisor, cp[kGroupThreeMin] / divisor});
+  r.MPOS = std::max({cp[kGroupOneMax], cp[kGroupTwoMax] / divisor, cp[kGroupThreeMax] / divisor,
+                     g6max / six});
+  r.MNEG = std::min({cp[kGroupOneMin], cp[kGroupTwoMin] / divisor, cp[kGroupThreeMin] / divisor,
+                     g6min / six});
   r.MBPOS = cp[kEnvelopeBMax];
   r.MBNEG = cp[kEnvelopeBMin];
   r.VLT = std::max(std::fabs(cp[kGroupOneMaxShearLeft]), std::fabs(cp[kGroupOneMinShearLeft]));
@@ -77,17 +83,22 @@ CapPointRecord pointRecord(const Problem& p, int q, int k, int number, float div
 // Column line k: the same over both faces; the section is the mean of the
 // full depths and widths of the segments on either side, or the one
 // segment there is at an end column.
-CapPointRecord columnRecord(const Problem& p, int k, float divisor) {
-  const auto& x = p.env.X[k];
-  auto at = [&](int s) { return x[s]; };
+CapPointRecord columnRecord(const Problem& p, int k, const MethodValues& method) {
+  const float divisor = method.divisor, six = method.groupSixDivisor;
+  const size_t ki = static_cast<size_t>(k);
+  const CapEnvelopes& env = p.env;
+  const auto& x = p.env.X[ki];
+  auto at = [&](int s) { return x[static_cast<size_t>(s)]; };
   CapPointRecord r;
   r.LABEL = capLabel('C', k);
   r.MPOS = std::max({at(kFaceGroupOneMax[0]), at(kFaceGroupTwoMax[0]) / divisor,
                      at(kFaceGroupThreeMax[0]) / divisor, at(kFaceGroupOneMax[1]),
-                     at(kFaceGroupTwoMax[1]) / divisor, at(kFaceGroupThreeMax[1]) / divisor});
+                     at(kFaceGroupTwoMax[1]) / divisor, at(kFaceGroupThreeMax[1]) / divisor,
+                     env.G6MAX.ML[ki] / six, env.G6MAX.MR[ki] / six});
   r.MNEG = std::min({at(kFaceGroupOneMin[0]), at(kFaceGroupTwoMin[0]) / divisor,
                      at(kFaceGroupThreeMin[0]) / divisor, at(kFaceGroupOneMin[1]),
-                     at(kFaceGroupTwoMin[1]) / divisor, at(kFaceGroupThreeMin[1]) / divisor});
+                     at(kFaceGroupTwoMin[1]) / divisor, at(kFaceGroupThreeMin[1]) / divisor,
+                     env.G6MIN.ML[ki] / six, env.G6MIN.MR[ki] / six});
   r.MBPOS = std::max(at(kFaceEnvelopeBMax[0]), at(kFaceEnvelopeBMax[1]));
   r.MBNEG = std::min(at(kFaceEnvelopeBMin[0]), at(kFaceEnvelopeBMin[1]));
   r.VLT = std::max(std::fabs(at(kFaceGroupOneMaxShear[0])), std::fabs(at(kFaceGroupOneMinShear[0])));
@@ -105,7 +116,7 @@ CapPointRecord columnRecord(const Problem& p, int k, float divisor) {
 
 }  // namespace
 
-void writeCapRecords(Problem& p, const CapTableEnd& table, float divisor) {
+void writeCapRecords(Problem& p, const CapTableEnd& table, const MethodValues& method) {
   RecordStore& store = p.rec.CAPREC;
   store.clear();
   store.append(writeCapParameterRecord(capParameters(p, table)));
@@ -115,9 +126,9 @@ void writeCapRecords(Problem& p, const CapTableEnd& table, float divisor) {
     if (k != 1 || p.dd.NCAN != 0) {
       if (k != 1) point += p.col[k - 1].P;
       for (int q = 1; q <= bearingCount(p, k); ++q)
-        store.append(writeCapPointRecord(pointRecord(p, q, k, ++point, divisor)));
+        store.append(writeCapPointRecord(pointRecord(p, q, k, ++point, method)));
     }
-    if (k <= p.dd.NCOL) store.append(writeCapPointRecord(columnRecord(p, k, divisor)));
+    if (k <= p.dd.NCOL) store.append(writeCapPointRecord(columnRecord(p, k, method)));
   }
 }
 

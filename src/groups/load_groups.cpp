@@ -19,12 +19,23 @@ constexpr int kPointEnvelopeBMax = 14, kPointEnvelopeBMin = 15;
 
 bool optionWritesRecords(char option) { return option == 'I' || option == 'D'; }
 
-void replaceCantileverGroupThree(Problem& p, int k, float gamma) {
+void replaceCantileverGroupThree(Problem& p, int k, const MethodValues& method) {
   for (int q = 1; q <= bearingCount(p, k); ++q) {
-    auto& cp = p.env.CP[q][k];
-    cp[kPointGroupThreeMax] = cp[kPointEnvelopeBMax] * gamma;
-    cp[kPointGroupThreeMin] = cp[kPointEnvelopeBMin] * gamma;
+    auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
+    cp[kPointGroupThreeMax] = cp[kPointEnvelopeBMax] * method.GAMMA;
+    cp[kPointGroupThreeMin] = cp[kPointEnvelopeBMin] * method.GAMMA;
+    // Neither wind nor the strain of the cap bends a cantilever.
+    const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
+    p.env.G6MAX.MP[ki][qi] = cp[kPointEnvelopeBMax] * method.groupSixGamma;
+    p.env.G6MIN.MP[ki][qi] = cp[kPointEnvelopeBMin] * method.groupSixGamma;
   }
+}
+
+void scaleMomentTable(CapMomentTable& t, float factor) {
+  for (auto* row : {&t.ML, &t.MR})
+    for (float& m : *row) m *= factor;
+  for (auto& segment : t.MP)
+    for (float& m : segment) m *= factor;
 }
 
 }  // namespace
@@ -32,7 +43,9 @@ void replaceCantileverGroupThree(Problem& p, int k, float gamma) {
 MethodValues methodValues(char method) {
   MethodValues m;
   if (method == 'L') m.GAMMA = kGroupLoadFactor;
+  if (method == 'L') m.groupSixGamma = kGroupSixLoadFactor;
   if (method == 'S') m.divisor = kServiceOverstress;
+  if (method == 'S') m.groupSixDivisor = kGroupSixOverstress;
   return m;
 }
 
@@ -43,7 +56,7 @@ void convertStrengthsToKsi(Problem& p) {
   p.dd.FS /= kPsiPerKsi;
 }
 
-void scaleCapEnvelopes(Problem& p, float gamma) {
+void scaleCapEnvelopes(Problem& p, const MethodValues& method) {
   for (int c = 1; c <= columnCount(p); ++c)
     for (int s = 1; s <= kLastFactoredFaceSlot; ++s)
       p.env.X[c][s] *= kGroupLoadFactor;
@@ -52,8 +65,10 @@ void scaleCapEnvelopes(Problem& p, float gamma) {
       for (int s = 1; s <= kLastFactoredPointSlot; ++s)
         p.env.CP[q][k][s] *=
             kGroupLoadFactor;
-  if (p.dd.NCAN >= 1) replaceCantileverGroupThree(p, 1, gamma);
-  if (p.dd.NCAN == 2) replaceCantileverGroupThree(p, p.dd.NSPAN, gamma);
+  scaleMomentTable(p.env.G6MAX, method.groupSixGamma);
+  scaleMomentTable(p.env.G6MIN, method.groupSixGamma);
+  if (p.dd.NCAN >= 1) replaceCantileverGroupThree(p, 1, method);
+  if (p.dd.NCAN == 2) replaceCantileverGroupThree(p, p.dd.NSPAN, method);
 }
 
 bool hasCapReport(const Problem& p) { return p.dd.NCOL != 1 || p.dd.NCAN != 0; }
@@ -62,14 +77,14 @@ void PIER41(Problem& problem, Report& report) {
   convertStrengthsToKsi(problem);
   const MethodValues method = methodValues(problem.dd.METHOD);
   problem.comb.GAMMA = method.GAMMA;
-  if (problem.dd.METHOD == 'L') scaleCapEnvelopes(problem, method.GAMMA);
+  if (problem.dd.METHOD == 'L') scaleCapEnvelopes(problem, method);
 
   problem.rec.CAPREC.clear();
   problem.rec.COLREC.clear();
   problem.rec.FTGREC.clear();
   if (hasCapReport(problem)) {
-    const CapTableEnd table = printCapMomentsTable(problem, report, method.GAMMA);
-    if (optionWritesRecords(problem.dd.CAPOPT)) writeCapRecords(problem, table, method.divisor);
+    const CapTableEnd table = printCapMomentsTable(problem, report, method);
+    if (optionWritesRecords(problem.dd.CAPOPT)) writeCapRecords(problem, table, method);
   }
   if (optionWritesRecords(problem.dd.COLOPT)) writeColumnRecords(problem);
   if (optionWritesRecords(problem.dd.FTGOPT)) writeFootingRecords(problem);

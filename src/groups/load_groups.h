@@ -17,6 +17,11 @@ inline constexpr float kGroupLoadFactor = 1.3f;
 // Allowable overstress of groups II and III in the service-load method; the
 // group II and III moments are divided by it before they meet group I.
 inline constexpr float kServiceOverstress = 1.25f;
+// Group VI (group III with the temperature and shrinkage of the cap): its
+// load factor in the load-factor method and its allowable overstress in the
+// service-load method.
+inline constexpr float kGroupSixLoadFactor = 1.25f;
+inline constexpr float kGroupSixOverstress = 1.4f;
 // The report lines of "CAP MOMENTS AND SHEARS" are counted from this value
 // after the heading; a new page is started when the count reaches the limit.
 inline constexpr int kCapTableFirstLine = 6;
@@ -26,6 +31,8 @@ inline constexpr int kCapTableLineLimit = 31;
 struct MethodValues {
   float GAMMA = 1.0f;    // group load factor: 1.3 under "L", else 1.0
   float divisor = 1.0f;  // overstress divisor: 1.25 under "S", else 1.0
+  float groupSixGamma = 1.0f;    // group VI load factor: 1.25 under "L", else 1.0
+  float groupSixDivisor = 1.0f;  // group VI overstress divisor: 1.4 under "S", else 1.0
 };
 MethodValues methodValues(char method);
 
@@ -38,8 +45,9 @@ void convertStrengthsToKsi(Problem& p);
 
 // Load-factor method: the group envelopes of X (slots 1..20) and CP (slots
 // 1..13) times 1.3, and the group III moments of the cantilever points
-// replaced by envelope B times GAMMA.
-void scaleCapEnvelopes(Problem& p, float gamma);
+// replaced by envelope B times GAMMA; the group VI envelopes times its own
+// factor, those of the cantilever points likewise replaced.
+void scaleCapEnvelopes(Problem& p, const MethodValues& method);
 
 // Whether the bent has a cap to report: more than one column or a cantilever.
 bool hasCapReport(const Problem& p);
@@ -51,10 +59,10 @@ struct CapTableEnd {
   int lines = 0;
   int points = 0;
 };
-CapTableEnd printCapMomentsTable(Problem& p, Report& report, float gamma);
+CapTableEnd printCapMomentsTable(Problem& p, Report& report, const MethodValues& method);
 
 // Cap store: the parameter record and the point and column-line records.
-void writeCapRecords(Problem& p, const CapTableEnd& table, float divisor);
+void writeCapRecords(Problem& p, const CapTableEnd& table, const MethodValues& method);
 
 // Column store. The bar records of both ends of column c are built by
 // columnBarRecords from the column's bar groups; the result is indexed by

@@ -254,6 +254,12 @@ struct StoredCases {
 //      16 centrifugal MP   17,18 centrifugal VPL,VPR (one lane)
 //      19 stream flow MP   20,21 stream flow VPL,VPR
 // Envelope B is group I without live-load factor and without wind.
+// Cap moments at every column face (ML left, MR right face of column c) and
+// bearing point (MP of bearing q of segment k, indexed [k][q]).
+struct CapMomentTable {
+  ColumnRow ML{}, MR{};
+  BearingTable MP{};
+};
 struct CapEnvelopes {
   Table<Table<float, kCapFaceSlots + 1>, kMaxColumns + 1> X{};
   Table<Table<Table<float, kCapPointSlots + 1>, kMaxSegments + 1>,
@@ -261,6 +267,12 @@ struct CapEnvelopes {
       CP{};
   ColumnRow UWML{}, UWMR{};  // cap face moments under unit wind
   BearingTable UWMP{};       // bearing-point moments under unit wind
+  // Cap moments of the expansion and the shrinkage of the cap.
+  CapMomentTable EXPM{}, SHRM{};
+  // Group VI: group III with the expansion or the shrinkage of the cap,
+  // maxima and minima (load factor applied after the load-group stage).
+  CapMomentTable G6MAX{}, G6MIN{};
+  bool groupSix = false;  // whether group VI was formed for the cap
 };
 
 // Identification and factors of the design-load combination in hand.

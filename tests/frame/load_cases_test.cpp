@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <sstream>
+#include <string>
 
 #include "frame/bent_model.h"
 #include "support/cards.h"
@@ -410,6 +413,60 @@ TEST(LoadCaseDriver, CapEnvelopesOfAWholeRunAgainstTheStiffnessSolution) {
   EXPECT_NEAR(p->env.CP[1][2][1], mp, tol);
   EXPECT_NEAR(p->env.CP[1][2][4], mp + 1.67 * std::max({0.0, a.MP[2][0], b.MP[2][0]}), tol);
   EXPECT_NEAR(p->env.CP[1][2][7], mp + 1.67 * std::min({0.0, a.MP[2][0], b.MP[2][0]}), tol);
+}
+
+// The cap moment at the faces of column c of a printed strain case ("ML" is
+// printed with the sign of the column end, the cap takes it the other way).
+struct PrintedFaces {
+  double ML, MR;
+};
+PrintedFaces printedFaces(const std::vector<std::string>& lines, const std::string& label, int c) {
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].compare(1, label.size(), label) == 0) {
+      const std::string& l = lines[i + static_cast<size_t>(c - 1)];
+      const auto field = [&](int n) { return std::stod(l.substr(21 + 10 * static_cast<size_t>(n), 10)); };
+      return {-field(5), field(6)};
+    }
+  ADD_FAILURE() << label << " not printed";
+  return {0, 0};
+}
+
+TEST(LoadCaseDriver, CapGroupSixIsGroupThreeWithTheStrainThatGoverns) {
+  auto p = problemOf(threeColumns(1.0f), twoLiveCases());
+  addOptionalLoads(*p);
+  DriverRun run(*p);
+  ASSERT_TRUE(p->env.groupSix);
+  const PrintedFaces e1 = printedFaces(run.lines, "EXPANSION OF CAP", 1);
+  const PrintedFaces e2 = printedFaces(run.lines, "EXPANSION OF CAP", 2);
+  const PrintedFaces s1 = printedFaces(run.lines, "SHRINKAGE OF CAP", 1);
+  const PrintedFaces s2 = printedFaces(run.lines, "SHRINKAGE OF CAP", 2);
+  // The two cases bend the cap opposite ways, so each extreme takes a
+  // different one.
+  ASSERT_LT(e2.ML * s2.ML, 0.0);
+  // Print rounding of two fields and the single precision of the sums.
+  const double tol = 2e-3 + 2e-6 * std::fabs(p->env.X[2][17]);
+  ASSERT_GT(std::fabs(s2.ML), 100 * tol);
+  EXPECT_NEAR(p->env.G6MAX.ML[2], p->env.X[2][17] + std::max(e2.ML, s2.ML), tol);
+  EXPECT_NEAR(p->env.G6MIN.ML[2], p->env.X[2][19] + std::min(e2.ML, s2.ML), tol);
+  EXPECT_NEAR(p->env.G6MAX.MR[1], p->env.X[1][18] + std::max(e1.MR, s1.MR), tol);
+  // The first bearing of the first span, 6 ft from column 1 on 22 ft: no
+  // load on the span, so the strain moment runs straight between the faces.
+  const auto between = [](const PrintedFaces& l, const PrintedFaces& r) {
+    return l.MR + (r.ML - l.MR) * 6.0 / 22.0;
+  };
+  const double e = between(e1, e2), sh = between(s1, s2);
+  EXPECT_NEAR(p->env.G6MAX.MP[2][1], p->env.CP[1][2][12] + std::max(e, sh), tol);
+  EXPECT_NEAR(p->env.G6MIN.MP[2][1], p->env.CP[1][2][13] + std::min(e, sh), tol);
+  // The outer faces take neither wind nor strain: group VI keeps group III.
+  EXPECT_FLOAT_EQ(p->env.G6MAX.ML[1], p->env.X[1][17]);
+}
+
+TEST(LoadCaseDriver, CapGroupSixNeedsTheStrainOfTheCap) {
+  auto p = problemOf(threeColumns(1.0f), twoLiveCases());
+  DriverRun run(*p);
+  EXPECT_FALSE(p->env.groupSix);
+  EXPECT_FLOAT_EQ(p->env.G6MAX.MP[2][1], p->env.CP[1][2][1]);
+  EXPECT_FLOAT_EQ(p->env.G6MIN.ML[2], p->env.X[2][3]);
 }
 
 TEST(LoadCaseDriver, TitleXXPrintsNothingAndChangesNothing) {

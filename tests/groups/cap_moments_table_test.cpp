@@ -55,7 +55,9 @@ Problem threeColumnsTwoCantilevers(char method) {
 std::vector<std::string> printTable(Problem& p, float gamma, CapTableEnd* end = nullptr) {
   std::ostringstream out;
   Report report(out, true);
-  const CapTableEnd e = printCapMomentsTable(p, report, gamma);
+  MethodValues method;
+  method.GAMMA = gamma;
+  const CapTableEnd e = printCapMomentsTable(p, report, method);
   report.finish();
   if (end) *end = e;
   return reportLines(out.str());

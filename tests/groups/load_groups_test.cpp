@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
+#include <string>
 
 namespace bentpier {
 namespace {
@@ -171,6 +173,47 @@ TEST(GroupsLoadGroups, LoadFactorMethodScalesTheGroupsButNotEnvelopeB) {
   EXPECT_FLOAT_EQ(c1.MNEG, -130.0f);
   EXPECT_FLOAT_EQ(c1.MBPOS, 33.0f);
   EXPECT_FLOAT_EQ(c1.VLT, 19.5f);
+}
+
+// Group VI governing the point and column 1: 1.4 allowable under the
+// service-load method, 1.25 in place of 1.3 under the load-factor method.
+TEST(GroupsLoadGroups, GroupSixGovernsTheCapRecordsWhereItIsGreatest) {
+  struct Case {
+    char method;
+    float pointMax, pointMin, faceMax, faceMin;
+  };
+  // Service: 168/1.4 = 120 > 104, -154/1.4 = -110 < -80; right face of
+  // column 1: 126/1.4 = 90 > 72, -140/1.4 = -100 < -80.
+  // Load factor: 168 x 1.25 = 210 > 169, -154 x 1.25 = -192.5 < -130;
+  // 126 x 1.25 = 157.5 > 117, -140 x 1.25 = -175 < -130.
+  for (const Case& c : {Case{'S', 120.0f, -110.0f, 90.0f, -100.0f},
+                        Case{'L', 210.0f, -192.5f, 157.5f, -175.0f}}) {
+    SCOPED_TRACE(c.method);
+    Problem p = threeColumns(c.method);
+    p.env.groupSix = true;
+    p.env.G6MAX.MP[2][1] = 168.0f;
+    p.env.G6MIN.MP[2][1] = -154.0f;
+    p.env.G6MAX.MR[1] = 126.0f;
+    p.env.G6MIN.MR[1] = -140.0f;
+    std::ostringstream out;
+    Report report(out, true);
+    PIER41(p, report);
+    report.finish();
+    const CapPointRecord p1 = readCapPointRecord(p.rec.CAPREC.record(3));
+    EXPECT_FLOAT_EQ(p1.MPOS, c.pointMax);
+    EXPECT_FLOAT_EQ(p1.MNEG, c.pointMin);
+    const CapPointRecord c1 = readCapPointRecord(p.rec.CAPREC.record(2));
+    EXPECT_FLOAT_EQ(c1.MPOS, c.faceMax);
+    EXPECT_FLOAT_EQ(c1.MNEG, c.faceMin);
+    // The group VI lines follow the table: heading, column heading, and one
+    // line per listed face and point; the scaled value stands on P 1.
+    const float shown = c.method == 'L' ? 210.0f : 168.0f;
+    EXPECT_NE(out.str().find("G6 MAX.+  G6 MAX.-"), std::string::npos);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "P 1   %10.3f", static_cast<double>(shown));
+    EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
+    EXPECT_EQ(readCapParameterRecord(p.rec.CAPREC.record(1)).LINES, 6 + 5 + 2 + 5);
+  }
 }
 
 TEST(GroupsLoadGroups, LoadFactorCantileverPointsTakeEnvelopeBAsGroupThree) {
