@@ -7,6 +7,7 @@
 #include "input/card.h"
 #include "input/deck.h"
 #include "input/problem.h"
+#include "input/problem_selection.h"
 #include "report/report.h"
 
 namespace bentpier {
@@ -86,8 +87,11 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
 // PIER11: reads the next problem into `problem`. Problems with input errors
 // are reported and skipped, each handed to `rejected` (when given) with its
-// messages before the next is read. Returns kProblemRead or kInputExhausted.
+// messages before the next is read. Problems that `only` does not select are
+// passed over to the next title card without output or messages. Returns
+// kProblemRead or kInputExhausted.
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {});
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {},
+           const ProblemSelection& only = {});
 
 }  // namespace bentpier
