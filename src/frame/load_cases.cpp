@@ -114,6 +114,7 @@ void LoadCaseDriver::run() {
   groupSeven();
   groupThreeWind();
   liveLoads();
+  finishRanking(p_);
 }
 
 void LoadCaseDriver::reset() {
