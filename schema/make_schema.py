@@ -40,7 +40,10 @@ def enum(*values):
 
 combination = obj({"GR": STR, "LLID": STR, "WC": INT, "FLAGR": STR, "FLAGE": STR,
                    "FLAGC": STR, "FLAGS": STR})
-check = obj({"name": STR, "value": NUM, "limit": NUMN, "unit": STR})
+check = obj({"name": STR, "value": NUM, "limit": NUMN, "unit": STR,
+             "bound": nullable(enum("upper", "lower"))})
+footing_set_id = obj({"column": INT, "GR": STR, "LLID": STR, "WC": {"type": "number"},
+                      "FLAGR": STR, "FLAGE": STR, "FLAGC": STR, "FLAGS": STR})
 
 design_data = obj({
     **{k: STR for k in ("CAPOPT", "COLOPT", "FTGOPT", "METHOD")},
@@ -117,6 +120,11 @@ cap_point = obj({
 cap = obj({"method": enum("service load", "load factor"), "points": arr(cap_point),
            "notes": obj({"crack_control": BOOL, "fatigue": BOOL, "deepened": BOOL})})
 
+strength_point = obj(nums("c", "P", "M"))
+interaction = obj({"max_compression": strength_point, "balanced": strength_point,
+                   "pure_bending": strength_point,
+                   "curve": {**arr(obj(nums("P", "M"))), "minItems": 2}})
+
 column_end = obj({
     "column": INT, "end": enum("T", "B"),
     "status": enum("designed", "investigated", "unstable", "input error"),
@@ -130,6 +138,8 @@ column_end = obj({
     "magnification": nullable(obj(nums("BD12", "BD", "SUMPU", "SUMPC", "DEL_T", "DEL_L",
                                        "CM"))),
     "exact_biaxial_ratio": NUMN,
+    "P0": NUMN, "PHIB": NUMN,
+    "interaction": nullable(obj({"x": nullable(interaction), "y": nullable(interaction)})),
     "loads": arr(obj({"P": NUM, "MX": NUM, "MY": NUM, "FACTOR": NUM, "PU": NUMN,
                       "MXU": NUMN, "MYU": NUMN, "RATIO": NUMN}))})
 
@@ -142,7 +152,18 @@ footing = obj({
     "footing": INT, "kind": enum("spread", "pile", ""),
     "status": enum("designed", "same as", "failed", "data out of order"),
     "same_as": INT, "failure": STR, "B": NUMN, "D": NUMN, "T": NUMN,
+    "piles": nullable(obj({"NP": INT, "BP": NUM, "DP": NUM})),
     "checks": arr(check),
+    "design_loads": arr(obj({
+        "label": enum("MAX.P1", "MAX.MT", "MAX.VT", "MAX.VP", "MAX.ML", "MAX.VL", "MAX.P3"),
+        "set": INT, "id": footing_set_id,
+        **nums("P", "MT", "VT", "ML", "VL", "P4", "P3", "P2", "P1", "MTF", "VBF", "VPF",
+               "GF")})),
+    "sets": arr(obj({
+        "set": INT, "id": footing_set_id,
+        **nums("P", "MT", "VT", "ML", "VL", "GF", "P1", "P2", "P3", "P4", "allowable"),
+        "lowest": NUMN,
+        "contact": nullable(enum("full", "partial", "outside", "unresolved"))})),
     "steel": arr(obj({"direction": enum("LONG", "TRAN"), "layer": enum("top", "bottom"),
                       "AS": NUM, "count": INT, "size": INT, "spacing": NUM, "MCAP": NUM,
                       "VBCAP": NUM, "VPCAP": NUM, "DS": NUM, "FC": NUM}))})

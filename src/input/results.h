@@ -129,6 +129,20 @@ struct CurveSample {
   float M = 0, P = 0;
 };
 
+// A point of a column interaction curve: design strength, the reduction
+// factor applied by its normal rule, PHI*Pn in kips and PHI*Mn in kip-feet,
+// at neutral-axis depth C (inches).
+struct StrengthPoint {
+  float C = 0, P = 0, M = 0;
+};
+
+// The interaction curve of one bending direction of the final section.
+struct InteractionCurveResult {
+  bool kept = false;  // false when the curve could not be built
+  StrengthPoint max_compression, balanced, pure_bending;
+  std::vector<StrengthPoint> curve;  // P rising from pure tension
+};
+
 struct ColumnEndOutcome {
   enum class Status { kDesigned, kUnstable, kInputError };
   int column = 0;
@@ -158,6 +172,10 @@ struct ColumnEndOutcome {
   float P0 = 0;
   int bending = 0;
   std::array<std::vector<CurveSample>, 2> curves;
+  float PHIB = 0;  // reduction factor of bending and tension
+  // The full interaction curves with their characteristic points, about x
+  // (the moment MX, MT of the frame) and about y (MY, ML), for the results.
+  std::array<InteractionCurveResult, 2> interaction;
 };
 
 struct PileLine {
@@ -183,6 +201,54 @@ struct FootingDirection {
   float FCS = 0;          // concrete stress (service-load method)
 };
 
+// Identification of a footing design-load set.
+struct FootingSetId {
+  int column = 0;  // column whose footing produced the set
+  char GR = ' ';
+  std::string LLID;
+  float WC = 0;    // wind case and direction as case.direction
+  char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
+};
+
+// One line of "FOOTING n DESIGN LOADS": a governing slot with the state of
+// its set. P..VL are the loads evaluated (service loads for MAX.P1 and
+// MAX.P3; factored under the load-factor method for the others); P1..P4
+// the corner soil pressures (ksf) or pile loads (kips); MTF, VBF, VPF the
+// per-foot design forces printed (the longitudinal ones on the MAX.ML and
+// MAX.VL lines).
+struct FootingDesignLoad {
+  std::string label;  // "MAX.P1" .. "MAX.P3"
+  int set = 0;        // 0 when no set filled the slot
+  FootingSetId id;
+  float P = 0, MT = 0, VT = 0, ML = 0, VL = 0;
+  float P4 = 0, P3 = 0, P2 = 0, P1 = 0;
+  float MTF = 0, VBF = 0, VPF = 0;
+  float GF = 1;       // group allowance factor the slot compared under
+};
+
+// Corner soil pressures (ksf) or pile loads (kips) of one design-load set
+// under its service loads on the footing as designed.
+struct FootingSetPressure {
+  int set = 0;
+  FootingSetId id;
+  float P = 0, MT = 0, VT = 0, ML = 0, VL = 0;  // service loads
+  float GF = 1;
+  float P1 = 0, P2 = 0, P3 = 0, P4 = 0;
+  float allowable = 0;  // ALLSP or PILECAP times GF
+  float lowest = 0;     // pile footings: PILEUPL times GF
+  std::string contact;  // spread: "full", "partial", "outside", "unresolved"
+};
+
+// A check of the footing as designed: value against limit.
+struct FootingCheck {
+  std::string name;
+  float value = 0;
+  bool has_limit = true;
+  float limit = 0;
+  std::string unit;
+  bool upper = true;  // the value may not exceed the limit (else not fall below)
+};
+
 struct FootingOutcome {
   enum class Status { kDesigned, kSameAs, kFailed, kOutOfOrder };
   int footing = 0;
@@ -194,6 +260,10 @@ struct FootingOutcome {
   float P1_PA = 0;           // governing soil pressure or pile load over its allowance
   int NP = 0;                // piles of a pile footing as designed
   FootingDirection first, second;
+  float BP = 0, DP = 0;      // pile footings: spacing parameters, ft
+  std::vector<FootingDesignLoad> design_loads;
+  std::vector<FootingSetPressure> sets;
+  std::vector<FootingCheck> checks;
 };
 
 struct ProblemResults {

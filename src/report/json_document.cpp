@@ -60,6 +60,7 @@ class ProblemWriter {
   Json capMoments();
   Json cap();
   Json columns();
+  Json interaction(const InteractionCurveResult& c);
   Json piles();
   Json footings();
 
@@ -500,14 +501,14 @@ Json ProblemWriter::cap() {
     j["right_stirrups"] = stirrups(r.right);
     Json checks = Json::array();
     if (service) {
-      checks.push_back(Json{{"name", "FC"}, {"value", r.IFC}, {"limit", nullptr}, {"unit", "psi"}});
+      checks.push_back(Json{{"name", "FC"}, {"value", r.IFC}, {"limit", nullptr}, {"unit", "psi"}, {"bound", nullptr}});
     } else {
       checks.push_back(Json{{"name", "PS"}, {"value", num(r.PS)}, {"limit", nullptr},
-                            {"unit", "percent"}});
+                            {"unit", "percent"}, {"bound", nullptr}});
       checks.push_back(Json{{"name", "FS/FF"}, {"value", num(r.FS_FF)}, {"limit", 1.0f},
-                            {"unit", "ratio"}});
+                            {"unit", "ratio"}, {"bound", "upper"}});
       checks.push_back(Json{{"name", "FS/FZ"}, {"value", num(r.FS_FZ)}, {"limit", 1.0f},
-                            {"unit", "ratio"}});
+                            {"unit", "ratio"}, {"bound", "upper"}});
     }
     j["checks"] = checks;
     points.push_back(std::move(j));
@@ -563,12 +564,18 @@ Json ProblemWriter::columns() {
                                 {"DEL_T", num(e.DEL_T)}, {"DEL_L", num(e.DEL_L)},
                                 {"CM", num(e.CM)}};
       j["exact_biaxial_ratio"] = e.exact_ratio > 0.0f ? num(e.exact_ratio) : Json(nullptr);
+      j["P0"] = num(e.P0);
+      j["PHIB"] = num(e.PHIB);
+      j["interaction"] = Json{{"x", interaction(e.interaction[0])}, {"y", interaction(e.interaction[1])}};
     } else {
       j["bars"] = nullptr;
       j["PHIC"] = nullptr;
       j["governing"] = nullptr;
       j["magnification"] = nullptr;
       j["exact_biaxial_ratio"] = nullptr;
+      j["P0"] = nullptr;
+      j["PHIB"] = nullptr;
+      j["interaction"] = nullptr;
     }
     Json loads = Json::array();
     for (const ColumnLoadCheck& l : e.loads)
@@ -584,6 +591,19 @@ Json ProblemWriter::columns() {
   return arr;
 }
 
+Json ProblemWriter::interaction(const InteractionCurveResult& c) {
+  if (!c.kept) return Json(nullptr);
+  auto point = [&](const StrengthPoint& p) {
+    return Json{{"c", num(p.C)}, {"P", num(p.P)}, {"M", num(p.M)}};
+  };
+  Json curve = Json::array();
+  for (const StrengthPoint& p : c.curve) curve.push_back(Json{{"P", num(p.P)}, {"M", num(p.M)}});
+  return Json{{"max_compression", point(c.max_compression)},
+              {"balanced", point(c.balanced)},
+              {"pure_bending", point(c.pure_bending)},
+              {"curve", curve}};
+}
+
 Json ProblemWriter::piles() {
   const PileTables& t = p_.results.piles;
   where_ = "piles";
@@ -597,6 +617,12 @@ Json ProblemWriter::piles() {
   };
   return Json{{"type", t.type}, {"axial", table(t.axial, "PA")},
               {"lateral", table(t.lateral, "VLA")}};
+}
+
+Json footingSetId(const FootingSetId& id) {
+  return Json{{"column", id.column}, {"GR", charText(id.GR)}, {"LLID", trimmed(id.LLID)},
+              {"WC", id.WC}, {"FLAGR", charText(id.FLAGR)}, {"FLAGE", charText(id.FLAGE)},
+              {"FLAGC", charText(id.FLAGC)}, {"FLAGS", charText(id.FLAGS)}};
 }
 
 Json ProblemWriter::footings() {
@@ -618,7 +644,10 @@ Json ProblemWriter::footings() {
       j["B"] = nullptr;
       j["D"] = nullptr;
       j["T"] = nullptr;
+      j["piles"] = nullptr;
       j["checks"] = Json::array();
+      j["design_loads"] = Json::array();
+      j["sets"] = Json::array();
       j["steel"] = Json::array();
       arr.push_back(std::move(j));
       continue;
@@ -626,10 +655,35 @@ Json ProblemWriter::footings() {
     j["B"] = num(f.B);
     j["D"] = num(f.D);
     j["T"] = num(f.T);
-    j["checks"] = Json::array({Json{{"name", f.SP == 'P' ? "pile load" : "soil pressure"},
-                                    {"value", num(f.P1_PA)},
-                                    {"limit", 1.0f},
-                                    {"unit", "ratio"}}});
+    j["piles"] = f.SP == 'P' ? Json{{"NP", f.NP}, {"BP", num(f.BP)}, {"DP", num(f.DP)}}
+                             : Json(nullptr);
+    Json checks = Json::array();
+    for (const FootingCheck& c : f.checks)
+      checks.push_back(Json{{"name", c.name},
+                            {"value", num(c.value)},
+                            {"limit", c.has_limit ? num(c.limit) : Json(nullptr)},
+                            {"unit", c.unit},
+                            {"bound", c.upper ? "upper" : "lower"}});
+    j["checks"] = checks;
+    Json table = Json::array();
+    for (const FootingDesignLoad& l : f.design_loads)
+      table.push_back(Json{{"label", l.label}, {"set", l.set}, {"id", footingSetId(l.id)},
+                           {"P", num(l.P)}, {"MT", num(l.MT)}, {"VT", num(l.VT)},
+                           {"ML", num(l.ML)}, {"VL", num(l.VL)}, {"P4", num(l.P4)},
+                           {"P3", num(l.P3)}, {"P2", num(l.P2)}, {"P1", num(l.P1)},
+                           {"MTF", num(l.MTF)}, {"VBF", num(l.VBF)}, {"VPF", num(l.VPF)},
+                           {"GF", num(l.GF)}});
+    j["design_loads"] = table;
+    Json sets = Json::array();
+    for (const FootingSetPressure& p : f.sets)
+      sets.push_back(Json{{"set", p.set}, {"id", footingSetId(p.id)},
+                          {"P", num(p.P)}, {"MT", num(p.MT)}, {"VT", num(p.VT)},
+                          {"ML", num(p.ML)}, {"VL", num(p.VL)}, {"GF", num(p.GF)},
+                          {"P1", num(p.P1)}, {"P2", num(p.P2)}, {"P3", num(p.P3)},
+                          {"P4", num(p.P4)}, {"allowable", num(p.allowable)},
+                          {"lowest", f.SP == 'P' ? num(p.lowest) : Json(nullptr)},
+                          {"contact", f.SP == 'P' ? Json(nullptr) : Json(p.contact)}});
+    j["sets"] = sets;
     Json steel = Json::array();
     for (const FootingDirection* d : {&f.first, &f.second})
       steel.push_back(Json{{"direction", d->direction}, {"layer", d->layer},

@@ -6,10 +6,20 @@
    rounded to the printed decimals: the column force table of every load
    case, "CAP MOMENTS AND SHEARS", "CAP DESIGN DATA", the critical column
    loads and "COLUMN DESIGN DATA", both pile tables, and the footing
-   "ANALYSIS/DESIGN RESULTS" blocks. A field printed as asterisks (too wide)
-   is only counted.
+   "ANALYSIS/DESIGN RESULTS" blocks and "DESIGN LOADS" tables. A field
+   printed as asterisks (too wide) is only counted.
 3. The input-error example names card, deck line and columns of a field
    that is not a number.
+4. Column interaction curves, against closed forms and the design loads:
+   the compression end is PHIC (As FY + (AG - As) 0.85 f'c), the tension
+   end -PHIB As FY; P rises along the curve; the characteristic points lie
+   on it, pure bending at P = 0; every load's strength point lies within the
+   uniaxial curves at its axial load, and so does every load whose factored
+   capacity ratio is at least 1 (the load-contour moment never exceeds the
+   uniaxial one).
+5. Footings: the largest soil pressure or pile load over all sets on the
+   footing as designed is the governing MAX.P1 line's, and a footing free
+   to grow meets every check.
 
 usage: check_results.py BENTPIER SOURCE_DIR
 """
@@ -301,6 +311,104 @@ def check_footings(name, lines, problem):
             check(w + " FC", cut(line, 93, 7), d["FC"], 3)
 
 
+def check_footing_loads(name, lines, problem):
+    by_number = {f["footing"]: f for f in problem["footings"]}
+    for i, line in enumerate(lines):
+        m = re.search(r"FOOTING([ \d]\d) DESIGN LOADS$", line)
+        if not m:
+            continue
+        f = by_number.get(int(m.group(1)))
+        rows = [l for l in lines[i + 1:i + 20] if re.search(r"  MAX\.(P1|MT|VT|VP|ML|VL|P3)$", l)][:7]
+        if f is None or len(rows) != 7 or len(f["design_loads"]) != 7:
+            fail(f"{name}: footing {m.group(1)} design-loads table and document differ")
+            continue
+        for line, r in zip(rows, f["design_loads"]):
+            where = f"{name} footing {f['footing']} {r['label']}"
+            if line[126:].strip() != r["label"] or line[2].strip() != r["id"]["GR"]:
+                fail(f"{where}: line {line!r}")
+            check(where + " column", line[0], r["id"]["column"], 0)
+            check(where + " WC", cut(line, 8, 5), r["id"]["WC"], 1)
+            for field, start, width in (("P", 25, 9), ("MT", 34, 9), ("VT", 43, 8),
+                                        ("ML", 51, 9), ("VL", 60, 8)):
+                check(f"{where} {field}", cut(line, start, width), r[field], 2)
+            for k, field in enumerate(["P4", "P3", "P2", "P1", "MTF", "VBF", "VPF"]):
+                check(f"{where} {field}", cut(line, 68 + 8 * k, 8), r[field], 3)
+        # Every set again on the final footing: the worst ratio is the
+        # governing set's (plan and pile group only grow after a set).
+        if f["sets"]:
+            worst = max(st["P1"] / st["GF"] for st in f["sets"])
+            gov = f["design_loads"][0]
+            if not math.isclose(worst, gov["P1"] / gov["GF"], rel_tol=1e-4, abs_tol=1e-3):
+                fail(f"{name} footing {f['footing']}: sets reach P1/GF {worst}, MAX.P1 {gov['P1']}")
+        # A footing free to grow in plan (or piles) and thickness meets every check.
+        card = problem["input"]["footings"][f["footing"] - 1]
+        free = card["DEL_T"] > 0 and (f["kind"] == "pile" or card["DEL_B"] + card["DEL_D"] > 0)
+        if problem["input"]["design_data"]["FTGOPT"] == "D" and free:
+            for c in (c for c in f["checks"] if c["limit"] is not None):
+                over = c["value"] > c["limit"] if c["bound"] == "upper" else c["value"] < c["limit"]
+                if over:
+                    fail(f"{name} footing {f['footing']}: designed, yet {c}")
+
+
+def curve_moment(curve, P):
+    """The curve's moment at axial load P by linear interpolation; None beyond its ends."""
+    for a, b in zip(curve, curve[1:]):
+        if a["P"] <= P <= b["P"]:
+            t = 0.0 if b["P"] == a["P"] else (P - a["P"]) / (b["P"] - a["P"])
+            return a["M"] + t * (b["M"] - a["M"])
+    return None
+
+
+def within(curve, P, M):
+    # The chords lie inside a curve that bulges out: a little slack.
+    edge = curve_moment(curve, P)
+    return edge is not None and M <= 1.01 * edge + 0.5
+
+
+def check_column_curves(name, problem):
+    dd = problem["input"]["design_data"]
+    fcc2, fy = 0.85 * dd["FPC"] / 1000.0, dd["FY"] / 1000.0
+    ends = [e for e in problem["columns"] if e["interaction"] is not None]
+    for e in ends:
+        where = f"{name} column {e['column']} {e['end']}"
+        As = e["bars"]["AS"]
+        ag = math.pi * e["D"] ** 2 / 4 if e["type"] == "R" else e["B"] * e["D"]
+        p0 = e["PHIC"] * (As * fy + (ag - As) * fcc2)
+        if not math.isclose(e["P0"], p0, rel_tol=1e-4):
+            fail(f"{where}: P0 {e['P0']}, closed form {p0}")
+        for axis in ("x", "y"):
+            c = e["interaction"][axis]
+            curve = c["curve"]
+            w = f"{where} {axis}"
+            if not 40 <= len(curve) <= 80 or any(b["P"] <= a["P"] for a, b in zip(curve, curve[1:])):
+                fail(f"{w}: {len(curve)} points, P not rising throughout")
+                continue
+            top, bottom = curve[-1], curve[0]
+            mmax = max(q["M"] for q in curve)
+            if not math.isclose(top["P"], p0, rel_tol=1e-4) or abs(top["M"]) > 1e-3 * mmax:
+                fail(f"{w}: compression end {top}, closed form P0 {p0}")
+            if not math.isclose(bottom["P"], -e["PHIB"] * As * fy, rel_tol=5e-3):
+                fail(f"{w}: tension end {bottom}, closed form {-e['PHIB'] * As * fy}")
+            for point in ("max_compression", "balanced", "pure_bending"):
+                q = c[point]
+                if not any(math.isclose(q["P"], s["P"], rel_tol=1e-6, abs_tol=1e-4) and
+                           math.isclose(q["M"], s["M"], rel_tol=1e-6) for s in curve):
+                    fail(f"{w}: {point} {q} is not on the curve")
+            if abs(c["pure_bending"]["P"]) > 0.05:
+                fail(f"{w}: pure bending at P {c['pure_bending']['P']}")
+            compared["values"] += len(curve)
+        x, y = e["interaction"]["x"]["curve"], e["interaction"]["y"]["curve"]
+        for k, l in enumerate(e["loads"]):
+            lw = f"{where} load {k + 1}"
+            if not (within(x, l["PU"], l["MXU"]) and within(y, l["PU"], l["MYU"])):
+                fail(f"{lw}: strength {l['PU']}, {l['MXU']}, {l['MYU']} outside the curves")
+            if l["FACTOR"] * l["RATIO"] >= 1.0:
+                P, MX, MY = (v / l["FACTOR"] for v in (l["P"], l["MX"], l["MY"]))
+                if not (within(x, P, MX) and within(y, P, MY)):
+                    fail(f"{lw}: load {l['P']}, {l['MX']}, {l['MY']} with PU/PM "
+                         f"{l['FACTOR'] * l['RATIO']} outside the curves")
+
+
 def check_input_errors(doc):
     named = [m for p in doc["problems"] for m in p["messages"]
              if m["columns"] is not None and "IS NOT A NUMBER" in m["text"]]
@@ -349,6 +457,8 @@ def main():
                 check_columns(where, lines, p)
                 check_piles(where, lines, p)
                 check_footings(where, lines, p)
+                check_footing_loads(where, lines, p)
+                check_column_curves(where, p)
             if name == "input-errors":
                 check_input_errors(doc)
     print(f"{compared['values']} printed values compared, {compared['stars']} fields too wide to print")

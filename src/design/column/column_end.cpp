@@ -59,6 +59,19 @@ float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float
   return least < kCarryRatio ? least : 0.0f;
 }
 
+// The interaction curves of both bending directions of the final section,
+// for the results.
+void keepCurves(SectionState& s, ColumnEndResult& result) {
+  result.PHIB = s.PHIB;
+  for (int dir : {kAboutX, kAboutY}) {
+    if (!s.curve[dir].built && !FCPM(s, dir)) continue;
+    ColumnEndResult::Curve& kept = result.INTERACTION[static_cast<size_t>(dir)];
+    for (int k = 1; k <= 3; ++k)
+      kept.POINT[static_cast<size_t>(k)] = characteristicPoint(s, dir, k);
+    kept.SAMPLES = sampleInteraction(s, dir);
+  }
+}
+
 // The least factored capacity ratio of the table's loads, their strengths
 // found with the arrangement in s; false when a search did not close.
 bool leastTableRatio(SectionState& s, LoadTable& loads, float& least) {
@@ -215,6 +228,7 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   REPRT(setup.loads, result);
   result.EXACT = exactBiaxialShortfall(s, setup.loads, result.PUPM);
   keepSection(s, setup.loads.BENDING, result);
+  keepCurves(s, result);
   result.status = kColumnDone;
   return result;
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "design/column/section_state.h"
 #include "input/results.h"
 
 namespace bentpier::column {
@@ -107,6 +108,16 @@ struct ColumnEndResult {
   // biaxial strength along its line falls short of 0.99 of it: the least
   // such factored exact ratio (0 when there is none).
   float EXACT = 0;
+  // The section's interaction curves about x (1) and y (2), built for the
+  // final arrangement: the characteristic points 1..3 and the samples from
+  // tension to maximum compression (empty when a curve could not be
+  // built), for the results; PHIB as the strength routines use it.
+  struct Curve {
+    std::array<DepthStrength, 4> POINT{};
+    std::vector<DepthStrength> SAMPLES;
+  };
+  std::array<Curve, 3> INTERACTION{};
+  float PHIB = 0;
   // The section of a done end: void, bars, P0, bending code and curves.
   float VOID = 0;
   std::vector<SectionBarPoint> BARS;

@@ -92,6 +92,17 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.MLU = r.MLU;
   k.PUPM = r.PUPM;
   k.exact_ratio = r.EXACT;
+  k.PHIB = r.PHIB;
+  for (size_t dir = 1; dir <= 2; ++dir) {
+    const ColumnEndResult::Curve& c = r.INTERACTION[dir];
+    InteractionCurveResult& kept = k.interaction[dir - 1];
+    auto point = [](const DepthStrength& p) { return StrengthPoint{p.C, p.P, p.M}; };
+    kept.kept = !c.SAMPLES.empty();
+    kept.max_compression = point(c.POINT[1]);
+    kept.balanced = point(c.POINT[2]);
+    kept.pure_bending = point(c.POINT[3]);
+    for (const DepthStrength& p : c.SAMPLES) kept.curve.push_back(point(p));
+  }
   k.VOID = r.VOID;
   k.bars = r.BARS;
   k.P0 = r.P0;

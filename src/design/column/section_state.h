@@ -54,6 +54,14 @@ struct CurvePoint {
   Strength S;
 };
 
+// A point of an interaction curve as a reader plots it: the neutral-axis
+// depth C (inches) and the design strength there under the normal
+// reduction rule, PHI*Pn (kips) and PHI*Mn in the curve's direction
+// (kip-feet).
+struct DepthStrength {
+  float C = 0, P = 0, M = 0;
+};
+
 // The three characteristic points of one interaction curve: 1 maximum
 // compression, 2 balanced, 3 pure bending (element 0 unused). Points 1 and
 // 2 are evaluated with PHI held at PHIC; PN keeps the design load of every

@@ -110,6 +110,14 @@ float barCoordinate(const BarPoint& bar, int direction);
 // search does not close.
 bool FCPM(SectionState& s, int direction);
 
+// The full interaction curve of direction 1 or 2 (its three points
+// built), P rising from nearly pure tension to the point of maximum
+// compression. The depths of the three characteristic points are among
+// the samples.
+inline constexpr int kCurveSamplesPerSegment = 20;
+std::vector<DepthStrength> sampleInteraction(const SectionState& s, int direction);
+// The characteristic point k (1..3) of a built curve under the normal rule.
+DepthStrength characteristicPoint(const SectionState& s, int direction, int k);
 // The interaction curve of one direction as a polyline of (design moment,
 // design axial load) from the maximum axial strength P0 on the axis down
 // past pure bending into tension: `samples` neutral-axis depths spaced

@@ -161,3 +161,50 @@ std::vector<CurveSample> sampleCurve(const SectionState& s, int direction, int s
 }
 
 }  // namespace bentpier::column
+
+namespace bentpier::column {
+namespace {
+
+// The tension end of a sampled curve: a neutral axis this small a part of
+// the depth leaves every bar yielding in tension.
+constexpr float kTensionDepthFraction = 1e-4f;
+
+DepthStrength sampleAt(const SectionState& s, int direction, float c) {
+  const Strength r = REC(s, direction, c);
+  return {c, r.P, direction == kAboutY ? r.MY : r.MX};
+}
+
+}  // namespace
+
+DepthStrength characteristicPoint(const SectionState& s, int direction, int k) {
+  return sampleAt(s, direction, s.curve[direction].PT[static_cast<size_t>(k)].C);
+}
+
+std::vector<DepthStrength> sampleInteraction(const SectionState& s, int direction) {
+  const InteractionCurve& curve = s.curve[direction];
+  std::vector<DepthStrength> out;
+  if (!curve.built) return out;
+  const float c1 = curve.PT[1].C, cb = curve.PT[2].C, c3 = curve.PT[3].C;
+  const float ct = std::min(c3, kTensionDepthFraction * 2.0f * halfDepth(s, direction));
+  const int n = kCurveSamplesPerSegment;
+  std::vector<float> depths;
+  // Tension to pure bending and pure bending to balanced evenly in depth;
+  // balanced to maximum compression evenly in 1/c, in which every fibre's
+  // strain is linear.
+  for (int i = 0; i < n; ++i) depths.push_back(ct + (c3 - ct) * static_cast<float>(i) / n);
+  for (int i = 0; i < n; ++i) depths.push_back(c3 + (cb - c3) * static_cast<float>(i) / n);
+  for (int i = 0; i < n; ++i) {
+    const float u = 1.0f / cb + (1.0f / c1 - 1.0f / cb) * static_cast<float>(i) / n;
+    depths.push_back(i == 0 ? cb : 1.0f / u);
+  }
+  depths.push_back(c1);
+  float last = 0.0f;
+  for (float c : depths) {
+    if (!out.empty() && !(c > last)) continue;  // an empty segment
+    out.push_back(sampleAt(s, direction, c));
+    last = c;
+  }
+  return out;
+}
+
+}  // namespace bentpier::column

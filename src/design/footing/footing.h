@@ -384,7 +384,15 @@ int slotBeyondSteel(const FootingDesign& fd, FootingConstants& k,
 // ---------------------------------------------------------------------------
 // Report.
 
+// Keeps the governing slots as the footing's design-load lines and prints
+// "FOOTING n DESIGN LOADS" from them.
 void printDesignLoads(Report& rep, FootingDesign& fd);
+FootingSetId footingSetId(const FootingSetRecord& set);
+// After the results block: keeps the corner pressures or pile loads of
+// every set under its service loads on the footing as designed, the pile
+// count and spacing, and every check with its value and limit.
+void keepFootingFindings(FootingDesign& fd, const FootingConstants& k,
+                         const FootingSteel& steel);
 // Keeps the results of the footing in fd.outcome and prints the results
 // block from them.
 void printResults(Report& rep, FootingDesign& fd,

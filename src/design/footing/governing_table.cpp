@@ -81,37 +81,62 @@ void printDesignLoads(Report& rep, FootingDesign& fd) {
              .text("VBF")
              .blanks(5)
              .text("VPF     LOAD");
-  const FootingSetRecord none;
+  fd.outcome.design_loads.clear();
   for (int m = 1; m <= kGovSlots; ++m) {
     const GoverningSlot& s = fd.GOV.slot[static_cast<size_t>(m)];
-    const FootingSetRecord& set =
-        s.set >= 1 && s.set <= fd.sets() ? fd.set(s.set) : none;
+    const bool known = s.set >= 1 && s.set <= fd.sets();
     const FootingState& F = s.FST;
+    FootingDesignLoad row;
+    row.label = kSlotLabel[static_cast<size_t>(m)];
+    row.set = known ? s.set : 0;
+    row.id = footingSetId(known ? fd.set(s.set) : FootingSetRecord{});
+    row.id.column = static_cast<int>(columnNumber(F[kFstFCOL]));
+    row.P = F[kFstP];
+    row.MT = F[kFstMT];
+    row.VT = F[kFstVT];
+    row.ML = F[kFstML];
+    row.VL = F[kFstVL];
+    row.P4 = F[kFstP4];
+    row.P3 = F[kFstP3];
+    row.P2 = F[kFstP2];
+    row.P1 = F[kFstP1];
+    row.MTF = F[kFstMTF];
+    row.VBF = F[kFstVBF];
+    row.VPF = F[kFstVPF];
+    row.GF = F[kFstGF];
+    fd.outcome.design_loads.push_back(row);
+  }
+  for (const FootingDesignLoad& row : fd.outcome.design_loads) {
+    const FootingSetId& id = row.id;
     Line line(kSkipLine);
-    line.i(columnNumber(F[kFstFCOL]), 1)
+    line.i(id.column, 1)
         .blanks(1)
-        .ch(set.GR)
+        .ch(id.GR)
         .blanks(1)
-        .text(fourColumns(set.LLID))
-        .f(set.WC, 5, 1)
-        .ch(set.FLAGR)
+        .text(fourColumns(id.LLID))
+        .f(id.WC, 5, 1)
+        .ch(id.FLAGR)
         .blanks(2)
-        .ch(set.FLAGE)
+        .ch(id.FLAGE)
         .blanks(2)
-        .ch(set.FLAGC)
+        .ch(id.FLAGC)
         .blanks(2)
-        .ch(set.FLAGS)
+        .ch(id.FLAGS)
         .blanks(2)
-        .f(F[kFstP], 9, 2)
-        .f(F[kFstMT], 9, 2)
-        .f(F[kFstVT], 8, 2)
-        .f(F[kFstML], 9, 2)
-        .f(F[kFstVL], 8, 2);
-    for (int e = kFstP4; e <= kFstVPF; ++e)
-      line.f(F[static_cast<size_t>(e)], 8, 3);
-    line.blanks(2).text(kSlotLabel[static_cast<size_t>(m)]);
+        .f(row.P, 9, 2)
+        .f(row.MT, 9, 2)
+        .f(row.VT, 8, 2)
+        .f(row.ML, 9, 2)
+        .f(row.VL, 8, 2);
+    for (float v : {row.P4, row.P3, row.P2, row.P1, row.MTF, row.VBF, row.VPF}) line.f(v, 8, 3);
+    line.blanks(2).text(row.label);
     rep << line;
   }
+}
+
+FootingSetId footingSetId(const FootingSetRecord& set) {
+  return FootingSetId{static_cast<int>(columnNumber(set.FCOL)), set.GR, set.LLID, set.WC,
+                      set.FLAGR, set.FLAGE, set.FLAGC, set.FLAGS};
 }
 
 }  // namespace bentpier

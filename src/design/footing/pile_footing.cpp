@@ -254,6 +254,7 @@ bool PileFooting::designSet(int s) {
 void PileFooting::finish(const FootingSteel& steel) {
   printDesignLoads(rep_, fd_);
   printResults(rep_, fd_, steel, k_.p.PILECAP);
+  keepFootingFindings(fd_, k_, steel);
   rep_ << Line(kSkipLine)
               .text("NUMBER OF PILES =")
               .i(f_.NP, 3)

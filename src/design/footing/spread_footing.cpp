@@ -237,6 +237,7 @@ void SpreadFooting::run() {
     if (uncarried == 0) {
       printDesignLoads(rep_, fd_);
       printResults(rep_, fd_, steel, k_.p.ALLSP);
+      keepFootingFindings(fd_, k_, steel);
       if (f_.SYM == 2) printRotationNote(rep_);
       return;
     }

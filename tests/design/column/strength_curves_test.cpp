@@ -2,7 +2,9 @@
 // and the three characteristic points of the interaction curves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "column_fixtures.h"
 #include "design/column/section_strength.h"
@@ -166,6 +168,34 @@ TEST(ColumnSectionStrength, CurvePointsWhenTheBarsCannotYieldInCompression) {
   EXPECT_LE(std::fabs(pt[3].S.P), kCurveLoadTolerance);
   EXPECT_LE(pt[1].S.P, s.P0);
   EXPECT_NEAR(pt[1].S.P, s.P0, 2e-4 * s.P0);
+}
+
+TEST(ColumnSectionStrength, SampledCurvesFollowTheFibreModelInBothDirections) {
+  // The 20 x 30 tied section about x (depth 30) and about y (depth 20):
+  // every sample is the fibre model's design strength at its depth, P
+  // rises from -PHIB As FY = -0.9 x 10 x 60 to P0, and the characteristic
+  // depths are among the samples.
+  SectionState s = tied();
+  const FibreSection f = testing::fibreOf(s, testing::grade60(), 200);
+  for (int dir : {kAboutX, kAboutY}) {
+    ASSERT_TRUE(FCPM(s, dir));
+    const std::vector<DepthStrength> curve = sampleInteraction(s, dir);
+    ASSERT_GE(curve.size(), 40u);
+    EXPECT_NEAR(curve.front().P, -540.0, 1.0) << dir;
+    EXPECT_NEAR(curve.back().P, s.P0, 1e-3 * s.P0) << dir;
+    for (size_t i = 0; i < curve.size(); ++i) {
+      if (i > 0) EXPECT_GT(curve[i].P, curve[i - 1].P) << dir << " " << i;
+      const FibreStrength q = testing::fibreStrength(f, s, dir, curve[i].C);
+      EXPECT_NEAR(curve[i].P, q.p, 2e-3 * s.P0) << dir << " " << i;
+      EXPECT_NEAR(curve[i].M, dir == kAboutX ? q.mx : q.my, 1.0) << dir << " " << i;
+    }
+    for (int k = 1; k <= 3; ++k) {
+      const DepthStrength pt = characteristicPoint(s, dir, k);
+      EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [&](const DepthStrength& c) {
+        return c.C == pt.C && c.P == pt.P && c.M == pt.M;
+      })) << dir << " point " << k;
+    }
+  }
 }
 
 TEST(ColumnSectionStrength, NoCurveWithoutBars) {
