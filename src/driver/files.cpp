@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
     "usage: bentpier [--raw] [--overwrite] [--json FILE] [--html FILE] [--quiet] [--strict]\n"
-    "                INPUT OUTPUT\n"
+    "                [--only LIST] INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
     "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
@@ -34,6 +34,8 @@ constexpr const char* kUsage =
     "  --html FILE  also write a self-contained HTML page with drawings of every\n"
     "               problem ('-' for standard output; only one output may be '-')\n"
     "  --quiet      no summary of the problems on stderr\n"
+    "  --only LIST  run only the problems numbered in LIST (numbers and ranges,\n"
+    "               e.g. 101,105-110); the others are read past without output\n"
     "  --strict     exit status 4 when a problem had an input error or a\n"
     "               member without a design\n"
     "  --schema     print the JSON Schema of the results document\n"
@@ -85,6 +87,7 @@ struct RunOptions {
   std::string json;  // results document, empty for none
   std::string html;  // HTML report, empty for none
   std::string input;
+  ProblemSelection only;  // the problems to run
 };
 
 // One output of the run: standard output for "-" on the command line,
@@ -197,12 +200,15 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
             ExtraOutputs& extra, std::ostream& err) {
   std::vector<std::string> summary;
   bool complete = true;
-  runDeck(in, report, stamp, err, [&](const Problem& p) {
-    const ProblemSummary s = summarise(p, extra.json.add(p));
-    extra.html.add(p);
-    complete = complete && s.complete;
-    summary.push_back(s.line);
-  });
+  runDeck(
+      in, report, stamp, err,
+      [&](const Problem& p) {
+        const ProblemSummary s = summarise(p, extra.json.add(p));
+        extra.html.add(p);
+        complete = complete && s.complete;
+        summary.push_back(s.line);
+      },
+      o.only);
   report.finish();
   if (!o.quiet)
     for (const std::string& line : summary) err << line << "\n";
@@ -276,7 +282,7 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
   RunOptions o;
-  bool json_given = false, html_given = false;
+  bool json_given = false, html_given = false, only_given = false;
   std::vector<std::string> names;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -314,6 +320,16 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
       }
       o.html = args[++i];
       html_given = true;
+    } else if (!options_done && a == "--only") {
+      const std::optional<ProblemSelection> only =
+          i + 1 < args.size() ? ProblemSelection::parse(args[i + 1]) : std::nullopt;
+      if (!only) {
+        err << "bentpier: --only needs a list of problem numbers such as 101,105-110 (try --help)\n";
+        return kExitUsage;
+      }
+      o.only = *only;
+      only_given = true;
+      ++i;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -322,7 +338,7 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (o.raw || o.overwrite || json_given || html_given || o.quiet || o.strict) {
+    if (o.raw || o.overwrite || json_given || html_given || only_given || o.quiet || o.strict) {
       err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }

@@ -10,6 +10,7 @@
 #include "base/clock.h"
 #include "input/problem.h"
 #include "base/report.h"
+#include "input/problem_selection.h"
 
 namespace bentpier {
 
@@ -18,9 +19,10 @@ namespace bentpier {
 using ProblemSink = std::function<void(const Problem&)>;
 
 // Runs every problem of a deck through the pipeline, writing the report and
-// handing each finished problem to `finished` (when given) in deck order.
+// handing each finished problem to `finished` (when given) in deck order;
+// problems that `only` does not select are read past without any output.
 void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
-             const ProblemSink& finished = {});
+             const ProblemSink& finished = {}, const ProblemSelection& only = {});
 
 // The analysis and design stages of one problem, in pipeline order.
 void runStages(Problem& problem, Report& report);

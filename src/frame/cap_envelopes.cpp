@@ -205,10 +205,10 @@ void storeUnitWindCapMoments(Problem& p) {
 CapMomentTable scaledCapMoments(const Problem& p, float factor) {
   CapMomentTable t;
   for (int c = 1; c <= columnCount(p); ++c) {
-    t.ML[at(c)] = p.frc.row[kRowML][at(c)] * factor;
-    t.MR[at(c)] = p.frc.row[kRowMR][at(c)] * factor;
+    t.ML[c] = p.frc.row[kRowML][c] * factor;
+    t.MR[c] = p.frc.row[kRowMR][c] * factor;
   }
-  eachPoint(p, [&](int k, int q) { t.MP[at(k)][at(q)] = p.frc.MP[at(k)][at(q)] * factor; });
+  eachPoint(p, [&](int k, int q) { t.MP[k][q] = p.frc.MP[k][q] * factor; });
   return t;
 }
 
@@ -236,7 +236,7 @@ void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shri
   const MomentSlots& g3min = kGroupThreeMin;
   const MomentSlots& dead = kDeadLoadMoments;
   for (int c = 1; c <= columnCount(p); ++c) {
-    const size_t ci = at(c);
+    const int ci = c;
     const MomentSlots& hi = formed ? g3max : dead;
     const MomentSlots& lo = formed ? g3min : dead;
     env.G6MAX.ML[ci] = face(p, c, hi.left) + extreme(true, e.ML[ci], s.ML[ci]);
@@ -245,7 +245,7 @@ void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shri
     env.G6MIN.MR[ci] = face(p, c, lo.right) + extreme(false, e.MR[ci], s.MR[ci]);
   }
   eachPoint(p, [&](int k, int q) {
-    const size_t ki = at(k), qi = at(q);
+    const int ki = k, qi = q;
     const float ev = e.MP[ki][qi], sv = s.MP[ki][qi];
     env.G6MAX.MP[ki][qi] = point(p, k, q, formed ? g3max.point : dead.point) + extreme(true, ev, sv);
     env.G6MIN.MP[ki][qi] = point(p, k, q, formed ? g3min.point : dead.point) + extreme(false, ev, sv);

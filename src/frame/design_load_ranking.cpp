@@ -1,6 +1,7 @@
 // Column and footing design-load ranking.
 #include "frame/design_load_ranking.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -127,23 +128,53 @@ int truncatedKey(float key) {
   return static_cast<int>(t);
 }
 
+// Whether slot a ranks below slot b: a smaller key, or an equal key that
+// arrived later.
+template <typename Set>
+bool ranksBelow(const RankedList<Set>& list, int a, int b) {
+  const int ka = list.KEY[a], kb = list.KEY[b];
+  return ka < kb || (ka == kb && list.ARRIVAL[a] > list.ARRIVAL[b]);
+}
+
 template <typename Set>
 int enterList(RankedList<Set>& list, int key) {
-  const int s = list.ORDER[kListSize];
+  std::array<int, kListSize>& heap = list.WEAKEST;
+  const int s = heap[0];
   if (!(list.KEY[s] < key)) return 0;
   list.KEY[s] = key;
-  for (int i = 1; i < kListSize; ++i) {
-    if (list.KEY[list.ORDER[i]] < key) {
-      for (int j = kListSize; j > i; --j) list.ORDER[j] = list.ORDER[j - 1];
-      list.ORDER[i] = s;
-      break;
-    }
+  list.ARRIVAL[s] = ++list.ENTERED;
+  // The entered set now ranks above the one it displaced: sift it down.
+  size_t i = 0;
+  for (;;) {
+    size_t weakest = i;
+    for (size_t child = 2 * i + 1; child <= 2 * i + 2 && child < heap.size(); ++child)
+      if (ranksBelow(list, heap[child], heap[weakest])) weakest = child;
+    if (weakest == i) break;
+    std::swap(heap[i], heap[weakest]);
+    i = weakest;
   }
   return s;
 }
 
+template <typename Set>
+void finishRankedList(RankedList<Set>& list) {
+  std::array<int, kListSize> slots = initialListHeap();
+  std::sort(slots.begin(), slots.end(), [&](int a, int b) { return ranksBelow(list, b, a); });
+  std::copy(slots.begin(), slots.end(), list.ORDER.begin() + 1);
+}
+
 template int enterList(RankedList<ColumnLoadSet>&, int);
 template int enterList(RankedList<FootingLoadSet>&, int);
+template void finishRankedList(RankedList<ColumnLoadSet>&);
+template void finishRankedList(RankedList<FootingLoadSet>&);
+
+void finishRanking(Problem& p) {
+  for (auto& column : p.lists.COL)
+    for (auto& list : column) finishRankedList(list);
+  for (auto& column : p.lists.PILE)
+    for (auto& list : column) finishRankedList(list);
+  for (auto& list : p.lists.FTG) finishRankedList(list);
+}
 
 float magnify(float moment, float axial, float e, float delta, bool pileBent) {
   if (axial != 0.0f && std::fabs(moment / axial) < e) moment = e * axial;

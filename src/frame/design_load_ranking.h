@@ -22,9 +22,18 @@ int truncatedKey(float key);
 // Offers a set with integer key k to a list: it enters only when k is
 // greater than the smallest key kept, and goes behind every set whose key
 // is not smaller (equal keys keep their order of arrival). Returns the slot
-// to be filled, or 0 when the set does not enter.
+// to be filled, or 0 when the set does not enter. The list's ORDER is formed
+// by finishRankedList once every set is offered.
 template <typename Set>
 int enterList(RankedList<Set>& list, int key);
+
+// Forms ORDER of a list from the sets that entered.
+template <typename Set>
+void finishRankedList(RankedList<Set>& list);
+
+// Forms ORDER of every column, pile and footing list of the problem, once
+// the load combinations are all offered.
+void finishRanking(Problem& p);
 
 // Moment magnification of one moment: the minimum eccentricity e (feet)
 // under the axial load P, then the magnifier delta (a pile bent never

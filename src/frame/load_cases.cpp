@@ -116,6 +116,7 @@ void LoadCaseDriver::run() {
   liveLoads();
   formGroupSixEnvelope(p_, capGroupThree_, p_.misc.EXPC != 0.0f && ncol_ > 1,
                        p_.misc.SHRC != 0.0f && ncol_ > 1);
+  finishRanking(p_);
 }
 
 void LoadCaseDriver::reset() {

@@ -318,13 +318,37 @@ constexpr Table<int, kListSize + 1> initialListOrder() {
   return order;
 }
 
+// Arrival numbers of the slots of an empty list: a slot never filled counts
+// as offered before every set, the lower slots later, so that the empty
+// slots are displaced in slot order and rank in the order of initialListOrder.
+constexpr Table<int, kListSize + 1> initialListArrival() {
+  Table<int, kListSize + 1> arrival{};
+  for (int i = 1; i <= kListSize; ++i) arrival[i] = -i;
+  return arrival;
+}
+
+// The slots 1..25 in heap order: the lowest empty slot is the weakest.
+constexpr std::array<int, kListSize> initialListHeap() {
+  std::array<int, kListSize> heap{};
+  for (int i = 0; i < kListSize; ++i) heap[static_cast<size_t>(i)] = i + 1;
+  return heap;
+}
+
 // The most severe design-load sets by integer key: ORDER(1..25) names the
-// slots by descending KEY; a slot never filled keeps key 0.
+// slots by descending KEY, equal keys in order of arrival; a slot never
+// filled keeps key 0. While sets are offered, WEAKEST keeps the slots as a
+// binary heap whose root is the slot the next entering set displaces (the
+// smallest key, the latest arrival among equal keys), so that an entry moves
+// a few heap places rather than every later set; ORDER is formed from KEY and
+// ARRIVAL once the offers are over (finishRankedList).
 template <typename Set>
 struct RankedList {
   Table<int, kListSize + 1> KEY{};
   Table<int, kListSize + 1> ORDER = initialListOrder();
   Table<Set, kListSize + 1> SET{};
+  Table<int, kListSize + 1> ARRIVAL = initialListArrival();
+  std::array<int, kListSize> WEAKEST = initialListHeap();
+  int ENTERED = 0;  // sets that have entered, numbering their arrivals
 };
 
 struct DesignLoadLists {

@@ -104,7 +104,8 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p) {
 }
 
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag, const std::function<void(const Problem&)>& rejected) {
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected,
+           const ProblemSelection& only) {
   Card title;
   while (deck.next(title)) {
     if (!title.startsWith(kTitleCode)) {
@@ -113,6 +114,10 @@ int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
         return kInputExhausted;
       report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(title.columns(5, 8))
                     .text(", LINE ").text(title.columns(1, 4)).text(", *B03");
+      if (!deck.skipToTitle()) return kInputExhausted;
+      continue;
+    }
+    if (!only.includes(title.columns(5, 8))) {
       if (!deck.skipToTitle()) return kInputExhausted;
       continue;
     }

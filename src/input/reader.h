@@ -9,6 +9,7 @@
 #include "input/deck.h"
 #include "input/problem.h"
 #include "base/report.h"
+#include "input/problem_selection.h"
 
 namespace bentpier {
 
@@ -87,8 +88,11 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
 // PIER11: reads the next problem into `problem`. Problems with input errors
 // are reported and skipped, each handed to `rejected` (when given) with its
-// messages before the next is read. Returns kProblemRead or kInputExhausted.
+// messages before the next is read. Problems that `only` does not select are
+// passed over to the next title card without output or messages. Returns
+// kProblemRead or kInputExhausted.
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
-           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {});
+           std::ostream& diag, const std::function<void(const Problem&)>& rejected = {},
+           const ProblemSelection& only = {});
 
 }  // namespace bentpier

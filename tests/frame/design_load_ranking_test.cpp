@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <random>
 
 namespace bentpier {
 namespace {
@@ -15,13 +16,24 @@ namespace {
 size_t at(int i) { return static_cast<size_t>(i); }
 
 // The sets of a list in rank order, as the tags stored in their BD12 field.
-std::vector<float> ranked(const RankedList<ColumnLoadSet>& list) {
+std::vector<float> ranked(RankedList<ColumnLoadSet> list) {
+  finishRankedList(list);
   std::vector<float> out;
   for (int i = 1; i <= kListSize; ++i) {
     const int s = list.ORDER[at(i)];
     if (list.KEY[at(s)] > 0) out.push_back(list.SET[at(s)].BD12);
   }
   return out;
+}
+
+// One combination offered to the lists, which are then read.
+void rankColumns(Problem& p, const ForceRows& dead) {
+  rankForColumns(p, dead);
+  finishRanking(p);
+}
+void rankFootings(Problem& p) {
+  rankForFootings(p);
+  finishRanking(p);
 }
 
 void offer(RankedList<ColumnLoadSet>& list, int key, float tag) {
@@ -66,6 +78,51 @@ TEST(RankingList, AFullListDropsTheSmallestAndRejectsEqualKeys) {
   expected.back() = 99.0f;
   expected[expected.size() - 2] = 3.0f;
   EXPECT_EQ(ranked(list), expected);
+}
+
+// The list procedure on a sorted array of slots: the new set takes the slot
+// of the last one and is moved in, shifting the later ones, behind every set
+// whose key is not smaller.
+struct ShiftingList {
+  std::array<int, kListSize + 1> KEY{};
+  std::array<int, kListSize + 1> ORDER = initialListOrder();
+  int enter(int key) {
+    const int s = ORDER[kListSize];
+    if (!(KEY[at(s)] < key)) return 0;
+    KEY[at(s)] = key;
+    for (int i = 1; i < kListSize; ++i) {
+      if (KEY[at(ORDER[at(i)])] < key) {
+        for (int j = kListSize; j > i; --j) ORDER[at(j)] = ORDER[at(j - 1)];
+        ORDER[at(i)] = s;
+        break;
+      }
+    }
+    return s;
+  }
+};
+
+TEST(RankingList, SameSlotsOrderAndTiesAsTheSortedArray) {
+  std::mt19937 random(22);
+  const std::pair<int, int> keyRanges[] = {{-2, 6}, {0, 40}, {1, 1}, {0, 1000000},
+                                           {std::numeric_limits<int>::max() - 3,
+                                            std::numeric_limits<int>::max()}};
+  for (const auto& [low, high] : keyRanges) {
+    std::uniform_int_distribution<int> key(low, high);
+    for (int trial = 0; trial < 40; ++trial) {
+      SCOPED_TRACE(testing::Message() << "keys " << low << ".." << high << ", trial " << trial);
+      RankedList<ColumnLoadSet> list;
+      ShiftingList reference;
+      const int offers = trial * 4;  // from an empty list to many times its length
+      for (int n = 0; n < offers; ++n) {
+        const int k = key(random);
+        ASSERT_EQ(enterList(list, k), reference.enter(k)) << "offer " << n << ", key " << k;
+        RankedList<ColumnLoadSet> finished = list;
+        finishRankedList(finished);
+        ASSERT_EQ(finished.ORDER, reference.ORDER) << "offer " << n;
+        ASSERT_EQ(finished.KEY, reference.KEY);
+      }
+    }
+  }
 }
 
 TEST(Magnification, MinimumEccentricityAndMagnifier) {
@@ -129,7 +186,7 @@ int topKey(const Problem& p, int c, int end = 1) {
 TEST(ColumnRanking, SlendernessMagnificationWorkedByHand) {
   ForceRows dead{};
   auto p = twoColumnCase(dead);
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   EXPECT_EQ(p->lists.NCLS, 1);
   // f = (betad + 1) / 0.7: 2.428571 and 1.904762; sum Pc/f = 2058.82 + 2100;
   // Pu = 1.3 x 0.5 x (PB + PC) = 533 and 396.5.
@@ -177,7 +234,7 @@ TEST(ColumnRanking, BracedMagnifierAboveTheCriticalLoadStaysNegative) {
   // that Pu = 396.5 exceeds PCBR / f = 200 / 1.904762 = 105.
   p->colp[2].FKBR = 50;
   p->colp[2].PCBR = 200;
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   const float deltaB = 0.466667f / (1.0f - 396.5f / 105.0f);
   const auto& list = p->lists.COL[2][1];
   ASSERT_GT(list.KEY[at(list.ORDER[1])], 0);
@@ -197,7 +254,7 @@ TEST(ColumnRanking, ServiceLoadGroupFactorDividesTheKey) {
   p->colp[1].FKUBR = 10;
   p->colp[1].FKBR = 10;
   p->colp[1].KLRL = 10;
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   // Column 1 top unmagnified: sqrt(40^2 + 100^2 + 400^2) / 1.25 = 331.7.
   EXPECT_EQ(topKey(*p, 1), 331);
   EXPECT_FLOAT_EQ(top(*p, 1).MTF, 100.0f);
@@ -219,10 +276,10 @@ TEST(ColumnRanking, OneColumnTakesOnlyTheSwayMagnifier) {
   c.PCBR = 1000;
   c.PCUBR = 2000;
   c.FKUBR = 20;
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   EXPECT_FLOAT_EQ(top(*p, 1).DEL_T, 1.0f);
   c.FKUBR = 30;
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   // Sway: f = 1 / 1, Pu = 1.25 x 400 = 500, 1 / (1 - 500 / 2000) = 4/3.
   const auto& list = p->lists.COL[1][1];
   bool found = false;
@@ -243,7 +300,7 @@ TEST(ColumnRanking, PileBentKeysAndSecondList) {
   p->comb.GR = '2';
   p->comb.ALLOWF = 1.0f;  // the pile factor of group 2 is 1.25 regardless
   p->frc.row[kRowVL][1] = -10.0f;
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   // Axial key P / 1.25 without load factor: 400 / 1.25 = 320; lateral 8.
   EXPECT_EQ(topKey(*p, 1), 320);
   EXPECT_EQ(topKey(*p, 1, 2), 336);
@@ -262,7 +319,7 @@ TEST(ColumnRanking, PileBentKeysAndSecondList) {
   p->comb.GR = 'A';
   p->comb.ALLOWF = 2.0f;
   resetColumnLists(*p);
-  rankForColumns(*p, dead);
+  rankColumns(*p, dead);
   EXPECT_EQ(topKey(*p, 1), 200);
 }
 
@@ -288,7 +345,7 @@ TEST(FootingRanking, ServiceAndFactoredLoadsWithoutImpact) {
   r[kRowV][1] = 4.0f + 1.67f * 13.0f;
   r[kRowMF][1] = 30.0f;
   r[kRowVL][1] = 3.0f;
-  rankForFootings(*p);
+  rankFootings(*p);
   EXPECT_EQ(p->lists.NFLS, 1);
   const auto& list = p->lists.FTG[1];
   const FootingLoadSet& s = list.SET[at(list.ORDER[1])];
@@ -316,7 +373,7 @@ TEST(FootingRanking, GroupFactorDividesTheKeyAndSmallSetsStayOut) {
   p->comb.GRPF = 1.4f;
   p->frc.row[kRowRF][1] = 140.0f;
   p->frc.row[kRowRF][2] = 1.3f;  // 1.3 / 1.4 truncates to 0
-  rankForFootings(*p);
+  rankFootings(*p);
   EXPECT_EQ(p->lists.FTG[1].KEY[at(p->lists.FTG[1].ORDER[1])], 100);
   for (int k : p->lists.FTG[2].KEY) EXPECT_EQ(k, 0);
 }
