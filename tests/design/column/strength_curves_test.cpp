@@ -184,7 +184,9 @@ TEST(ColumnSectionStrength, SampledCurvesFollowTheFibreModelInBothDirections) {
     EXPECT_NEAR(curve.front().P, -540.0, 1.0) << dir;
     EXPECT_NEAR(curve.back().P, s.P0, 1e-3 * s.P0) << dir;
     for (size_t i = 0; i < curve.size(); ++i) {
-      if (i > 0) EXPECT_GT(curve[i].P, curve[i - 1].P) << dir << " " << i;
+      if (i > 0) {
+        EXPECT_GT(curve[i].P, curve[i - 1].P) << dir << " " << i;
+      }
       const FibreStrength q = testing::fibreStrength(f, s, dir, curve[i].C);
       EXPECT_NEAR(curve[i].P, q.p, 2e-3 * s.P0) << dir << " " << i;
       EXPECT_NEAR(curve[i].M, dir == kAboutX ? q.mx : q.my, 1.0) << dir << " " << i;
