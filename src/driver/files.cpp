@@ -126,12 +126,14 @@ bool succeeded(const std::string& why, std::ostream& err) {
   return false;
 }
 
-// The results document beside the report: opened, written a problem at a
-// time, committed when the run is over.
-class JsonOutput {
+// A document written beside the report (the results document, the HTML
+// report): opened with the report, handed each problem, committed when the
+// run is over.
+template <class Writer>
+class DocumentOutput {
  public:
-  JsonOutput(const RunOptions& o, std::ostream& con_out) {
-    if (!o.json.empty()) output_.emplace(o.json, "results", con_out, true);
+  DocumentOutput(const std::string& name, const char* what, std::ostream& con_out) {
+    if (!name.empty()) output_.emplace(name, what, con_out, true);
   }
   bool admitted(const RunOptions& o, std::ostream& err) const {
     if (!output_) return true;
@@ -141,57 +143,28 @@ class JsonOutput {
   bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
     if (!output_) return true;
     if (!succeeded(output_->open(), err)) return false;
-    doc_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
+    writer_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
     return true;
   }
-  int add(const Problem& p) { return doc_ ? doc_->add(p) : 0; }
+  // The open document's writer; null when the run writes none.
+  Writer* writer() { return writer_ ? &*writer_ : nullptr; }
   bool commit(std::ostream& err) {
-    if (!doc_) return true;
-    doc_->finish();
+    if (!writer_) return true;
+    writer_->finish();
     return succeeded(output_->commit(), err);
   }
 
  private:
   std::optional<Output> output_;
-  std::optional<ResultsDocument> doc_;
-};
-
-// The HTML report beside the report, kept the same way.
-class HtmlOutput {
- public:
-  HtmlOutput(const RunOptions& o, std::ostream& con_out) {
-    if (!o.html.empty()) output_.emplace(o.html, "HTML report", con_out, true);
-  }
-  bool admitted(const RunOptions& o, std::ostream& err) const {
-    if (!output_) return true;
-    const auto existing = o.overwrite ? OutputFile::Existing::Replace : OutputFile::Existing::Refuse;
-    return succeeded(output_->admit(o.input, existing), err);
-  }
-  bool open(const RunOptions& o, const RunStamp& stamp, std::ostream& err) {
-    if (!output_) return true;
-    if (!succeeded(output_->open(), err)) return false;
-    page_.emplace(output_->stream(), DocumentHead{kProgramVersion, stamp, o.input});
-    return true;
-  }
-  void add(const Problem& p) {
-    if (page_) page_->add(p);
-  }
-  bool commit(std::ostream& err) {
-    if (!page_) return true;
-    page_->finish();
-    return succeeded(output_->commit(), err);
-  }
-
- private:
-  std::optional<Output> output_;
-  std::optional<HtmlReport> page_;
+  std::optional<Writer> writer_;
 };
 
 // The outputs beyond the report: the results document and the HTML report.
 struct ExtraOutputs {
-  JsonOutput json;
-  HtmlOutput html;
-  ExtraOutputs(const RunOptions& o, std::ostream& con_out) : json(o, con_out), html(o, con_out) {}
+  DocumentOutput<ResultsDocument> json;
+  DocumentOutput<HtmlReport> html;
+  ExtraOutputs(const RunOptions& o, std::ostream& con_out)
+      : json(o.json, "results", con_out), html(o.html, "HTML report", con_out) {}
 };
 
 // Runs the deck, handing every finished problem to the results document
@@ -203,8 +176,9 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
   runDeck(
       in, report, stamp, err,
       [&](const Problem& p) {
-        const ProblemSummary s = summarise(p, extra.json.add(p));
-        extra.html.add(p);
+        ResultsDocument* doc = extra.json.writer();
+        const ProblemSummary s = summarise(p, doc ? doc->add(p) : 0);
+        if (HtmlReport* page = extra.html.writer()) page->add(p);
         complete = complete && s.complete;
         summary.push_back(s.line);
       },
