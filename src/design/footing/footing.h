@@ -70,8 +70,7 @@ struct FootingStrengths {
   bool design() const { return FTGOPT == 'D'; }
 };
 
-FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD,
-                                  char FTGOPT);
+FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD, char FTGOPT);
 
 // Group allowance factor of a set's group code.
 float groupAllowanceFactor(char GR);

@@ -28,8 +28,7 @@ constexpr float kQuarterPi = 0.7853982f;
 
 }  // namespace
 
-FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD,
-                                  char FTGOPT) {
+FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD, char FTGOPT) {
   FootingStrengths k;
   k.p = p;
   k.METHOD = METHOD;

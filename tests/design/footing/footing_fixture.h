@@ -33,7 +33,7 @@ inline FootingParameterRecord footingParams() {
 
 // A set of group GR with service loads; the factored loads are 1.5 times.
 inline FootingLoadRecord loadSet(char GR, float P, float MT, float VT, float ML,
-                                float VL, float column = 1.0f) {
+                                 float VL, float column = 1.0f) {
   FootingLoadRecord s;
   s.GR = GR;
   s.PS = P;
