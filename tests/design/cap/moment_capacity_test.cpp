@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "cap_fixture.h"
+#include "design/cap/cap_design.h"
 
 namespace bentpier {
 namespace {
@@ -61,6 +62,62 @@ TEST(CapMomentCapacity, AllowableMomentOfTheCrackedSection) {
   EXPECT_NEAR(allowableMomentCapacity(st, 1600.0f, {4.0f, 3.0f}, {2.0f, 2.5f}), bySteel,
               0.03 * bySteel);
   EXPECT_EQ(allowableMomentCapacity(st, 1600.0f, {0.0f, 3.0f}, {2.0f, 2.5f}), 0.0f);
+}
+
+TEST(CapMomentCapacity, DesignedPointsCarryTheirDesignMoments) {
+  // Every designed point, by either method, with moments of one sense or
+  // reversing: the capacity of the section as designed is at least the
+  // moment the design was made for on each face that carries one (the
+  // design moment under the load-factor method, the service moment under
+  // the service-load method), positive for the bottom bars and negative
+  // for the top.
+  CapParameterRecord r;
+  r.FY = 60.0f;
+  r.FS = 24.0f;
+  r.FPC = 4.0f;
+  r.FC = 1.6f;
+  r.N = 8.0f;
+  r.TOPCL = r.BOTCL = 2.0f;
+  r.DEPINC = 3.0f;
+  r.MINSSP = 4.0f;
+  r.MINSZ = 8;
+  r.MINNO = 2;
+  r.MAINSZ = 10;
+  r.MAXTOP = r.MAXBOT = 6;
+  r.STRSZ = 5;
+  r.Z = 170.0f;
+  r.ES = 29000.0f;
+  const CapDesignData data = capDesignData(r);
+  struct Case {
+    char METHOD;
+    float MPOS, MNEG, MBPOS, MBNEG, DW;
+  };
+  const Case cases[] = {
+      {'L', 900, 0, 600, 0, 4.0f},      {'L', 0, -1400, 0, -900, 4.0f},
+      {'L', 700, -1800, 450, -1200, 3.5f}, {'L', 2500, -300, 1600, -200, 3.0f},
+      {'S', 0, 0, 500, 0, 4.0f},        {'S', 0, 0, 350, -900, 4.0f},
+      {'S', 0, 0, 0, -1300, 3.0f},
+  };
+  for (const Case& c : cases) {
+    CapDesignState st;
+    setCapConstants(st, data.materials, c.METHOD);
+    CapPointRecord point;
+    point.MPOS = c.MPOS;
+    point.MNEG = c.MNEG;
+    point.MBPOS = c.MBPOS;
+    point.MBNEG = c.MBNEG;
+    point.VLT = point.VRT = 20.0f;
+    point.BW = 3.0f;
+    point.DW = c.DW;
+    const CapPointDesign d = designCapPoint(st, data, point, c.METHOD);
+    ASSERT_EQ(d.status, CapPointStatus::kDesigned) << c.METHOD << c.MPOS << c.MBNEG;
+    const float pos = c.METHOD == 'S' ? c.MBPOS : c.MPOS;
+    const float neg = c.METHOD == 'S' ? c.MBNEG : c.MNEG;
+    EXPECT_GT(d.MCAP_POS, 0.0f);
+    EXPECT_LT(d.MCAP_NEG, 0.0f);
+    EXPECT_GE(d.MCAP_POS, 0.995f * pos) << c.METHOD << " " << pos << " h " << d.h;
+    EXPECT_LE(d.MCAP_NEG, 0.995f * neg) << c.METHOD << " " << neg << " h " << d.h;
+  }
 }
 
 }  // namespace
