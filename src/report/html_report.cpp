@@ -157,6 +157,7 @@ std::string lineStyle(int i, double width = 1.5) {
 struct LegendEntry {
   std::string name, style;
   bool squares = false;
+  bool diamond = false;
 };
 
 void legend(Svg& svg, Point at, const std::vector<LegendEntry>& entries) {
@@ -165,6 +166,9 @@ void legend(Svg& svg, Point at, const std::vector<LegendEntry>& entries) {
     const double y = at.y + 14.0 * static_cast<double>(i / 4);
     svg.line({x, y}, {x + 28, y}, entries[i].style);
     if (entries[i].squares) svg.rect(x + 11, y - 3, 6, 6, "fill:#fff;stroke:#000;stroke-width:1.2");
+    if (entries[i].diamond)
+      svg.polyline({{x + 14, y - 4}, {x + 18, y}, {x + 14, y + 4}, {x + 10, y}},
+                   "fill:#000;stroke:none", "", true);
     svg.text({x + 33, y + 4}, entries[i].name);
   }
 }
@@ -531,6 +535,7 @@ void ProblemPage::envelopes() {
   struct Capacity {
     double x;
     float pos, neg;
+    float designPos, designNeg;  // the moments the point was designed for
   };
   std::vector<Capacity> capacity;
   for (const CapPointResult& c : r_.cap.points) {
@@ -538,10 +543,13 @@ void ProblemPage::envelopes() {
     const std::string label = trimmed(c.label);
     if (label.size() < 2) continue;
     const int n = std::atoi(label.c_str() + 1);
+    const bool service = r_.cap.METHOD == 'S';
+    const float designPos = service ? c.MBPOS : c.MPOS, designNeg = service ? c.MBNEG : c.MNEG;
     if (label[0] == 'C' && n >= 1 && n <= static_cast<int>(bent_.column_lines.size())) {
-      capacity.push_back({bent_.column_lines[static_cast<size_t>(n - 1)], c.MCAP_POS, c.MCAP_NEG});
+      capacity.push_back({bent_.column_lines[static_cast<size_t>(n - 1)], c.MCAP_POS, c.MCAP_NEG,
+                          designPos, designNeg});
     } else if (label[0] == 'P' && points.count(n) != 0) {
-      capacity.push_back({points[n].x, c.MCAP_POS, c.MCAP_NEG});
+      capacity.push_back({points[n].x, c.MCAP_POS, c.MCAP_NEG, designPos, designNeg});
     }
   }
   std::stable_sort(capacity.begin(), capacity.end(),
@@ -562,6 +570,8 @@ void ProblemPage::envelopes() {
     for (const Capacity& c : capacity) {
       all.push_back({c.x, c.pos});
       all.push_back({c.x, c.neg});
+      all.push_back({c.x, c.designPos});
+      all.push_back({c.x, c.designNeg});
     }
     drawing::PlotFrame f = drawing::plotFrame(all, 900, 320, 60);
     const bool strength = r_.cap.METHOD != 'S';
@@ -601,6 +611,17 @@ void ProblemPage::envelopes() {
         entries.push_back({strength ? "design strength \u03c6Mn + / \u2212"
                                     : "allowable moment + / \u2212",
                            style, true});
+        // The moments each point was designed for, as filled diamonds.
+        for (const Capacity& c : capacity)
+          for (const float m : {c.designPos, c.designNeg}) {
+            if (m == 0.0f) continue;
+            const Point p{f.x(c.x), f.y(m)};
+            svg.polyline({{p.x, p.y - 4}, {p.x + 4, p.y}, {p.x, p.y + 4}, {p.x - 4, p.y}},
+                         "fill:#000;stroke:none", "design-moment", true);
+          }
+        entries.push_back({strength ? "design moment of the point (MPOS, MNEG)"
+                                    : "service design moment (MBPOS, MBNEG)",
+                           "stroke:none", false, true});
       }
       legend(svg, {60, 312}, entries);
     }
@@ -615,11 +636,13 @@ void ProblemPage::envelopes() {
       caption += strength
                      ? " Squares: the design moment strength \u03c6Mn of the section as designed "
                        "at each design point, with the bottom bars (+) and with the top bars "
-                       "(\u2212) in tension."
+                       "(\u2212) in tension; diamonds: the design moments MPOS and MNEG the "
+                       "point was designed for."
                      : " Squares: the allowable moment of the section as designed at each design "
                        "point (steel at FS or concrete at FC), with the bottom bars (+) and with "
-                       "the top bars (\u2212) in tension; groups II and III may reach 1.25 times "
-                       "it.";
+                       "the top bars (\u2212) in tension; diamonds: the service moments MBPOS and "
+                       "MBNEG (envelope B: group I without live-load factor and wind) the point "
+                       "was designed for, which the method compares with the allowable moment.";
     caption += " The designed bars of each design point are listed in the summary.";
     w_.element("figcaption", {}, caption);
     w_.close();
