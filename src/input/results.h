@@ -85,6 +85,8 @@ struct CapPointResult {
   std::string label;  // as printed, e.g. " P 3" or "C 2L"
   float MBPOS = 0, MBNEG = 0;  // design moments, kip-ft
   float MPOS = 0, MNEG = 0;    // group moments of the point (factored, method L)
+  float MDPOS = 0, MDNEG = 0;  // moments the point was designed for, kip-ft
+  bool group_governs = false;  // method S: a load group beyond envelope B
   // Moment capacity of the section as designed, kip-ft: design strength
   // (method L) or allowable moment (method S); positive with the bottom
   // bars in tension, negative with the top bars; 0 where not designed.

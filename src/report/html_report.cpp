@@ -543,8 +543,7 @@ void ProblemPage::envelopes() {
     const std::string label = trimmed(c.label);
     if (label.size() < 2) continue;
     const int n = std::atoi(label.c_str() + 1);
-    const bool service = r_.cap.METHOD == 'S';
-    const float designPos = service ? c.MBPOS : c.MPOS, designNeg = service ? c.MBNEG : c.MNEG;
+    const float designPos = c.MDPOS, designNeg = c.MDNEG;
     if (label[0] == 'C' && n >= 1 && n <= static_cast<int>(bent_.column_lines.size())) {
       capacity.push_back({bent_.column_lines[static_cast<size_t>(n - 1)], c.MCAP_POS, c.MCAP_NEG,
                           designPos, designNeg});
@@ -620,7 +619,7 @@ void ProblemPage::envelopes() {
                          "fill:#000;stroke:none", "design-moment", true);
           }
         entries.push_back({strength ? "design moment of the point (MPOS, MNEG)"
-                                    : "service design moment (MBPOS, MBNEG)",
+                                    : "service design moment of the point",
                            "stroke:none", false, true});
       }
       legend(svg, {60, 312}, entries);
@@ -640,9 +639,9 @@ void ProblemPage::envelopes() {
                        "point was designed for."
                      : " Squares: the allowable moment of the section as designed at each design "
                        "point (steel at FS or concrete at FC), with the bottom bars (+) and with "
-                       "the top bars (\u2212) in tension; diamonds: the service moments MBPOS and "
-                       "MBNEG (envelope B: group I without live-load factor and wind) the point "
-                       "was designed for, which the method compares with the allowable moment.";
+                       "the top bars (\u2212) in tension; diamonds: the service moments the point "
+                       "was designed for, the larger of group I (envelope B) and groups II, III "
+                       "and VI divided by their allowable overstress factors.";
     caption += " The designed bars of each design point are listed in the summary.";
     w_.element("figcaption", {}, caption);
     w_.close();

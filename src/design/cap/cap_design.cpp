@@ -76,6 +76,9 @@ void PIER51(Problem& problem, Report& report) {
   kept.fatigue_note = METHOD != 'S' && notes.fatigue;
   kept.deepened_note = notes.deepened;
   printCapDesignNotes(report, METHOD, notes);
+  for (const CapPointResult& point : kept.points)
+    if (point.status == CapPointResult::Status::kDesigned && point.group_governs)
+      printOverstressNote(report, point);
 }
 
 }  // namespace bentpier

@@ -69,7 +69,23 @@ struct CapPointDesign {
   // (load-factor method) or the allowable moment (service-load method),
   // positive with the bottom bars in tension, negative with the top bars.
   float MCAP_POS = 0, MCAP_NEG = 0;
+  // The moments the point was designed for, kip-ft, and whether under the
+  // service-load method a load group asked for more than envelope B.
+  float MDPOS = 0, MDNEG = 0;
+  bool groupGoverns = false;
 };
+
+// Design moments of a point under the service-load method, kip-ft. Envelope
+// B is group I at the basic allowable stresses; the record's MPOS and MNEG
+// hold the group I envelope (stream flow and centrifugal force included) and
+// groups II and III divided by 1.25 and group VI by 1.4, their allowable
+// overstress. The section must satisfy every group, so the larger positive
+// and the smaller negative moment of the two govern.
+struct ServiceMoments {
+  float pos = 0, neg = 0;
+  bool groupGoverns = false;  // a group moment beyond envelope B governs
+};
+ServiceMoments serviceDesignMoments(const CapPointRecord& point);
 
 // Designs one point record. `st` holds the problem's constants (set with
 // setCapConstants for the same METHOD); its section fields are overwritten.
@@ -96,5 +112,8 @@ struct CapDesignNotes {
 };
 void printCapDesignNotes(Report& report, char METHOD,
                          const CapDesignNotes& notes);
+// The note of a point designed under the service-load method for a load-group
+// moment beyond envelope B.
+void printOverstressNote(Report& report, const CapPointResult& point);
 
 }  // namespace bentpier

@@ -91,6 +91,9 @@ CapPointResult keptCapPoint(const CapPointRecord& point, const CapPointDesign& d
   kept.MBNEG = point.MBNEG;
   kept.MPOS = point.MPOS;
   kept.MNEG = point.MNEG;
+  kept.MDPOS = design.MDPOS;
+  kept.MDNEG = design.MDNEG;
+  kept.group_governs = design.groupGoverns;
   kept.MCAP_POS = design.MCAP_POS;
   kept.MCAP_NEG = design.MCAP_NEG;
   kept.top = CapFaceBars{design.top.AS, design.top.NBARS, design.top.size};
@@ -148,6 +151,17 @@ void printCapDepthLimit(Report& report, const std::string& label,
                 .text(" DEPTH INCREMENTS OF")
                 .f(DEPINC, 6, 2)
                 .text(" IN. ***");
+}
+
+void printOverstressNote(Report& report, const CapPointResult& point) {
+  report << Line(kNextLine)
+                .text("NOTE: ")
+                .text(point.label)
+                .text(" DESIGNED FOR M+ =")
+                .f(point.MDPOS, 10, 3)
+                .text(", M- =")
+                .f(point.MDNEG, 10, 3)
+                .text(" K-FT. OF THE LOAD GROUPS AT THEIR ALLOWABLE STRESSES");
 }
 
 void printCapDesignNotes(Report& report, char METHOD,

@@ -278,24 +278,39 @@ CapDesignData capDesignData(const CapParameterRecord& r) {
   return d;
 }
 
+ServiceMoments serviceDesignMoments(const CapPointRecord& point) {
+  ServiceMoments m;
+  m.pos = std::max(point.MBPOS, point.MPOS);
+  m.neg = std::min(point.MBNEG, point.MNEG);
+  m.groupGoverns = (m.pos > point.MBPOS && m.pos > 0.0f) ||
+                        (m.neg < point.MBNEG && m.neg < 0.0f);
+  return m;
+}
+
 CapPointDesign designCapPoint(CapDesignState& st, const CapDesignData& data,
                               const CapPointRecord& point, char METHOD) {
   const Method method{METHOD == 'S', data.FC};
   setCapPoint(st, point.BW * kInchesPerFoot, point.DW * kInchesPerFoot);
 
+  CapPointDesign out;
   FacePlan plan;
   float VL = point.VLT * kPoundsPerKip;
   float VR = point.VRT * kPoundsPerKip;
   if (method.service) {
-    plan = planFaces(point.MBPOS, point.MBNEG, kInchPoundsPerKipFoot);
+    const ServiceMoments m = serviceDesignMoments(point);
+    out.MDPOS = m.pos;
+    out.MDNEG = m.neg;
+    out.groupGoverns = m.groupGoverns;
+    plan = planFaces(m.pos, m.neg, kInchPoundsPerKipFoot);
   } else {
+    out.MDPOS = point.MPOS;
+    out.MDNEG = point.MNEG;
     plan = planFaces(point.MPOS, point.MNEG,
                      kInchPoundsPerKipFoot / kFlexurePhi);
     VL /= kShearPhi;
     VR /= kShearPhi;
   }
 
-  CapPointDesign out;
   Faces faces;
   for (int increments = 0;; ++increments) {
     const Trial t = trialAtDepth(st, data, method, plan, VL, VR, faces,

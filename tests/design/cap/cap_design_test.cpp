@@ -68,11 +68,12 @@ CapPointRecord point(int number, float MPOS, float MNEG, float MBPOS,
   return r;
 }
 
-// Service-load point: the design moments are set far off so that a method
-// that read them instead of the service moments would show.
+// Service-load point where group I governs: the overstressed group moments
+// are set far off on the side that never governs, so that a method that read
+// them alone, or in the wrong sense, would show.
 CapPointRecord servicePoint(int number, float MBPOS, float MBNEG, float VLT,
                             float VRT, float BW, float DW) {
-  return point(number, 9000.0f, -9000.0f, MBPOS, MBNEG, VLT, VRT, BW, DW);
+  return point(number, -9000.0f, 9000.0f, MBPOS, MBNEG, VLT, VRT, BW, DW);
 }
 
 // Runs the stage on a store holding `params` and `points`; returns the raw
@@ -580,7 +581,7 @@ TEST(CapDesignPages, OddRecordsEachEndWithOneLine) {
       servicePoint(2, -300.0f, -300.0f, 50.0f, 50.0f, 3.0f, 0.0f),
       servicePoint(3, -300.0f, -300.0f, 50.0f, 50.0f, 3.0f, -4.0f),
       point(4, nan, nan, nan, nan, nan, nan, 3.0f, 4.0f),
-      servicePoint(5, 300.0f, 50.0f, 50.0f, 50.0f, 3.0f, 4.0f),
+      point(5, 300.0f, 50.0f, 300.0f, 50.0f, 50.0f, 50.0f, 3.0f, 4.0f),
   };
   for (char METHOD : {'S', 'L'}) {
     const auto lines = run(METHOD, params, points);
