@@ -3,6 +3,7 @@
 // for the lightest arrangement that carries them all.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "base/bar_table.h"
@@ -39,9 +40,10 @@ DesignOutcome lightestCarrying(SectionState& s, const DesignLimits& lim,
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const Arrangement& a, const Arrangement& b) { return a.AS < b.AS; });
   DesignOutcome out;
+  RecentRejections rejecting;
   for (const Arrangement& a : candidates) {
     if (rebuild(s, lim, a) <= 0.0f) continue;
-    const Check c = CHECK(s, loads);
+    const Check c = CHECK(s, loads, rejecting);
     if (c == Check::Unstable) {
       out.unstable = true;
       return out;
@@ -124,31 +126,134 @@ bool buildCurves(SectionState& s, int bending) {
   return true;
 }
 
-Check CHECK(SectionState& s, const LoadTable& loads) {
-  if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
-  // A quick screen first, since most trial arrangements fail: a point of the
-  // load line a little short of the strength the load needs must lie within
-  // the moment strength at its own axial load. The strength surface is
-  // star-shaped about the origin, so when that point lies outside it, the
-  // strength along the line falls short as well.
+namespace {
+
+enum class Verdict { Passes, Fails, Unstable };
+
+// The quick screen of one load, since most trial arrangements fail: a point
+// of the load line a little short of the strength the load needs must lie
+// within the moment strength at its own axial load. The strength surface is
+// star-shaped about the origin, so when that point lies outside it, the
+// strength along the line falls short as well.
+Verdict screenLoad(const SectionState& s, const LoadResult& l) {
+  if (!(l.P < s.P0)) return Verdict::Fails;
+  const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
+  if (!(m > 0.0f)) return Verdict::Passes;
+  const float t = kScreenMargin * kCarryRatio / l.FACTOR;
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
+  if (!u) return Verdict::Unstable;
+  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Verdict::Passes
+                                                                : Verdict::Fails;
+}
+
+// The measure itself: the factored capacity ratio along the load line.
+Verdict lineLoad(const SectionState& s, int bending, LoadResult l) {
+  if (!loadLineStrength(s, bending, l)) return Verdict::Unstable;
+  return l.FACTOR * l.RATIO >= kCarryRatio ? Verdict::Passes : Verdict::Fails;
+}
+
+Verdict runTest(const SectionState& s, const LoadTable& loads, const LoadTest& test) {
+  const LoadResult& l = loads.LOAD[test.load];
+  return test.alongLine ? lineLoad(s, loads.BENDING, l) : screenLoad(s, l);
+}
+
+bool sameTest(const LoadTest& a, const LoadTest& b) {
+  return a.load == b.load && a.alongLine == b.alongLine;
+}
+
+// A guess at the load whose screen turns down a light arrangement first: the
+// largest sum of the load's part of P0 and of its moment's part of the
+// balanced moments, for a search that has no rejection to go by yet. Any
+// load may be tried first; the guess only saves the screens that pass.
+int likeliestToFail(const SectionState& s, const LoadTable& loads) {
+  auto part = [&](float m, int direction) {
+    const InteractionCurve& curve = s.curve[direction];
+    const float mb = std::fabs(direction == kAboutY ? curve.PT[2].S.MY : curve.PT[2].S.MX);
+    return curve.built && mb > 0.0f ? m / mb : 0.0f;
+  };
+  int worst = 0;
+  float most = -std::numeric_limits<float>::infinity();
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
-    if (!(l.P < s.P0)) return Check::Fails;
-    const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
-    if (!(m > 0.0f)) continue;
-    const float t = kScreenMargin * kCarryRatio / l.FACTOR;
-    const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
-    if (!u) return Check::Unstable;
-    if (!(std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m)) return Check::Fails;
+    const float mx = part(std::fabs(l.MX), kAboutX), my = part(std::fabs(l.MY), kAboutY);
+    const float demand = (l.P / s.P0 + std::sqrt(mx * mx + my * my)) / l.FACTOR;
+    if (demand > most) {
+      most = demand;
+      worst = i;
+    }
   }
-  // The measure itself: the factored capacity ratio along the load line.
-  for (int i = 1; i <= loads.NLOAD; ++i) {
-    LoadResult l = loads.LOAD[i];
-    if (!loadLineStrength(s, loads.BENDING, l)) return Check::Unstable;
-    if (!(l.FACTOR * l.RATIO >= kCarryRatio)) return Check::Fails;
+  return worst;
+}
+
+Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent);
+
+}  // namespace
+
+Check CHECK(SectionState& s, const LoadTable& loads) {
+  RecentRejections none;
+  return checkArrangement(s, loads, none);
+}
+
+Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+  if (recent.count == 0 && buildCurves(s, loads.BENDING)) {
+    const int guess = likeliestToFail(s, loads);
+    if (guess > 0) recent.bringToFront({guess, false});
+  }
+  return checkArrangement(s, loads, recent);
+}
+
+void RecentRejections::bringToFront(const LoadTest& test) {
+  int at = -1;
+  for (int i = 0; i < count && at < 0; ++i)
+    if (sameTest(tests[static_cast<size_t>(i)], test)) at = i;
+  // A new test takes a free place, or that of the oldest.
+  if (at < 0) at = count < kKept ? count++ : kKept - 1;
+  for (int i = at; i > 0; --i) tests[static_cast<size_t>(i)] = tests[static_cast<size_t>(i - 1)];
+  tests[0] = test;
+}
+
+namespace {
+
+Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+  if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
+  // The tests that turned down the latest arrangements first: when one fails
+  // again, the arrangement fails whatever the order. When a search of one
+  // does not close, the others run in the usual order, so that the verdict
+  // is the one of that order; the tests known to pass are not repeated.
+  std::array<LoadTest, RecentRejections::kKept> passed{};
+  int npassed = 0;
+  for (int k = 0; k < recent.count; ++k) {
+    const LoadTest test = recent.tests[static_cast<size_t>(k)];
+    if (test.load < 1 || test.load > loads.NLOAD) continue;
+    const Verdict v = runTest(s, loads, test);
+    if (v == Verdict::Fails) {
+      recent.bringToFront(test);
+      return Check::Fails;
+    }
+    if (v == Verdict::Unstable) break;
+    passed[static_cast<size_t>(npassed++)] = test;
+  }
+  auto knownToPass = [&](const LoadTest& test) {
+    for (int k = 0; k < npassed; ++k)
+      if (sameTest(passed[static_cast<size_t>(k)], test)) return true;
+    return false;
+  };
+  // Every load screened, then every load along its line.
+  for (const bool alongLine : {false, true}) {
+    for (int i = 1; i <= loads.NLOAD; ++i) {
+      const LoadTest test{i, alongLine};
+      if (knownToPass(test)) continue;
+      switch (runTest(s, loads, test)) {
+        case Verdict::Passes: break;
+        case Verdict::Fails: recent.bringToFront(test); return Check::Fails;
+        case Verdict::Unstable: return Check::Unstable;
+      }
+    }
   }
   return Check::Carries;
 }
+
+}  // namespace
 
 DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
                     const LoadTable& loads) {
