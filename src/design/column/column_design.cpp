@@ -39,6 +39,8 @@ DesignOutcome lightestCarrying(SectionState& s, const DesignLimits& lim,
                                std::vector<Arrangement>& candidates) {
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const Arrangement& a, const Arrangement& b) { return a.AS < b.AS; });
+  // Room for the most bars any arrangement may hold: no trial allocates.
+  s.bars.reserve(kMaxDesignBars);
   DesignOutcome out;
   RecentRejections rejecting;
   for (const Arrangement& a : candidates) {
@@ -185,35 +187,6 @@ int likeliestToFail(const SectionState& s, const LoadTable& loads) {
   return worst;
 }
 
-Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent);
-
-}  // namespace
-
-Check CHECK(SectionState& s, const LoadTable& loads) {
-  RecentRejections none;
-  return checkArrangement(s, loads, none);
-}
-
-Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
-  if (recent.count == 0 && buildCurves(s, loads.BENDING)) {
-    const int guess = likeliestToFail(s, loads);
-    if (guess > 0) recent.bringToFront({guess, false});
-  }
-  return checkArrangement(s, loads, recent);
-}
-
-void RecentRejections::bringToFront(const LoadTest& test) {
-  int at = -1;
-  for (int i = 0; i < count && at < 0; ++i)
-    if (sameTest(tests[static_cast<size_t>(i)], test)) at = i;
-  // A new test takes a free place, or that of the oldest.
-  if (at < 0) at = count < kKept ? count++ : kKept - 1;
-  for (int i = at; i > 0; --i) tests[static_cast<size_t>(i)] = tests[static_cast<size_t>(i - 1)];
-  tests[0] = test;
-}
-
-namespace {
-
 Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
   if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
   // The tests that turned down the latest arrangements first: when one fails
@@ -254,6 +227,30 @@ Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections
 }
 
 }  // namespace
+
+Check CHECK(SectionState& s, const LoadTable& loads) {
+  RecentRejections none;
+  return checkArrangement(s, loads, none);
+}
+
+Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+  if (recent.count == 0 && buildCurves(s, loads.BENDING)) {
+    const int guess = likeliestToFail(s, loads);
+    // The guess joins the tests tried first as if it had turned one down.
+    if (guess > 0) recent.bringToFront({guess, false});
+  }
+  return checkArrangement(s, loads, recent);
+}
+
+void RecentRejections::bringToFront(const LoadTest& test) {
+  int at = -1;
+  for (int i = 0; i < count && at < 0; ++i)
+    if (sameTest(tests[static_cast<size_t>(i)], test)) at = i;
+  // A new test takes a free place, or that of the oldest.
+  if (at < 0) at = count < kKept ? count++ : kKept - 1;
+  for (int i = at; i > 0; --i) tests[static_cast<size_t>(i)] = tests[static_cast<size_t>(i - 1)];
+  tests[0] = test;
+}
 
 DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
                     const LoadTable& loads) {
