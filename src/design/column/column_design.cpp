@@ -73,8 +73,12 @@ float CLEAR(float spacing, float diameter, float clr) {
   return spacing - diameter - kClearDiameters * diameter;
 }
 
-float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
-            float bound) {
+namespace {
+
+// The steel area of n bars of a size evenly on the core circle when the
+// arrangement lies within the limits and the bars are clear, else 0. The
+// search ranks the arrangements by it without placing their bars.
+float ringArea(const DesignLimits& lim, int n, int size, float bound) {
   const float as = LIMIT(lim, n, size, bound);
   if (as <= 0.0f) return 0.0f;
   const Bar bar = barOf(size);
@@ -83,6 +87,32 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
   const float r = (lim.CORE - bar.diameter) / 2.0f;
   const float theta = kTwoPi / static_cast<float>(n);
   if (!(CLEAR(theta * r, bar.diameter, lim.CLR) >= 0.0f)) return 0.0f;
+  return as;
+}
+
+// The same for nb bars on each B face and nd on each D face of a tied section.
+float tiedArea(const DesignLimits& lim, int nb, int nd, int size, float bound) {
+  if (nb < 2 || nd < 0) return 0.0f;
+  const float as = LIMIT(lim, 2 * (nb + nd), size, bound);
+  if (as <= 0.0f) return 0.0f;
+  const Bar bar = barOf(size);
+  const float sb = (lim.COREB - bar.diameter) / static_cast<float>(nb - 1);
+  const float sd = (lim.CORED - bar.diameter) / static_cast<float>(nd + 1);
+  if (!(CLEAR(sb, bar.diameter, lim.CLR) >= 0.0f &&
+        CLEAR(sd, bar.diameter, lim.CLR) >= 0.0f))
+    return 0.0f;
+  return as;
+}
+
+}  // namespace
+
+float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
+            float bound) {
+  const float as = ringArea(lim, n, size, bound);
+  if (as <= 0.0f) return 0.0f;
+  const Bar bar = barOf(size);
+  const float r = (lim.CORE - bar.diameter) / 2.0f;
+  const float theta = kTwoPi / static_cast<float>(n);
   s.bars.clear();
   for (int i = 1; i <= n; ++i) {
     const float phi = static_cast<float>(i - 1) * theta;
@@ -94,15 +124,11 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
 
 float REINT(SectionState& s, const DesignLimits& lim, int nb, int nd, int size,
             float bound) {
-  if (nb < 2 || nd < 0) return 0.0f;
-  const float as = LIMIT(lim, 2 * (nb + nd), size, bound);
+  const float as = tiedArea(lim, nb, nd, size, bound);
   if (as <= 0.0f) return 0.0f;
   const Bar bar = barOf(size);
   const float sb = (lim.COREB - bar.diameter) / static_cast<float>(nb - 1);
   const float sd = (lim.CORED - bar.diameter) / static_cast<float>(nd + 1);
-  if (!(CLEAR(sb, bar.diameter, lim.CLR) >= 0.0f &&
-        CLEAR(sd, bar.diameter, lim.CLR) >= 0.0f))
-    return 0.0f;
   const float xb = (lim.COREB - bar.diameter) / 2.0f;
   const float yd = (lim.CORED - bar.diameter) / 2.0f;
   s.bars.clear();
@@ -258,7 +284,7 @@ DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
   std::vector<Arrangement> candidates;
   for (int n = lim.NMIN; n <= lim.NMAX; ++n) {
     for (int sz = lim.SZMIN; sz <= lim.SZMAX; ++sz) {
-      const float as = REINS(s, lim, n, sz, bound);
+      const float as = ringArea(lim, n, sz, bound);
       if (as > 0.0f) candidates.push_back({n, 0, sz, as});
     }
   }
@@ -271,7 +297,7 @@ DesignOutcome DESTT(SectionState& s, const DesignLimits& lim,
   std::vector<Arrangement> candidates;
   auto tryFaces = [&](int nb, int nd) {
     for (int sz = lim.SZMIN; sz <= lim.SZMAX; ++sz) {
-      const float as = REINT(s, lim, nb, nd, sz, bound);
+      const float as = tiedArea(lim, nb, nd, sz, bound);
       if (as > 0.0f) candidates.push_back({nb, nd, sz, as});
     }
   };
