@@ -69,17 +69,25 @@ CircleMoments circleMoments(double r, double z) {
   return m;
 }
 
-// The antiderivative at the top of the circle, z = r, where the angle is a
+// The antiderivative at the ends of the circle, z = +-r, where the angle is a
 // right angle and the chord has no width: the values circleMoments gives
 // there, to the bit, without its arc tangent.
-CircleMoments circleMomentsAtTop(double r) {
+CircleMoments circleMomentsAtEnd(double r, bool top) {
   const double r2 = r * r;
+  const double t = top ? kHalfPi : -kHalfPi;
   CircleMoments m;
-  m.J[0] = r2 * kHalfPi;
+  m.J[0] = r2 * t;
   m.J[1] = -0.0;
-  m.J[2] = r2 * r2 * (kHalfPi / 4.0);
+  m.J[2] = r2 * r2 * (t / 4.0);
   m.J[3] = 0.0;
   return m;
+}
+
+// circleMoments, its argument held to the circle like it.
+CircleMoments circleMomentsAt(double r, double z) {
+  if (z >= r) return circleMomentsAtEnd(r, true);
+  if (z <= -r) return circleMomentsAtEnd(r, false);
+  return circleMoments(r, z);
 }
 
 // Force and moment about the diameter, per unit of FCC2, of the stress
@@ -88,13 +96,13 @@ CircleMoments circleMomentsAtTop(double r) {
 // antiderivative is taken once at each end of the two parts.
 std::array<double, 2> circleBlock(double r, double zNA, double L) {
   const double zPk = zNA + L;
-  const CircleMoments top = circleMomentsAtTop(r);
+  const CircleMoments top = circleMomentsAtEnd(r, true);
   double p = 0, m = 0;
   // Plateau.
   const double a = std::max(zPk, -r);
   CircleMoments ja = top;
   if (a < r) {
-    ja = circleMoments(r, a);
+    ja = circleMomentsAt(r, a);
     p += top.J[0] - ja.J[0];
     m += top.J[1] - ja.J[1];
   }
@@ -105,7 +113,7 @@ std::array<double, 2> circleBlock(double r, double zNA, double L) {
     const double a2 = -1.0 / (L * L);
     const double a1 = 2.0 / L + 2.0 * zNA / (L * L);
     const double a0 = -2.0 * zNA / L - zNA * zNA / (L * L);
-    const CircleMoments jl = circleMoments(r, lo);
+    const CircleMoments jl = circleMomentsAt(r, lo);
     const CircleMoments& jh = ja;
     std::array<double, 4> I{};
     for (int k = 0; k < 4; ++k) I[k] = jh.J[k] - jl.J[k];
