@@ -3,6 +3,7 @@
 // for the lightest arrangement that carries them all.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "base/bar_table.h"
@@ -38,10 +39,13 @@ DesignOutcome lightestCarrying(SectionState& s, const DesignLimits& lim,
                                std::vector<Arrangement>& candidates) {
   std::stable_sort(candidates.begin(), candidates.end(),
                    [](const Arrangement& a, const Arrangement& b) { return a.AS < b.AS; });
+  // Room for the most bars any arrangement may hold: no trial allocates.
+  s.bars.reserve(kMaxDesignBars);
   DesignOutcome out;
+  RecentRejections rejecting;
   for (const Arrangement& a : candidates) {
     if (rebuild(s, lim, a) <= 0.0f) continue;
-    const Check c = CHECK(s, loads);
+    const Check c = CHECK(s, loads, rejecting);
     if (c == Check::Unstable) {
       out.unstable = true;
       return out;
@@ -69,8 +73,12 @@ float CLEAR(float spacing, float diameter, float clr) {
   return spacing - diameter - kClearDiameters * diameter;
 }
 
-float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
-            float bound) {
+namespace {
+
+// The steel area of n bars of a size evenly on the core circle when the
+// arrangement lies within the limits and the bars are clear, else 0. The
+// search ranks the arrangements by it without placing their bars.
+float ringArea(const DesignLimits& lim, int n, int size, float bound) {
   const float as = LIMIT(lim, n, size, bound);
   if (as <= 0.0f) return 0.0f;
   const Bar bar = barOf(size);
@@ -79,6 +87,32 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
   const float r = (lim.CORE - bar.diameter) / 2.0f;
   const float theta = kTwoPi / static_cast<float>(n);
   if (!(CLEAR(theta * r, bar.diameter, lim.CLR) >= 0.0f)) return 0.0f;
+  return as;
+}
+
+// The same for nb bars on each B face and nd on each D face of a tied section.
+float tiedArea(const DesignLimits& lim, int nb, int nd, int size, float bound) {
+  if (nb < 2 || nd < 0) return 0.0f;
+  const float as = LIMIT(lim, 2 * (nb + nd), size, bound);
+  if (as <= 0.0f) return 0.0f;
+  const Bar bar = barOf(size);
+  const float sb = (lim.COREB - bar.diameter) / static_cast<float>(nb - 1);
+  const float sd = (lim.CORED - bar.diameter) / static_cast<float>(nd + 1);
+  if (!(CLEAR(sb, bar.diameter, lim.CLR) >= 0.0f &&
+        CLEAR(sd, bar.diameter, lim.CLR) >= 0.0f))
+    return 0.0f;
+  return as;
+}
+
+}  // namespace
+
+float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
+            float bound) {
+  const float as = ringArea(lim, n, size, bound);
+  if (as <= 0.0f) return 0.0f;
+  const Bar bar = barOf(size);
+  const float r = (lim.CORE - bar.diameter) / 2.0f;
+  const float theta = kTwoPi / static_cast<float>(n);
   s.bars.clear();
   for (int i = 1; i <= n; ++i) {
     const float phi = static_cast<float>(i - 1) * theta;
@@ -90,15 +124,11 @@ float REINS(SectionState& s, const DesignLimits& lim, int n, int size,
 
 float REINT(SectionState& s, const DesignLimits& lim, int nb, int nd, int size,
             float bound) {
-  if (nb < 2 || nd < 0) return 0.0f;
-  const float as = LIMIT(lim, 2 * (nb + nd), size, bound);
+  const float as = tiedArea(lim, nb, nd, size, bound);
   if (as <= 0.0f) return 0.0f;
   const Bar bar = barOf(size);
   const float sb = (lim.COREB - bar.diameter) / static_cast<float>(nb - 1);
   const float sd = (lim.CORED - bar.diameter) / static_cast<float>(nd + 1);
-  if (!(CLEAR(sb, bar.diameter, lim.CLR) >= 0.0f &&
-        CLEAR(sd, bar.diameter, lim.CLR) >= 0.0f))
-    return 0.0f;
   const float xb = (lim.COREB - bar.diameter) / 2.0f;
   const float yd = (lim.CORED - bar.diameter) / 2.0f;
   s.bars.clear();
@@ -124,30 +154,128 @@ bool buildCurves(SectionState& s, int bending) {
   return true;
 }
 
-Check CHECK(SectionState& s, const LoadTable& loads) {
-  if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
-  // A quick screen first, since most trial arrangements fail: a point of the
-  // load line a little short of the strength the load needs must lie within
-  // the moment strength at its own axial load. The strength surface is
-  // star-shaped about the origin, so when that point lies outside it, the
-  // strength along the line falls short as well.
+namespace {
+
+enum class Verdict { Passes, Fails, Unstable };
+
+// The quick screen of one load, since most trial arrangements fail: a point
+// of the load line a little short of the strength the load needs must lie
+// within the moment strength at its own axial load. The strength surface is
+// star-shaped about the origin, so when that point lies outside it, the
+// strength along the line falls short as well.
+Verdict screenLoad(const SectionState& s, const LoadResult& l) {
+  if (!(l.P < s.P0)) return Verdict::Fails;
+  const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
+  if (!(m > 0.0f)) return Verdict::Passes;
+  const float t = kScreenMargin * kCarryRatio / l.FACTOR;
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
+  if (!u) return Verdict::Unstable;
+  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Verdict::Passes
+                                                                : Verdict::Fails;
+}
+
+// The measure itself: the factored capacity ratio along the load line.
+Verdict lineLoad(const SectionState& s, int bending, LoadResult l) {
+  if (!loadLineStrength(s, bending, l)) return Verdict::Unstable;
+  return l.FACTOR * l.RATIO >= kCarryRatio ? Verdict::Passes : Verdict::Fails;
+}
+
+Verdict runTest(const SectionState& s, const LoadTable& loads, const LoadTest& test) {
+  const LoadResult& l = loads.LOAD[test.load];
+  return test.alongLine ? lineLoad(s, loads.BENDING, l) : screenLoad(s, l);
+}
+
+bool sameTest(const LoadTest& a, const LoadTest& b) {
+  return a.load == b.load && a.alongLine == b.alongLine;
+}
+
+// A guess at the load whose screen turns down a light arrangement first: the
+// largest sum of the load's part of P0 and of its moment's part of the
+// balanced moments, for a search that has no rejection to go by yet. Any
+// load may be tried first; the guess only saves the screens that pass.
+int likeliestToFail(const SectionState& s, const LoadTable& loads) {
+  auto part = [&](float m, int direction) {
+    const InteractionCurve& curve = s.curve[direction];
+    const float mb = std::fabs(direction == kAboutY ? curve.PT[2].S.MY : curve.PT[2].S.MX);
+    return curve.built && mb > 0.0f ? m / mb : 0.0f;
+  };
+  int worst = 0;
+  float most = -std::numeric_limits<float>::infinity();
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
-    if (!(l.P < s.P0)) return Check::Fails;
-    const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
-    if (!(m > 0.0f)) continue;
-    const float t = kScreenMargin * kCarryRatio / l.FACTOR;
-    const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
-    if (!u) return Check::Unstable;
-    if (!(std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m)) return Check::Fails;
+    const float mx = part(std::fabs(l.MX), kAboutX), my = part(std::fabs(l.MY), kAboutY);
+    const float demand = (l.P / s.P0 + std::sqrt(mx * mx + my * my)) / l.FACTOR;
+    if (demand > most) {
+      most = demand;
+      worst = i;
+    }
   }
-  // The measure itself: the factored capacity ratio along the load line.
-  for (int i = 1; i <= loads.NLOAD; ++i) {
-    LoadResult l = loads.LOAD[i];
-    if (!loadLineStrength(s, loads.BENDING, l)) return Check::Unstable;
-    if (!(l.FACTOR * l.RATIO >= kCarryRatio)) return Check::Fails;
+  return worst;
+}
+
+Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+  if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
+  // The tests that turned down the latest arrangements first: when one fails
+  // again, the arrangement fails whatever the order. When a search of one
+  // does not close, the others run in the usual order, so that the verdict
+  // is the one of that order; the tests known to pass are not repeated.
+  std::array<LoadTest, RecentRejections::kKept> passed{};
+  int npassed = 0;
+  for (int k = 0; k < recent.count; ++k) {
+    const LoadTest test = recent.tests[static_cast<size_t>(k)];
+    if (test.load < 1 || test.load > loads.NLOAD) continue;
+    const Verdict v = runTest(s, loads, test);
+    if (v == Verdict::Fails) {
+      recent.bringToFront(test);
+      return Check::Fails;
+    }
+    if (v == Verdict::Unstable) break;
+    passed[static_cast<size_t>(npassed++)] = test;
+  }
+  auto knownToPass = [&](const LoadTest& test) {
+    for (int k = 0; k < npassed; ++k)
+      if (sameTest(passed[static_cast<size_t>(k)], test)) return true;
+    return false;
+  };
+  // Every load screened, then every load along its line.
+  for (const bool alongLine : {false, true}) {
+    for (int i = 1; i <= loads.NLOAD; ++i) {
+      const LoadTest test{i, alongLine};
+      if (knownToPass(test)) continue;
+      switch (runTest(s, loads, test)) {
+        case Verdict::Passes: break;
+        case Verdict::Fails: recent.bringToFront(test); return Check::Fails;
+        case Verdict::Unstable: return Check::Unstable;
+      }
+    }
   }
   return Check::Carries;
+}
+
+}  // namespace
+
+Check CHECK(SectionState& s, const LoadTable& loads) {
+  RecentRejections none;
+  return checkArrangement(s, loads, none);
+}
+
+Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+  if (recent.count == 0 && buildCurves(s, loads.BENDING)) {
+    const int guess = likeliestToFail(s, loads);
+    // The guess joins the tests tried first as if it had turned one down.
+    if (guess > 0) recent.bringToFront({guess, false});
+  }
+  return checkArrangement(s, loads, recent);
+}
+
+void RecentRejections::bringToFront(const LoadTest& test) {
+  int at = -1;
+  for (int i = 0; i < count && at < 0; ++i)
+    if (sameTest(tests[static_cast<size_t>(i)], test)) at = i;
+  // A new test takes a free place, or that of the oldest.
+  if (at < 0) at = count < kKept ? count++ : kKept - 1;
+  for (int i = at; i > 0; --i) tests[static_cast<size_t>(i)] = tests[static_cast<size_t>(i - 1)];
+  tests[0] = test;
 }
 
 DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
@@ -156,7 +284,7 @@ DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
   std::vector<Arrangement> candidates;
   for (int n = lim.NMIN; n <= lim.NMAX; ++n) {
     for (int sz = lim.SZMIN; sz <= lim.SZMAX; ++sz) {
-      const float as = REINS(s, lim, n, sz, bound);
+      const float as = ringArea(lim, n, sz, bound);
       if (as > 0.0f) candidates.push_back({n, 0, sz, as});
     }
   }
@@ -169,7 +297,7 @@ DesignOutcome DESTT(SectionState& s, const DesignLimits& lim,
   std::vector<Arrangement> candidates;
   auto tryFaces = [&](int nb, int nd) {
     for (int sz = lim.SZMIN; sz <= lim.SZMAX; ++sz) {
-      const float as = REINT(s, lim, nb, nd, sz, bound);
+      const float as = tiedArea(lim, nb, nd, sz, bound);
       if (as > 0.0f) candidates.push_back({nb, nd, sz, as});
     }
   };

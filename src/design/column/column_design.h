@@ -109,6 +109,27 @@ enum class Check { Carries, Fails, Unstable };
 // ratio the report prints) at least 0.99.
 Check CHECK(SectionState& s, const LoadTable& loads);
 
+// One test of a load: its quick screen, or its ratio along the load line.
+struct LoadTest {
+  int load = 0;  // 0: none
+  bool alongLine = false;
+};
+// The tests that turned down the latest trial arrangements of a search, the
+// latest first: neighbouring arrangements mostly fail on the same loads.
+struct RecentRejections {
+  static constexpr int kKept = 4;
+  std::array<LoadTest, kKept> tests{};
+  int count = 0;
+  // Puts a test that failed first, the others kept in order.
+  void bringToFront(const LoadTest& test);
+};
+// The check that tries the recent rejections first and records the test
+// that turns this arrangement down. An arrangement carries only when every
+// test passes, and it fails on any test that fails, so the verdict is the
+// one of the usual order; a test whose search does not close sends the
+// check back to that order.
+Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent);
+
 // Strength and capacity ratio of one load along its load line, for the
 // bending code of the load table (curves built); false when a search did
 // not close.

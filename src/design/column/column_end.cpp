@@ -73,13 +73,12 @@ void keepCurves(SectionState& s, ColumnEndResult& result) {
 }
 
 // The least factored capacity ratio of the table's loads, their strengths
-// found with the arrangement in s; false when a search did not close.
-bool leastTableRatio(SectionState& s, LoadTable& loads, float& least) {
-  if (!SUMRY(s, loads)) return false;
-  least = std::numeric_limits<float>::infinity();
+// already found with the arrangement in s.
+float leastTableRatio(const LoadTable& loads) {
+  float least = std::numeric_limits<float>::infinity();
   for (int i = 1; i <= loads.NLOAD; ++i)
     least = std::min(least, loads.LOAD[i].FACTOR * loads.LOAD[i].RATIO);
-  return true;
+  return least;
 }
 
 enum class Reach { Governs, Added, Unstable, Full };
@@ -119,13 +118,13 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
   formed = std::move(kept);
 }
 
-// Every formed load against the arrangement in s: when one has a smaller
-// factored ratio than every load of the table (a set the ranking dropped),
-// the least of them joins the table. The table then holds the load that
-// governs over all formed sets.
-Reach addGoverningFormedLoad(SectionState& s, LoadTable& loads, std::vector<LoadResult>& formed) {
-  float least = 0.0f;
-  if (!leastTableRatio(s, loads, least)) return Reach::Unstable;
+// Every formed load against the arrangement in s, whose strength for every
+// load of the table is found (SUMRY): when one has a smaller factored ratio
+// than every load of the table (a set the ranking dropped), the least of
+// them joins the table, its strength with it. The table then holds the load
+// that governs over all formed sets.
+Reach addGoverningFormedLoad(const SectionState& s, LoadTable& loads, std::vector<LoadResult>& formed) {
+  float least = leastTableRatio(loads);
   int worst = -1;
   for (size_t i = 0; i < formed.size(); ++i) {
     LoadResult& l = formed[i];
@@ -156,6 +155,10 @@ DesignOutcome designForEveryFormedLoad(SectionState& s, const DesignLimits& lim,
     DesignOutcome outcome =
         s.SECT == kTiedRectangle ? DESTT(s, lim, loads) : DESRS(s, lim, loads);
     if (outcome.unstable || !outcome.best) return outcome;
+    if (!SUMRY(s, loads)) {
+      outcome.unstable = true;
+      return outcome;
+    }
     const Reach reach = addGoverningFormedLoad(s, loads, formed);
     if (reach == Reach::Unstable || reach == Reach::Full) {
       outcome.unstable = true;
@@ -217,20 +220,13 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
       result.status = kColumnNoDesign;
       return result;
     }
-    if (!SUMRY(s, setup.loads)) {
-      result.status = kColumnNoDesign;
-      return result;
-    }
+    // The strength of every load of the table is that of the arrangement found.
     result.AS = outcome.best->AS;
     designedFaces(s.SECT, *outcome.best, result);
   } else {
     result.status = REINF(in, setup, result.FACE);
     if (result.status != kColumnDone) return result;
     if (!INVST(s, setup.loads) || addGoverningFormedLoad(s, setup.loads, formed) == Reach::Unstable) {
-      result.status = kColumnNoDesign;
-      return result;
-    }
-    if (!SUMRY(s, setup.loads)) {
       result.status = kColumnNoDesign;
       return result;
     }

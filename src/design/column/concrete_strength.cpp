@@ -27,7 +27,9 @@ Forces stressBlock(const SectionState& s, float c, float top, float bottom,
   const float zNA = top - c;
   const float lo = std::max(zNA, bottom);
   std::array<float, 4> cut{lo, top - c + c * s.KR, kink, top};
-  std::sort(cut.begin(), cut.end());
+  // Four break points in order, by insertion.
+  for (size_t i = 1; i < cut.size(); ++i)
+    for (size_t j = i; j > 0 && cut[j] < cut[j - 1]; --j) std::swap(cut[j], cut[j - 1]);
   constexpr float kNode = 0.7745967f;  // sqrt(3/5)
   constexpr std::array<float, 3> node{-kNode, 0.0f, kNode};
   constexpr std::array<float, 3> weight{5.0f / 9.0f, 8.0f / 9.0f, 5.0f / 9.0f};
@@ -67,26 +69,52 @@ CircleMoments circleMoments(double r, double z) {
   return m;
 }
 
+// The antiderivative at the ends of the circle, z = +-r, where the angle is a
+// right angle and the chord has no width: the values circleMoments gives
+// there, to the bit, without its arc tangent.
+CircleMoments circleMomentsAtEnd(double r, bool top) {
+  const double r2 = r * r;
+  const double t = top ? kHalfPi : -kHalfPi;
+  CircleMoments m;
+  m.J[0] = r2 * t;
+  m.J[1] = -0.0;
+  m.J[2] = r2 * r2 * (t / 4.0);
+  m.J[3] = 0.0;
+  return m;
+}
+
+// circleMoments, its argument held to the circle like it.
+CircleMoments circleMomentsAt(double r, double z) {
+  if (z >= r) return circleMomentsAtEnd(r, true);
+  if (z <= -r) return circleMomentsAtEnd(r, false);
+  return circleMoments(r, z);
+}
+
 // Force and moment about the diameter, per unit of FCC2, of the stress
 // block over a circle of radius r centred on the section: neutral axis at
-// zNA, the parabola over the depth L above it, the plateau beyond.
+// zNA, the parabola over the depth L above it, the plateau beyond. The
+// antiderivative is taken once at each end of the two parts.
 std::array<double, 2> circleBlock(double r, double zNA, double L) {
   const double zPk = zNA + L;
+  const CircleMoments top = circleMomentsAtEnd(r, true);
   double p = 0, m = 0;
   // Plateau.
   const double a = std::max(zPk, -r);
+  CircleMoments ja = top;
   if (a < r) {
-    const CircleMoments ja = circleMoments(r, a), jb = circleMoments(r, r);
-    p += jb.J[0] - ja.J[0];
-    m += jb.J[1] - ja.J[1];
+    ja = circleMomentsAt(r, a);
+    p += top.J[0] - ja.J[0];
+    m += top.J[1] - ja.J[1];
   }
   // Parabola: stress/FCC2 = 2u - u^2 with u = (z - zNA)/L, as a0 + a1 z + a2 z^2.
+  // Its top is the foot of the plateau, or the top of the circle.
   const double lo = std::max(zNA, -r), hi = std::min(zPk, r);
   if (lo < hi) {
     const double a2 = -1.0 / (L * L);
     const double a1 = 2.0 / L + 2.0 * zNA / (L * L);
     const double a0 = -2.0 * zNA / L - zNA * zNA / (L * L);
-    const CircleMoments jl = circleMoments(r, lo), jh = circleMoments(r, hi);
+    const CircleMoments jl = circleMomentsAt(r, lo);
+    const CircleMoments& jh = ja;
     std::array<double, 4> I{};
     for (int k = 0; k < 4; ++k) I[k] = jh.J[k] - jl.J[k];
     p += a0 * I[0] + a1 * I[1] + a2 * I[2];

@@ -31,16 +31,31 @@ float strainAt(const SectionState& s, float z, float hh, float c) {
 
 }  // namespace
 
-Forces UNSPM(const SectionState& s, int direction, float c) {
-  const float hh = halfDepth(s, direction);
+namespace {
+
+// The steel forces with the bar coordinate of one direction; the neutral
+// axis lies at hh - c.
+template <class Coordinate>
+Forces steelForces(const SectionState& s, float hh, float c, Coordinate coordinate) {
   Forces f;
   for (const BarPoint& bar : s.bars) {
-    const float z = barCoordinate(bar, direction);
+    const float z = coordinate(bar);
     const float force = FES(s, strainAt(s, z, hh, c)) * bar.A;
     f.P += force;
     f.M += z * force;
   }
   return f;
+}
+
+}  // namespace
+
+Forces UNSPM(const SectionState& s, int direction, float c) {
+  const float hh = halfDepth(s, direction);
+  switch (direction) {
+    case kAboutX: return steelForces(s, hh, c, [](const BarPoint& b) { return b.Y; });
+    case kAboutY: return steelForces(s, hh, c, [](const BarPoint& b) { return b.X; });
+    default: return steelForces(s, hh, c, [](const BarPoint& b) { return b.Z; });
+  }
 }
 
 BiForces BISPM(const SectionState& s, float c) {

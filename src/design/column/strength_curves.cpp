@@ -43,21 +43,25 @@ Strength PHI(const SectionState& s, float pn, float mx, float my,
   return r;
 }
 
-Strength RECX(const SectionState& s, float c, PhiRule rule) {
+namespace {
+
+// The nominal forces of the section at depth c in each bending direction:
+// concrete and steel together, before reduction.
+BiForces nominalX(const SectionState& s, float c) {
   const Forces conc =
       s.SECT == kCircular ? CRCPM(s, c) : UNCPM(s, c, s.D, s.B);
   const Forces steel = UNSPM(s, kAboutX, c);
-  return PHI(s, conc.P + steel.P, conc.M + steel.M, 0.0f, rule);
+  return {conc.P + steel.P, conc.M + steel.M, 0.0f};
 }
 
-Strength RECY(const SectionState& s, float c, PhiRule rule) {
+BiForces nominalY(const SectionState& s, float c) {
   const Forces conc =
       s.SECT == kCircular ? CRCPM(s, c) : UNCPM(s, c, s.B, s.D);
   const Forces steel = UNSPM(s, kAboutY, c);
-  return PHI(s, conc.P + steel.P, 0.0f, conc.M + steel.M, rule);
+  return {conc.P + steel.P, 0.0f, conc.M + steel.M};
 }
 
-Strength RECZ(const SectionState& s, float c, PhiRule rule) {
+BiForces nominalZ(const SectionState& s, float c) {
   BiForces conc;
   if (s.SECT == kCircular) {
     const Forces f = CRCPM(s, c);
@@ -66,16 +70,37 @@ Strength RECZ(const SectionState& s, float c, PhiRule rule) {
     conc = BICPM(s, c);
   }
   const BiForces steel = BISPM(s, c);
-  return PHI(s, conc.P + steel.P, conc.MX + steel.MX, conc.MY + steel.MY,
-             rule);
+  return {conc.P + steel.P, conc.MX + steel.MX, conc.MY + steel.MY};
+}
+
+BiForces nominalForces(const SectionState& s, int direction, float c) {
+  switch (direction) {
+    case kAboutX: return nominalX(s, c);
+    case kAboutY: return nominalY(s, c);
+    default: return nominalZ(s, c);
+  }
+}
+
+Strength reduced(const SectionState& s, const BiForces& n, PhiRule rule) {
+  return PHI(s, n.P, n.MX, n.MY, rule);
+}
+
+}  // namespace
+
+Strength RECX(const SectionState& s, float c, PhiRule rule) {
+  return reduced(s, nominalX(s, c), rule);
+}
+
+Strength RECY(const SectionState& s, float c, PhiRule rule) {
+  return reduced(s, nominalY(s, c), rule);
+}
+
+Strength RECZ(const SectionState& s, float c, PhiRule rule) {
+  return reduced(s, nominalZ(s, c), rule);
 }
 
 Strength REC(const SectionState& s, int direction, float c, PhiRule rule) {
-  switch (direction) {
-    case kAboutX: return RECX(s, c, rule);
-    case kAboutY: return RECY(s, c, rule);
-    default: return RECZ(s, c, rule);
-  }
+  return reduced(s, nominalForces(s, direction, c), rule);
 }
 
 bool FCPM(SectionState& s, int direction) {
@@ -99,15 +124,19 @@ bool FCPM(SectionState& s, int direction) {
   const float nearlyEven = farthest / kUnevenStrain;
   float c = 1.0f - s.KR > 0.0f ? 2.0f * hh / (1.0f - s.KR) : nearlyEven;
   c = 1.0f - s.KY > 0.0f ? std::max(c, dfar / (1.0f - s.KY)) : nearlyEven;
-  curve.PT[1] = {c, REC(s, direction, c, held)};
+  // The nominal forces of a depth once; the two reduction rules from them.
+  const BiForces atMaximum = nominalForces(s, direction, c);
+  curve.PT[1] = {c, reduced(s, atMaximum, held)};
 
   // 2: balanced, the far bar at its tensile yield.
   const float cb = dfar / (s.KY + 1.0f);
-  curve.PT[2] = {cb, REC(s, direction, cb, held)};
+  const BiForces atBalance = nominalForces(s, direction, cb);
+  curve.PT[2] = {cb, reduced(s, atBalance, held)};
+  const Strength balanced = reduced(s, atBalance, PhiRule::Normal);
 
   // 3: pure bending.
   if (curve.PT[2].S.P > 0.0f) {
-    CurvePoint above{cb, REC(s, direction, cb)};
+    CurvePoint above{cb, balanced};
     CurvePoint below = above;
     int halvings = 0;
     while (below.S.P > 0.0f) {
@@ -121,10 +150,10 @@ bool FCPM(SectionState& s, int direction) {
     if (!zero) return false;
     curve.PT[3] = *zero;
   } else {
-    curve.PT[3] = {cb, REC(s, direction, cb)};
+    curve.PT[3] = {cb, balanced};
   }
-  curve.PN[1] = REC(s, direction, curve.PT[1].C).P;
-  curve.PN[2] = REC(s, direction, cb).P;
+  curve.PN[1] = reduced(s, atMaximum, PhiRule::Normal).P;
+  curve.PN[2] = balanced.P;
   curve.PN[3] = curve.PT[3].S.P;
   curve.built = true;
   return true;
