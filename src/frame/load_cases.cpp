@@ -59,6 +59,15 @@ class LoadCaseDriver {
   void groupThreeWind();
   void liveLoads();
   void liveLoadCombinations(int lanes, float nl);
+  // The sets of one live-load case that group III adds its wind to, per
+  // pass: A the live load and the dead load only (reversed wind), C with
+  // the stream flow and the centrifugal force too.
+  struct LiveLoadBases {
+    std::array<ForceRows, 3> liveOnly{}, withForces{};
+  };
+  void groupOneCombinations(int lanes, float nl);
+  LiveLoadBases groupFourCombinations(float nl);
+  void groupThreeCombinations(const LiveLoadBases& bases, float nl);
 
   // Helpers.
   void lateral() {
@@ -581,11 +590,17 @@ void LoadCaseDriver::liveLoads() {
 }
 
 void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
-  Combination& cb = comb_;
-  const MiscForces& m = p_.misc;
-  const StoredCases& sc = p_.stored;
+  groupOneCombinations(lanes, nl);
+  if (lanes == 0) return;
+  const LiveLoadBases bases = groupFourCombinations(nl);
+  groupThreeCombinations(bases, nl);
+}
 
-  // Group I.
+// Group I: the live load with the dead load of each pass and, with lanes,
+// the stream flow and the centrifugal force of nl lanes.
+void LoadCaseDriver::groupOneCombinations(int lanes, float nl) {
+  Combination& cb = comb_;
+  const StoredCases& sc = p_.stored;
   identify(cb.GR, 0, 0, ' ', ' ');
   cb.FLAGC = cb.FLAGS = ' ';
   if (lanes != 0) {
@@ -605,19 +620,22 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
     add(deadOfPass(pass), kRowsVtoRF);
     rank(deadOfPass(pass), true, pass == 1);
   }
-  if (lanes == 0) return;
+}
 
-  // Group IV: live load with expansion or shrinkage of the cap.
+// Group IV: live load with expansion or shrinkage of the cap. Returns the
+// sets of each pass that group III adds its wind to.
+LoadCaseDriver::LiveLoadBases LoadCaseDriver::groupFourCombinations(float nl) {
+  Combination& cb = comb_;
+  const MiscForces& m = p_.misc;
+  const StoredCases& sc = p_.stored;
   identify('4', 0, 0, ' ', ' ');
   cb.GRPF = kOverstressII;
   if (loadFactor()) cb.BETAL = 1.0f;
   else cb.ALLOWF = kOverstressII;
   load(sc.LLC.row, kRowsVtoVL);
   scale(kRowsVtoRF, cb.BETAL);
-  // A: live load and dead load only (reversed wind of group III);
-  // C: with stream flow and centrifugal force too.
-  std::array<ForceRows, 3> liveOnly{}, withForces{};
-  liveOnly[1] = liveOnly[2] = forces_.row;
+  LiveLoadBases bases;
+  bases.liveOnly[1] = bases.liveOnly[2] = forces_.row;
   if (centrifugal_) add(sc.CENT.row, kRowsVtoVL, nl);
   if (stream_) add(sc.STRM.row, kRowsVtoVL);
   const ForceRows base = forces_.row;
@@ -626,8 +644,8 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
     cb.BD12 = bdOfPass(pass);
     if (pass == 2) load(base, kRowsVtoVL);
     add(dead, kRowsVtoRF);
-    withForces[pass] = forces_.row;
-    addRows(liveOnly[pass], dead, kRowsVtoRF, ncol_);
+    bases.withForces[pass] = forces_.row;
+    addRows(bases.liveOnly[pass], dead, kRowsVtoRF, ncol_);
     const ForceRows kept = forces_.row;
     if (m.EXPC != 0.0f) {
       cb.FLAGE = 'E';
@@ -641,8 +659,13 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
       rank(dead, true, pass == 1);
     }
   }
+  return bases;
+}
 
-  // Group III: live load with wind on it and reduced wind on the structure.
+// Group III: live load with wind on it and reduced wind on the structure.
+void LoadCaseDriver::groupThreeCombinations(const LiveLoadBases& bases, float nl) {
+  Combination& cb = comb_;
+  const StoredCases& sc = p_.stored;
   const int nw = std::clamp(p_.wind.NW3, 0, kWindCases);
   if (nw == 0) return;
   const char flags = cb.FLAGS, flagc = cb.FLAGC;
@@ -669,12 +692,12 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
             groupThreeAndSix(dead, pass == 1);
           };
           if (rev == 1) {
-            form(withForces[pass], flags, flagc);
+            form(bases.withForces[pass], flags, flagc);
           } else {
-            form(liveOnly[pass], ' ', ' ');
+            form(bases.liveOnly[pass], ' ', ' ');
             // The reversed wind with the stream flow as given.
             if (stream_) {
-              ForceRows withStream = liveOnly[pass];
+              ForceRows withStream = bases.liveOnly[pass];
               addRows(withStream, sc.STRM.row, kRowsVtoVL, ncol_);
               form(withStream, 'S', ' ');
             }
