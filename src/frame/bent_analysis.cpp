@@ -20,8 +20,7 @@ float loadAt(const LoadVector& q, int i) {
 
 // Left cantilever, loads q(i+1..i+n): cap shear and moment at the column
 // face and the statical values at its bearings, outermost bearing first.
-void loadLeftCantilever(Problem& p, const LoadVector& q, int i, int n) {
-  ColumnForces& f = p.frc;
+void loadLeftCantilever(const Problem& p, ColumnForces& f, const LoadVector& q, int i, int n) {
   const CapProperties& cp = p.capp[1];
   if (n < 1) return;
   const float p1 = loadAt(q, i + 1);
@@ -42,8 +41,7 @@ void loadLeftCantilever(Problem& p, const LoadVector& q, int i, int n) {
 
 // Span k between columns k-1 and k, loads q(i+1..i+n): simple-beam
 // reactions, statical bearing values and the fixed-end moments.
-void loadSpan(Problem& p, const LoadVector& q, int i, int n, int k) {
-  ColumnForces& f = p.frc;
+void loadSpan(const Problem& p, ColumnForces& f, const LoadVector& q, int i, int n, int k) {
   const CapProperties& cp = p.capp[k];
   const float length = p.cap[k].L;
   float r = 0.0f, s = 0.0f;
@@ -74,8 +72,8 @@ void loadSpan(Problem& p, const LoadVector& q, int i, int n, int k) {
 
 // Right cantilever (segment s), loads q(i+1..i+n), bearings numbered from
 // the column outwards.
-void loadRightCantilever(Problem& p, const LoadVector& q, int i, int n, int s) {
-  ColumnForces& f = p.frc;
+void loadRightCantilever(const Problem& p, ColumnForces& f, const LoadVector& q, int i, int n,
+                         int s) {
   const CapProperties& cp = p.capp[s];
   const int ncol = columnCount(p);
   if (n < 1) return;
@@ -109,54 +107,53 @@ float columnLoad(const Problem& p, const LoadVector& q, int i, int c) {
 }
 
 // The one-column bent: the unbalanced cap moment goes into the column.
-void solveSingleColumn(Problem& p) {
-  ForceRows& r = p.frc.row;
+void solveSingleColumn(ColumnForces& f) {
+  ForceRows& r = f.row;
   r[kRowMT][1] = -r[kRowML][1] - r[kRowMR][1];
   r[kRowMB][1] = -r[kRowMT][1];
   r[kRowRF][1] = r[kRowPSTAT][1];
   r[kRowPC][1] = r[kRowPSTAT][1];
   r[kRowPB][1] = r[kRowPSTAT][1];
   r[kRowV][1] = 0.0f;
-  p.frc.FTRAN = 0.0f;
+  f.FTRAN = 0.0f;
 }
 
 // Column shears and axial loads from the end moments and reactions; the
 // total column shear goes to FTRAN.
-void columnShearsAndAxialLoads(Problem& p) {
-  ForceRows& r = p.frc.row;
-  p.frc.FTRAN = 0.0f;
+void columnShearsAndAxialLoads(const Problem& p, ColumnForces& f) {
+  ForceRows& r = f.row;
+  f.FTRAN = 0.0f;
   for (int c = 1; c <= columnCount(p); ++c) {
     const ColumnProperties& cp = p.colp[c];
     const size_t ci = c;
     r[kRowV][ci] = quotient(cp.HH * r[kRowRF][ci] + r[kRowMB][ci] + r[kRowMT][ci], cp.HV);
     r[kRowPC][ci] = quotient(cp.HH * r[kRowV][ci] + cp.HV * r[kRowRF][ci], p.col[ci].HT);
     r[kRowPB][ci] = r[kRowPC][ci];
-    p.frc.FTRAN += r[kRowV][ci];
+    f.FTRAN += r[kRowV][ci];
   }
 }
 
 }  // namespace
 
-void clearForces(Problem& p) {
-  for (ColumnRow& row : p.frc.row) row.fill(0.0f);
-  p.frc.VCL.fill(0.0f);
-  p.frc.VCR.fill(0.0f);
+void clearForces(ColumnForces& f) {
+  for (ColumnRow& row : f.row) row.fill(0.0f);
+  f.VCL.fill(0.0f);
+  f.VCR.fill(0.0f);
 }
 
-void clearBearingPoints(Problem& p) {
-  for (auto* table : {&p.frc.MP, &p.frc.VPL, &p.frc.VPR})
+void clearBearingPoints(ColumnForces& f) {
+  for (auto* table : {&f.MP, &f.VPL, &f.VPR})
     for (auto& segment : *table) segment.fill(0.0f);
 }
 
-void applyBearingLoads(Problem& p, const LoadVector& q) {
-  ColumnForces& f = p.frc;
+void applyBearingLoads(const Problem& p, ColumnForces& f, const LoadVector& q) {
   const int ncol = columnCount(p);
   f.VCL.fill(0.0f);
   f.VCR.fill(0.0f);
   ColumnRow onColumn{};
   int i = 0;
   if (hasSegment(p, 1)) {
-    loadLeftCantilever(p, q, i, bearingCount(p, 1));
+    loadLeftCantilever(p, f, q, i, bearingCount(p, 1));
     i += bearingCount(p, 1);
   }
   if (ncol >= 1) {
@@ -165,25 +162,25 @@ void applyBearingLoads(Problem& p, const LoadVector& q) {
   }
   for (int k = 2; k <= ncol; ++k) {
     const int n = bearingCount(p, k);
-    loadSpan(p, q, i, n, k);
+    loadSpan(p, f, q, i, n, k);
     i += n;
     onColumn[k] = columnLoad(p, q, i, k);
     i += loadsOnColumn(p, k);
   }
   if (hasSegment(p, ncol + 1) && ncol >= 1)
-    loadRightCantilever(p, q, i, bearingCount(p, ncol + 1), ncol + 1);
+    loadRightCantilever(p, f, q, i, bearingCount(p, ncol + 1), ncol + 1);
   for (int c = 1; c <= ncol; ++c)
     f.row[kRowPSTAT][c] = f.VCR[c] - f.VCL[c] + onColumn[c];
 }
 
-void solveFrame(Problem& p) {
+void solveFrame(const Problem& p, ColumnForces& f) {
   const int ncol = columnCount(p);
   if (ncol < 1) return;
   if (ncol == 1) {
-    solveSingleColumn(p);
+    solveSingleColumn(f);
     return;
   }
-  ForceRows& r = p.frc.row;
+  ForceRows& r = f.row;
   ColumnRow a{}, b{}, dR{}, dL{}, dC{}, cL{}, cR{};
 
   // Balance every joint with the rest of the bent free, releasing the base
@@ -224,17 +221,16 @@ void solveFrame(Problem& p) {
   // Shears of the spans from their end moments, added to the reactions.
   for (int c = 2; c <= ncol; ++c) {
     const size_t ci = c;
-    p.frc.VSP[ci] = quotient(-r[kRowMR][ci - 1] - r[kRowML][ci], p.cap[ci].L);
-    r[kRowRF][ci - 1] += p.frc.VSP[ci];
-    r[kRowRF][ci] -= p.frc.VSP[ci];
+    f.VSP[ci] = quotient(-r[kRowMR][ci - 1] - r[kRowML][ci], p.cap[ci].L);
+    r[kRowRF][ci - 1] += f.VSP[ci];
+    r[kRowRF][ci] -= f.VSP[ci];
   }
-  columnShearsAndAxialLoads(p);
+  columnShearsAndAxialLoads(p, f);
 }
 
-void makeUnitSolution(Problem& p) {
+void makeUnitSolution(Problem& p, ColumnForces& f) {
   const int ncol = columnCount(p);
   if (ncol < 2) return;
-  ColumnForces& f = p.frc;
   for (int c = 1; c <= ncol; ++c) {
     const ColumnProperties& cp = p.colp[c];
     f.row[kRowMT][c] = cp.SECS * cp.UFMT;
@@ -246,7 +242,7 @@ void makeUnitSolution(Problem& p) {
     f.row[kRowMR][c - 1] = m;
     f.row[kRowML][c] = m;
   }
-  solveFrame(p);
+  solveFrame(p, f);
   const float total = f.FTRAN;
   const bool stiff = total != 0.0f && std::isfinite(total);
   for (int row = kRowML; row <= kRowRF; ++row)
@@ -261,10 +257,9 @@ void makeUnitSolution(Problem& p) {
   }
 }
 
-void swayCorrection(Problem& p) {
+void swayCorrection(const Problem& p, ColumnForces& f) {
   const int ncol = columnCount(p);
   if (ncol < 2) return;
-  ColumnForces& f = p.frc;
   const float total = f.FTRAN;
   for (int row = kRowML; row <= kRowRF; ++row)
     for (int c = 1; c <= ncol; ++c)
@@ -276,10 +271,9 @@ void swayCorrection(Problem& p) {
   }
 }
 
-void transverseLateralLoad(Problem& p) {
+void transverseLateralLoad(const Problem& p, ColumnForces& f) {
   const int ncol = columnCount(p);
   if (ncol < 1) return;
-  ColumnForces& f = p.frc;
   ForceRows& r = f.row;
   f.VCL[1] = 0.0f;
   f.VCR[ncol] = 0.0f;
@@ -309,8 +303,7 @@ void transverseLateralLoad(Problem& p) {
   }
 }
 
-void longitudinalLateralLoad(Problem& p) {
-  ColumnForces& f = p.frc;
+void longitudinalLateralLoad(const Problem& p, ColumnForces& f) {
   ForceRows& r = f.row;
   for (int c = 1; c <= columnCount(p); ++c) {
     const size_t ci = c;
@@ -324,8 +317,7 @@ void longitudinalLateralLoad(Problem& p) {
   }
 }
 
-void bearingPointCorrection(Problem& p) {
-  ColumnForces& f = p.frc;
+void bearingPointCorrection(const Problem& p, ColumnForces& f) {
   const int ncol = columnCount(p);
   if (ncol < 1) return;
   f.row[kRowML][1] = -f.row[kRowML][1];

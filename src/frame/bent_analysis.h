@@ -1,11 +1,13 @@
 // Analysis of the bent for one load: bearing loads on the cap, the frame
 // solution by one forward and one backward carry-over pass, the sway
 // correction, lateral loads and the cap values at the bearing points. Every
-// operation works on the column force set of the store (Problem::frc).
+// operation works on the column force set f it is handed, reading the bent
+// from the store.
 #pragma once
 
 #include <algorithm>
 
+#include "frame/column_forces.h"
 #include "input/problem.h"
 
 namespace bentpier {
@@ -34,40 +36,40 @@ inline int bearingCount(const Problem& p, int k) {
 inline float quotient(float num, float den) { return den != 0.0f ? num / den : 0.0f; }
 
 // Clears rows ML..PSTAT, VCL and VCR of every column.
-void clearForces(Problem& p);
+void clearForces(ColumnForces& f);
 
 // Clears MP, VPL and VPR at every bearing point.
-void clearBearingPoints(Problem& p);
+void clearBearingPoints(ColumnForces& f);
 
 // Loads the cap with the bearing loads q: cap shears, statical bearing-point
 // moments, fixed-end moments of the spans, cantilever moments and the
 // statical column loads PSTAT.
-void applyBearingLoads(Problem& p, const LoadVector& q);
+void applyBearingLoads(const Problem& p, ColumnForces& f, const LoadVector& q);
 
 // Distributes the unbalanced joint moments over the bent (no sway), finds
 // the span end-moment shears, the reactions, column shears and axial loads.
 // Leaves the total column shear in FTRAN.
-void solveFrame(Problem& p);
+void solveFrame(const Problem& p, ColumnForces& f);
 
 // The bent under a unit sway at the cap: column end moments of the sway
 // (and the cap moments of battered columns rising with it), solved and
 // divided by the total column shear. The set is left holding the solution
 // per unit transverse force, which is also kept as UNIT (rows ML..RF) and
 // USP. Several columns only; a bent without sway stiffness keeps zeros.
-void makeUnitSolution(Problem& p);
+void makeUnitSolution(Problem& p, ColumnForces& f);
 
 // Removes the total column shear FTRAN by the stored unit-sway solution, so
 // that the column shears sum to zero. Several columns only.
-void swayCorrection(Problem& p);
+void swayCorrection(const Problem& p, ColumnForces& f);
 
 // A transverse force FTRAN at the arm ARMT above the cap centreline.
-void transverseLateralLoad(Problem& p);
+void transverseLateralLoad(const Problem& p, ColumnForces& f);
 
 // A longitudinal force FLONG at the arm ARML, shared by the columns by PDF.
-void longitudinalLateralLoad(Problem& p);
+void longitudinalLateralLoad(const Problem& p, ColumnForces& f);
 
 // Turns ML into a beam moment and adds the span end-moment effects to the
 // bearing-point moments and shears.
-void bearingPointCorrection(Problem& p);
+void bearingPointCorrection(const Problem& p, ColumnForces& f);
 
 }  // namespace bentpier

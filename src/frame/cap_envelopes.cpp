@@ -12,6 +12,8 @@ namespace {
 
 float& face(Problem& p, int c, int slot) { return p.env.X[c][slot]; }
 float& point(Problem& p, int k, int q, int slot) { return p.env.CP[q][k][slot]; }
+float face(const Problem& p, int c, int slot) { return p.env.X[c][slot]; }
+float point(const Problem& p, int k, int q, int slot) { return p.env.CP[q][k][slot]; }
 
 // Calls f(k, q) for every bearing point of every existing segment.
 template <typename F>
@@ -36,113 +38,113 @@ void keepMin(float& slot, float value) {
 
 }  // namespace
 
-void storeCapShears(Problem& p, ShearSlots to) {
+void storeCapShears(Problem& p, const ColumnForces& f, ShearSlots to) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    face(p, c, to.left) = p.frc.VCL[c];
-    face(p, c, to.right) = p.frc.VCR[c];
+    face(p, c, to.left) = f.VCL[c];
+    face(p, c, to.right) = f.VCR[c];
   }
   eachPoint(p, [&](int k, int q) {
-    point(p, k, q, to.pointLeft) = p.frc.VPL[k][q];
-    point(p, k, q, to.pointRight) = p.frc.VPR[k][q];
+    point(p, k, q, to.pointLeft) = f.VPL[k][q];
+    point(p, k, q, to.pointRight) = f.VPR[k][q];
   });
 }
 
-void storeCapMoments(Problem& p, MomentSlots to) {
+void storeCapMoments(Problem& p, const ColumnForces& f, MomentSlots to) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    face(p, c, to.left) = p.frc.row[kRowML][c];
-    face(p, c, to.right) = p.frc.row[kRowMR][c];
+    face(p, c, to.left) = f.row[kRowML][c];
+    face(p, c, to.right) = f.row[kRowMR][c];
   }
-  eachPoint(p, [&](int k, int q) { point(p, k, q, to.point) = p.frc.MP[k][q]; });
+  eachPoint(p, [&](int k, int q) { point(p, k, q, to.point) = f.MP[k][q]; });
 }
 
-void addCapShears(Problem& p, ShearSlots from, float factor) {
+void addCapShears(const Problem& p, ColumnForces& f, ShearSlots from, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.VCL[c] += face(p, c, from.left) * factor;
-    p.frc.VCR[c] += face(p, c, from.right) * factor;
+    f.VCL[c] += face(p, c, from.left) * factor;
+    f.VCR[c] += face(p, c, from.right) * factor;
   }
   eachPoint(p, [&](int k, int q) {
-    p.frc.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
-    p.frc.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
+    f.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
+    f.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
   });
 }
 
-void addCapMoments(Problem& p, MomentSlots from, float factor) {
+void addCapMoments(const Problem& p, ColumnForces& f, MomentSlots from, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][c] += face(p, c, from.left) * factor;
-    p.frc.row[kRowMR][c] += face(p, c, from.right) * factor;
+    f.row[kRowML][c] += face(p, c, from.left) * factor;
+    f.row[kRowMR][c] += face(p, c, from.right) * factor;
   }
-  eachPoint(p, [&](int k, int q) { p.frc.MP[k][q] += point(p, k, q, from.point) * factor; });
+  eachPoint(p, [&](int k, int q) { f.MP[k][q] += point(p, k, q, from.point) * factor; });
 }
 
-void addCapShearsOnSpans(Problem& p, ShearSlots from, float factor) {
+void addCapShearsOnSpans(const Problem& p, ColumnForces& f, ShearSlots from, float factor) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.VCR[c - 1] += face(p, c - 1, from.right) * factor;
-    p.frc.VCL[c] += face(p, c, from.left) * factor;
+    f.VCR[c - 1] += face(p, c - 1, from.right) * factor;
+    f.VCL[c] += face(p, c, from.left) * factor;
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
-    p.frc.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
+    f.VPL[k][q] += point(p, k, q, from.pointLeft) * factor;
+    f.VPR[k][q] += point(p, k, q, from.pointRight) * factor;
   });
 }
 
-void addCapMomentsOnSpans(Problem& p, MomentSlots from, float factor) {
+void addCapMomentsOnSpans(const Problem& p, ColumnForces& f, MomentSlots from, float factor) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.row[kRowMR][c - 1] += face(p, c - 1, from.right) * factor;
-    p.frc.row[kRowML][c] += face(p, c, from.left) * factor;
+    f.row[kRowMR][c - 1] += face(p, c - 1, from.right) * factor;
+    f.row[kRowML][c] += face(p, c, from.left) * factor;
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.MP[k][q] += point(p, k, q, from.point) * factor;
+    f.MP[k][q] += point(p, k, q, from.point) * factor;
   });
 }
 
-void scaleCapShears(Problem& p, float factor) {
+void scaleCapShears(const Problem& p, ColumnForces& f, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.VCL[c] *= factor;
-    p.frc.VCR[c] *= factor;
+    f.VCL[c] *= factor;
+    f.VCR[c] *= factor;
   }
   eachPoint(p, [&](int k, int q) {
-    p.frc.VPL[k][q] *= factor;
-    p.frc.VPR[k][q] *= factor;
+    f.VPL[k][q] *= factor;
+    f.VPR[k][q] *= factor;
   });
 }
 
-CapMoments saveCapMoments(const Problem& p) {
-  return CapMoments{p.frc.row[kRowML], p.frc.row[kRowMR], p.frc.MP};
+CapMoments saveCapMoments(const ColumnForces& f) {
+  return CapMoments{f.row[kRowML], f.row[kRowMR], f.MP};
 }
 
-void restoreCapMoments(Problem& p, const CapMoments& saved, float factor) {
+void restoreCapMoments(const Problem& p, ColumnForces& f, const CapMoments& saved, float factor) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][c] = saved.ML[c] * factor;
-    p.frc.row[kRowMR][c] = saved.MR[c] * factor;
+    f.row[kRowML][c] = saved.ML[c] * factor;
+    f.row[kRowMR][c] = saved.MR[c] * factor;
   }
-  eachPoint(p, [&](int k, int q) { p.frc.MP[k][q] = saved.MP[k][q] * factor; });
+  eachPoint(p, [&](int k, int q) { f.MP[k][q] = saved.MP[k][q] * factor; });
 }
 
-void updateMomentEnvelope(Problem& p, MomentSlots max, MomentSlots min) {
+void updateMomentEnvelope(Problem& p, const ColumnForces& f, MomentSlots max, MomentSlots min) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    const float ml = p.frc.row[kRowML][c], mr = p.frc.row[kRowMR][c];
+    const float ml = f.row[kRowML][c], mr = f.row[kRowMR][c];
     keepMax(face(p, c, max.left), ml);
     keepMax(face(p, c, max.right), mr);
     keepMin(face(p, c, min.left), ml);
     keepMin(face(p, c, min.right), mr);
   }
   eachPoint(p, [&](int k, int q) {
-    const float mp = p.frc.MP[k][q];
+    const float mp = f.MP[k][q];
     keepMax(point(p, k, q, max.point), mp);
     keepMin(point(p, k, q, min.point), mp);
   });
 }
 
-void updateShearEnvelope(Problem& p, ShearSlots max, ShearSlots min) {
+void updateShearEnvelope(Problem& p, const ColumnForces& f, ShearSlots max, ShearSlots min) {
   for (int c = 1; c <= columnCount(p); ++c) {
-    const float vl = p.frc.VCL[c], vr = p.frc.VCR[c];
+    const float vl = f.VCL[c], vr = f.VCR[c];
     keepMax(face(p, c, max.left), vl);
     keepMax(face(p, c, max.right), vr);
     keepMin(face(p, c, min.left), vl);
     keepMin(face(p, c, min.right), vr);
   }
   eachPoint(p, [&](int k, int q) {
-    const float vl = p.frc.VPL[k][q], vr = p.frc.VPR[k][q];
+    const float vl = f.VPL[k][q], vr = f.VPR[k][q];
     keepMax(point(p, k, q, max.pointLeft), vl);
     keepMax(point(p, k, q, max.pointRight), vr);
     keepMin(point(p, k, q, min.pointLeft), vl);
@@ -150,65 +152,65 @@ void updateShearEnvelope(Problem& p, ShearSlots max, ShearSlots min) {
   });
 }
 
-void updateGroupOne(Problem& p) {
-  updateShearEnvelope(p, kGroupOneMaxShears, kGroupOneMinShears);
-  updateMomentEnvelope(p, kGroupOneMaxMoments, kGroupOneMinMoments);
+void updateGroupOne(Problem& p, const ColumnForces& f) {
+  updateShearEnvelope(p, f, kGroupOneMaxShears, kGroupOneMinShears);
+  updateMomentEnvelope(p, f, kGroupOneMaxMoments, kGroupOneMinMoments);
 }
 
-void updateEnvelopeB(Problem& p) { updateMomentEnvelope(p, kEnvelopeBMax, kEnvelopeBMin); }
+void updateEnvelopeB(Problem& p, const ColumnForces& f) { updateMomentEnvelope(p, f, kEnvelopeBMax, kEnvelopeBMin); }
 
-void updateWithWind(Problem& p, MomentSlots max, MomentSlots min) {
-  const float force = p.frc.FTRAN;
+void updateWithWind(Problem& p, const ColumnForces& f, MomentSlots max, MomentSlots min) {
+  const float force = f.FTRAN;
   for (int c = 2; c <= columnCount(p); ++c) {
-    const float mr = p.frc.row[kRowMR][c - 1];
+    const float mr = f.row[kRowMR][c - 1];
     const float wr = std::fabs(p.env.UWMR[c - 1] * force);
     keepMax(face(p, c - 1, max.right), mr + wr);
     keepMin(face(p, c - 1, min.right), mr - wr);
-    const float ml = p.frc.row[kRowML][c];
+    const float ml = f.row[kRowML][c];
     const float wl = std::fabs(p.env.UWML[c] * force);
     keepMax(face(p, c, max.left), ml + wl);
     keepMin(face(p, c, min.left), ml - wl);
   }
   eachSpanPoint(p, [&](int k, int q) {
-    const float mp = p.frc.MP[k][q];
+    const float mp = f.MP[k][q];
     const float w = std::fabs(p.env.UWMP[k][q] * force);
     keepMax(point(p, k, q, max.point), mp + w);
     keepMin(point(p, k, q, min.point), mp - w);
   });
 }
 
-void storeDeadLoadCapValues(Problem& p) {
-  storeCapShears(p, kDeadLoadShears);
-  storeCapMoments(p, kDeadLoadMoments);
-  for (ShearSlots s : {kGroupOneMaxShears, kGroupOneMinShears}) storeCapShears(p, s);
+void storeDeadLoadCapValues(Problem& p, const ColumnForces& f) {
+  storeCapShears(p, f, kDeadLoadShears);
+  storeCapMoments(p, f, kDeadLoadMoments);
+  for (ShearSlots s : {kGroupOneMaxShears, kGroupOneMinShears}) storeCapShears(p, f, s);
   for (MomentSlots m : {kGroupOneMaxMoments, kGroupOneMinMoments, kGroupTwoMax, kGroupTwoMin,
                         kGroupThreeMax, kGroupThreeMin, kEnvelopeBMax, kEnvelopeBMin})
-    storeCapMoments(p, m);
+    storeCapMoments(p, f, m);
 }
 
-void storeStreamFlowCapValues(Problem& p) {
-  storeCapShears(p, kStreamFlowShears);
-  storeCapMoments(p, kStreamFlowMoments);
+void storeStreamFlowCapValues(Problem& p, const ColumnForces& f) {
+  storeCapShears(p, f, kStreamFlowShears);
+  storeCapMoments(p, f, kStreamFlowMoments);
 }
 
-void storeCentrifugalCapValues(Problem& p) {
-  storeCapMoments(p, kCentrifugalMoments);
-  storeCapShears(p, kCentrifugalShears);
+void storeCentrifugalCapValues(Problem& p, const ColumnForces& f) {
+  storeCapMoments(p, f, kCentrifugalMoments);
+  storeCapShears(p, f, kCentrifugalShears);
 }
 
-void storeUnitWindCapMoments(Problem& p) {
-  p.env.UWML = p.frc.row[kRowML];
-  p.env.UWMR = p.frc.row[kRowMR];
-  p.env.UWMP = p.frc.MP;
+void storeUnitWindCapMoments(Problem& p, const ColumnForces& f) {
+  p.env.UWML = f.row[kRowML];
+  p.env.UWMR = f.row[kRowMR];
+  p.env.UWMP = f.MP;
 }
 
-CapMomentTable scaledCapMoments(const Problem& p, float factor) {
+CapMomentTable scaledCapMoments(const Problem& p, const ColumnForces& f, float factor) {
   CapMomentTable t;
   for (int c = 1; c <= columnCount(p); ++c) {
-    t.ML[c] = p.frc.row[kRowML][c] * factor;
-    t.MR[c] = p.frc.row[kRowMR][c] * factor;
+    t.ML[c] = f.row[kRowML][c] * factor;
+    t.MR[c] = f.row[kRowMR][c] * factor;
   }
-  eachPoint(p, [&](int k, int q) { t.MP[k][q] = p.frc.MP[k][q] * factor; });
+  eachPoint(p, [&](int k, int q) { t.MP[k][q] = f.MP[k][q] * factor; });
   return t;
 }
 
@@ -252,57 +254,57 @@ void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shri
   });
 }
 
-void updateGroupTwoEnvelope(Problem& p, bool streamFlow) {
+void updateGroupTwoEnvelope(Problem& p, ColumnForces& f, bool streamFlow) {
   for (int c = 2; c <= columnCount(p); ++c) {
-    p.frc.row[kRowML][c] = face(p, c, kDeadLoadMoments.left);
-    p.frc.row[kRowMR][c - 1] = face(p, c - 1, kDeadLoadMoments.right);
+    f.row[kRowML][c] = face(p, c, kDeadLoadMoments.left);
+    f.row[kRowMR][c - 1] = face(p, c - 1, kDeadLoadMoments.right);
   }
   eachSpanPoint(p, [&](int k, int q) {
-    p.frc.MP[k][q] = point(p, k, q, kDeadLoadMoments.point);
+    f.MP[k][q] = point(p, k, q, kDeadLoadMoments.point);
   });
-  updateWithWind(p, kGroupTwoMax, kGroupTwoMin);
+  updateWithWind(p, f, kGroupTwoMax, kGroupTwoMin);
   if (!streamFlow) return;
-  addCapMoments(p, kStreamFlowMoments);
-  updateWithWind(p, kGroupTwoMax, kGroupTwoMin);
+  addCapMoments(p, f, kStreamFlowMoments);
+  updateWithWind(p, f, kGroupTwoMax, kGroupTwoMin);
 }
 
-void updateLiveLoadEnvelopes(Problem& p, int lanes, float nl, bool streamFlow, bool centrifugal) {
+void updateLiveLoadEnvelopes(Problem& p, ColumnForces& f, float betal, int lanes, float nl,
+                             bool streamFlow, bool centrifugal) {
   const bool serviceLoad = p.dd.METHOD == 'S';
-  const float betal = p.comb.BETAL;
   if (!serviceLoad) {
-    scaleCapShears(p, betal);
-    const CapMoments live = saveCapMoments(p);
-    addCapMoments(p, kDeadLoadMoments);
-    updateEnvelopeB(p);
+    scaleCapShears(p, f, betal);
+    const CapMoments live = saveCapMoments(f);
+    addCapMoments(p, f, kDeadLoadMoments);
+    updateEnvelopeB(p, f);
     if (lanes != 0) {
-      updateWithWind(p, kGroupThreeMax, kGroupThreeMin);
-      if (streamFlow) addCapMoments(p, kStreamFlowMoments);
-      if (centrifugal) addCapMomentsOnSpans(p, kCentrifugalMoments, nl);
-      updateEnvelopeB(p);
-      updateWithWind(p, kGroupThreeMax, kGroupThreeMin);
+      updateWithWind(p, f, kGroupThreeMax, kGroupThreeMin);
+      if (streamFlow) addCapMoments(p, f, kStreamFlowMoments);
+      if (centrifugal) addCapMomentsOnSpans(p, f, kCentrifugalMoments, nl);
+      updateEnvelopeB(p, f);
+      updateWithWind(p, f, kGroupThreeMax, kGroupThreeMin);
     }
-    restoreCapMoments(p, live, betal);
+    restoreCapMoments(p, f, live, betal);
   }
-  addCapShears(p, kDeadLoadShears);
-  addCapMoments(p, kDeadLoadMoments);
-  updateGroupOne(p);
+  addCapShears(p, f, kDeadLoadShears);
+  addCapMoments(p, f, kDeadLoadMoments);
+  updateGroupOne(p, f);
   if (lanes == 0) return;
   if (serviceLoad) {
-    updateWithWind(p, kGroupThreeMax, kGroupThreeMin);
-    updateEnvelopeB(p);
+    updateWithWind(p, f, kGroupThreeMax, kGroupThreeMin);
+    updateEnvelopeB(p, f);
   }
   if (streamFlow) {
-    addCapShears(p, kStreamFlowShears);
-    addCapMoments(p, kStreamFlowMoments);
+    addCapShears(p, f, kStreamFlowShears);
+    addCapMoments(p, f, kStreamFlowMoments);
   }
   if (centrifugal) {
-    addCapShearsOnSpans(p, kCentrifugalShears, nl);
-    addCapMomentsOnSpans(p, kCentrifugalMoments, nl);
+    addCapShearsOnSpans(p, f, kCentrifugalShears, nl);
+    addCapMomentsOnSpans(p, f, kCentrifugalMoments, nl);
   }
-  updateGroupOne(p);
+  updateGroupOne(p, f);
   if (serviceLoad) {
-    updateEnvelopeB(p);
-    updateWithWind(p, kGroupThreeMax, kGroupThreeMin);
+    updateEnvelopeB(p, f);
+    updateWithWind(p, f, kGroupThreeMax, kGroupThreeMin);
   }
 }
 

@@ -1,9 +1,10 @@
 // Cap results of the load cases and their envelopes: the column-face table
 // X and the bearing-point table CP of the store (slot meanings in
-// input/problem.h), filled from the cap values of the column force set after
-// the bearing-point correction.
+// input/problem.h), filled from the cap values of the column force set f
+// after the bearing-point correction, or added into f.
 #pragma once
 
+#include "frame/column_forces.h"
 #include "input/problem.h"
 
 namespace bentpier {
@@ -41,42 +42,42 @@ struct CapMoments {
 };
 
 // Slot = current value, at every column face and bearing point.
-void storeCapShears(Problem& p, ShearSlots to);
-void storeCapMoments(Problem& p, MomentSlots to);
+void storeCapShears(Problem& p, const ColumnForces& f, ShearSlots to);
+void storeCapMoments(Problem& p, const ColumnForces& f, MomentSlots to);
 // Current += slot x factor, at every column face and bearing point.
-void addCapShears(Problem& p, ShearSlots from, float factor = 1.0f);
-void addCapMoments(Problem& p, MomentSlots from, float factor = 1.0f);
+void addCapShears(const Problem& p, ColumnForces& f, ShearSlots from, float factor = 1.0f);
+void addCapMoments(const Problem& p, ColumnForces& f, MomentSlots from, float factor = 1.0f);
 // Current += slot x factor on the spans only: the faces of the columns
 // towards the spans and the span bearing points.
-void addCapShearsOnSpans(Problem& p, ShearSlots from, float factor);
-void addCapMomentsOnSpans(Problem& p, MomentSlots from, float factor);
+void addCapShearsOnSpans(const Problem& p, ColumnForces& f, ShearSlots from, float factor);
+void addCapMomentsOnSpans(const Problem& p, ColumnForces& f, MomentSlots from, float factor);
 // Current shears x= factor, in place.
-void scaleCapShears(Problem& p, float factor);
+void scaleCapShears(const Problem& p, ColumnForces& f, float factor);
 
-CapMoments saveCapMoments(const Problem& p);
+CapMoments saveCapMoments(const ColumnForces& f);
 // Current moments = saved x factor.
-void restoreCapMoments(Problem& p, const CapMoments& saved, float factor);
+void restoreCapMoments(const Problem& p, ColumnForces& f, const CapMoments& saved, float factor);
 
 // Replaces a maximum (minimum) by the current value when that is strictly
 // greater (smaller).
-void updateMomentEnvelope(Problem& p, MomentSlots max, MomentSlots min);
-void updateShearEnvelope(Problem& p, ShearSlots max, ShearSlots min);
+void updateMomentEnvelope(Problem& p, const ColumnForces& f, MomentSlots max, MomentSlots min);
+void updateShearEnvelope(Problem& p, const ColumnForces& f, ShearSlots max, ShearSlots min);
 // Group I: shears and moments, maxima and minima.
-void updateGroupOne(Problem& p);
+void updateGroupOne(Problem& p, const ColumnForces& f);
 // Envelope B: moments.
-void updateEnvelopeB(Problem& p);
+void updateEnvelopeB(Problem& p, const ColumnForces& f);
 // On the spans, the current moments plus and minus the unit-wind moments
 // times |FTRAN| against the maximum and the minimum.
-void updateWithWind(Problem& p, MomentSlots max, MomentSlots min);
+void updateWithWind(Problem& p, const ColumnForces& f, MomentSlots max, MomentSlots min);
 
 // The dead-load cap values, which also start every envelope.
-void storeDeadLoadCapValues(Problem& p);
-void storeStreamFlowCapValues(Problem& p);
-void storeCentrifugalCapValues(Problem& p);
-void storeUnitWindCapMoments(Problem& p);
+void storeDeadLoadCapValues(Problem& p, const ColumnForces& f);
+void storeStreamFlowCapValues(Problem& p, const ColumnForces& f);
+void storeCentrifugalCapValues(Problem& p, const ColumnForces& f);
+void storeUnitWindCapMoments(Problem& p, const ColumnForces& f);
 
 // The current cap moments (after the bearing-point correction) times factor.
-CapMomentTable scaledCapMoments(const Problem& p, float factor);
+CapMomentTable scaledCapMoments(const Problem& p, const ColumnForces& f, float factor);
 
 // Group VI: the group III envelopes with the cap moments of the expansion or
 // of the shrinkage of the cap, whichever of the cases present gives the
@@ -88,12 +89,13 @@ void formGroupSixEnvelope(Problem& p, bool groupThree, bool expansion, bool shri
 // Group II moments on the spans: the dead load with the first group II
 // wind (FTRAN holds its transverse force plus the wind on the pier), then
 // with stream flow too when there is any.
-void updateGroupTwoEnvelope(Problem& p, bool streamFlow);
+void updateGroupTwoEnvelope(Problem& p, ColumnForces& f, bool streamFlow);
 
 // The cap envelopes of one live-load case with `lanes` lanes and lane factor
-// nl, after its bearing-point correction. FTRAN holds the group III lateral
-// force plus nl times the traction transverse force of one lane; BETAL and
-// METHOD decide the factoring.
-void updateLiveLoadEnvelopes(Problem& p, int lanes, float nl, bool streamFlow, bool centrifugal);
+// nl, after its bearing-point correction, in f. FTRAN holds the group III
+// lateral force plus nl times the traction transverse force of one lane; the
+// live-load factor betal and METHOD decide the factoring.
+void updateLiveLoadEnvelopes(Problem& p, ColumnForces& f, float betal, int lanes, float nl,
+                             bool streamFlow, bool centrifugal);
 
 }  // namespace bentpier

@@ -112,37 +112,47 @@ LoadPath loadPathIntegrals(const CapSegment& seg, const Haunch& hn, float s) {
   return jp;
 }
 
-void haunchedSpan(Problem& problem, int k) {
-  const CapSegment& seg = problem.cap[k];
-  CapProperties& cp = problem.capp[k];
-  const float E12 = 12 * problem.dd.EC;
-  const float L = seg.L, A = seg.A, DE = seg.DE, DH = seg.DH, LH = seg.LH;
-  const Haunch hn = haunchOf(seg);
+// Weights of a haunched span: the uniform part w, and the added weight of
+// each haunch (Wh) and of each end block (Wa) with their moments about the
+// span end.
+struct SpanWeights {
+  float w = 0, wh = 0;   // per unit length: depth DE, and the added depth DH
+  float Wh = 0, Wa = 0;  // added weight of one haunch and of one end block
+  float Mh = 0, Ma = 0;  // their moments about the span end
+};
 
-  const float h = L / 2;
-  const float x0 = h - A;   // inner edge of the end block, from mid-span
-  const float x1 = x0 - LH; // shallow end of the haunch, from mid-span
+SpanWeights spanWeights(const CapSegment& seg, const Haunch& hn) {
+  const float A = seg.A, DE = seg.DE, DH = seg.DH, LH = seg.LH;
+  SpanWeights sw;
+  sw.w = kConcreteWeight * seg.BC * DE;
+  sw.wh = kConcreteWeight * seg.BC * DH;
+  sw.Wh = LH * hn.e * sw.wh;
+  sw.Wa = A * sw.wh;
+  sw.Mh = sw.Wh * (LH * hn.f + A);
+  sw.Ma = sw.Wa * A / 2;
+  return sw;
+}
 
-  // Weights: the uniform part w, and the added weight of each haunch (Wh)
-  // and of each end block (Wa) with their moments about the span end.
-  const float w = kConcreteWeight * seg.BC * DE;
-  const float wh = kConcreteWeight * seg.BC * DH;
-  const float Wh = LH * hn.e * wh;
-  const float Wa = A * wh;
-  const float Mh = Wh * (LH * hn.f + A);
-  const float Ma = Wa * A / 2;
-
-  // Flexibility integrals over the half span, s from mid-span. Input keeps
-  // each end block and haunch within its half span; the clamp of the
-  // haunch's shallow end at mid-span only guards the rounding of an exact
-  // fit.
+// Flexibility integrals over the half span, s from mid-span, of
+// (h^2 + s^2) / v^3 (T), (h^2 - s^2) / v^3 (U) and of the haunch's moment
+// power g^n / v^3 (Y), h the half span. Input keeps each end block and
+// haunch within its half span; the clamp of the haunch's shallow end at
+// mid-span only guards the rounding of an exact fit.
+struct HalfSpanIntegrals {
   float T = 0, U = 0, Y = 0;
+};
+
+HalfSpanIntegrals halfSpanIntegrals(const CapSegment& seg, const Haunch& hn) {
+  const float h = seg.L / 2;
+  const float x0 = h - seg.A;    // inner edge of the end block, from mid-span
+  const float x1 = x0 - seg.LH;  // shallow end of the haunch, from mid-span
+  HalfSpanIntegrals in;
   if (x0 > 0) {
     const float xm = std::max(x1, 0.0f);
-    T += xm * h * h + xm * xm * xm / 3;
-    U += xm * h * h - xm * xm * xm / 3;
+    in.T += xm * h * h + xm * xm * xm / 3;
+    in.U += xm * h * h - xm * xm * xm / 3;
     const float g0 = xm - x1;
-    const float step = (LH - g0) / kHaunchSteps;
+    const float step = (seg.LH - g0) / kHaunchSteps;
     float sT = 0, sU = 0, sY = 0;
     for (int j = 0; j <= kHaunchSteps; ++j) {
       const float g = g0 + j * step;
@@ -154,26 +164,28 @@ void haunchedSpan(Problem& problem, int k) {
       sU += wt * (h * h - s * s) * iv3;
       sY += wt * hn.momentPower(g) * iv3;
     }
-    T += sT * step / 3;
-    U += sU * step / 3;
-    Y = sY * step / 3;
+    in.T += sT * step / 3;
+    in.U += sU * step / 3;
+    in.Y = sY * step / 3;
   }
-  const float U0 = U;
-  T /= L * L / 2;
-  U /= L * L / 2;
+  return in;
+}
 
-  // Own-weight term: the simple-beam moment of the weight (over w) against
-  // the flexibility of the half span.
+// Own-weight term: the simple-beam moment of the weight (over w) against
+// the flexibility of the half span; U0 is U before it is divided by L^2 / 2,
+// T and U after.
+float ownWeightTerm(const CapSegment& seg, const Haunch& hn, float U0, float T, float U,
+                    float Y) {
+  const float A = seg.A, DE = seg.DE, DH = seg.DH, LH = seg.LH;
   const float q = (DH * LH * hn.e * (hn.f * LH + A) + A * A * DH / 2) / DE;
-  float M = U0 / 2 + q * (T + U) - Y * hn.H / hn.n;
+  return U0 / 2 + q * (T + U) - Y * hn.H / hn.n;
+}
 
-  const float B = seg.BC * DE * DE * DE;
-  T /= B;
-  U /= B;
-  M /= B;
-  cp.RI = B / (12 * L);
-  // When the end blocks meet there is no flexible length left: the span is
-  // rigid and has no finite stiffness to offer; it is given none.
+// Carry-over, stiffness and own-weight fixed-end moment of the span from the
+// flexibilities T, U and the weight term M (all over BC DE^3). When the end
+// blocks meet there is no flexible length left: the span is rigid and has
+// no finite stiffness to offer; it is given none.
+void endStiffness(CapProperties& cp, float T, float U, float M, float w, float E12) {
   cp.CO = 0;
   cp.K = 0;
   cp.FMWT = 0;
@@ -183,7 +195,83 @@ void haunchedSpan(Problem& problem, int k) {
     if (flex > 0) cp.K = E12 / flex;
     if (T + U > 0) cp.FMWT = M * w / (T + U);
   }
+}
 
+// Own-weight shear, moment and cap depth of the simple span at distance s
+// from its nearer end, as from the left end.
+struct BearingWeight {
+  float V = 0, Mw = 0, depth = 0;
+};
+
+BearingWeight ownWeightAt(const CapSegment& seg, const Haunch& hn, const SpanWeights& sw,
+                          float s) {
+  const float L = seg.L, A = seg.A, DE = seg.DE, DH = seg.DH, LH = seg.LH;
+  const float w = sw.w, wh = sw.wh;
+  BearingWeight bw;
+  bw.V = w * L / 2 - w * s;
+  bw.Mw = (w * L / 2 - 0.5f * w * s) * s;
+  bw.depth = DE;
+  if (s <= A) {
+    bw.V += (sw.Wh + sw.Wa) - s * wh;
+    bw.Mw += (sw.Wh + sw.Wa - 0.5f * s * wh) * s;
+    bw.depth = DE + DH;
+  } else {
+    bw.Mw += sw.Mh + sw.Ma;
+    const float P = A + LH - s;  // distance from the haunch's shallow end
+    if (P > 0) {
+      const float c = hn.parabolic ? P * P * P : P * P;
+      const float Wc = c * hn.H * w * hn.e;  // haunch weight beyond the bearing
+      bw.V += Wc;
+      bw.Mw -= Wc * P * hn.f;
+      bw.depth = DE * hn.depthRatio(P);
+    }
+  }
+  return bw;
+}
+
+// End rotations of the simple span under the unit load at distance s from
+// its nearer end (over E12): F1 at that end, F2 at the other. T and U are
+// the flexibilities over BC DE^3 = B.
+struct EndRotations {
+  float F1 = 0, F2 = 0;
+};
+
+EndRotations unitLoadRotations(const CapSegment& seg, const Haunch& hn, float T, float U, float B,
+                               float s) {
+  EndRotations r{s * T, s * U};
+  if (s > seg.A) {
+    const LoadPath jp = loadPathIntegrals(seg, hn, s);
+    const float bq = jp.J1 / (B * seg.L);
+    const float aq = jp.J2 / B - bq;
+    r.F1 -= bq;
+    r.F2 -= aq;
+  }
+  return r;
+}
+
+void haunchedSpan(Problem& problem, int k) {
+  const CapSegment& seg = problem.cap[k];
+  CapProperties& cp = problem.capp[k];
+  const float E12 = 12 * problem.dd.EC;
+  const float L = seg.L, DE = seg.DE;
+  const Haunch hn = haunchOf(seg);
+  const SpanWeights sw = spanWeights(seg, hn);
+
+  const HalfSpanIntegrals in = halfSpanIntegrals(seg, hn);
+  float T = in.T, U = in.U;
+  const float U0 = U;
+  T /= L * L / 2;
+  U /= L * L / 2;
+  float M = ownWeightTerm(seg, hn, U0, T, U, in.Y);
+
+  const float B = seg.BC * DE * DE * DE;
+  T /= B;
+  U /= B;
+  M /= B;
+  cp.RI = B / (12 * L);
+  endStiffness(cp, T, U, M, sw.w, E12);
+
+  const float h = L / 2;
   float a = 0;
   for (int i = 1; i <= seg.NB; ++i) {
     a += seg.XB[i];
@@ -191,47 +279,18 @@ void haunchedSpan(Problem& problem, int k) {
     cp.XR[i] = b;
     const bool fromRight = a > h;
     const float s = fromRight ? b : a;
-
-    float V = w * L / 2 - w * s;
-    float Mw = (w * L / 2 - 0.5f * w * s) * s;
-    float depth = DE;
-    if (s <= A) {
-      V += (Wh + Wa) - s * wh;
-      Mw += (Wh + Wa - 0.5f * s * wh) * s;
-      depth = DE + DH;
-    } else {
-      Mw += Mh + Ma;
-      const float P = A + LH - s;  // distance from the haunch's shallow end
-      if (P > 0) {
-        const float c = hn.parabolic ? P * P * P : P * P;
-        const float Wc = c * hn.H * w * hn.e;  // haunch weight beyond the bearing
-        V += Wc;
-        Mw -= Wc * P * hn.f;
-        depth = DE * hn.depthRatio(P);
-      }
-    }
-    if (fromRight) V = -V;
-
-    // End rotations of the simple span under the unit load (over E12).
-    float F1 = s * T;
-    float F2 = s * U;
-    if (s > A) {
-      const LoadPath jp = loadPathIntegrals(seg, hn, s);
-      const float bq = jp.J1 / (B * L);
-      const float aq = jp.J2 / B - bq;
-      F1 -= bq;
-      F2 -= aq;
-    }
-    const float o = fromRight ? F2 : F1;
-    const float o2 = fromRight ? F1 : F2;
+    const BearingWeight bw = ownWeightAt(seg, hn, sw, s);
+    const EndRotations r = unitLoadRotations(seg, hn, T, U, B, s);
+    const float o = fromRight ? r.F2 : r.F1;
+    const float o2 = fromRight ? r.F1 : r.F2;
     cp.FMLP[i] = (o - o2 * cp.CO) * cp.K / E12;
     cp.FMRP[i] = (o2 - o * cp.CO) * cp.K / E12;
-    cp.VW[i] = V;
-    cp.MW[i] = Mw;
-    cp.DEPB[i] = depth;
+    cp.VW[i] = fromRight ? -bw.V : bw.V;
+    cp.MW[i] = bw.Mw;
+    cp.DEPB[i] = bw.depth;
     cp.WIDB[i] = seg.BC;
   }
-  cp.RW = w * L / 2 + Wh + Wa;
+  cp.RW = sw.w * L / 2 + sw.Wh + sw.Wa;
   cp.UFEM = (cp.CO + 1) * cp.K / L;
 }
 

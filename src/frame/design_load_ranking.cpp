@@ -77,9 +77,8 @@ struct EndLoads {
   float Pm, Mm, MLm;   // magnified (and factored)
 };
 
-void insertColumnSet(Problem& p, int c, int end, const EndLoads& e, const ColumnLoadSet& common,
-                     bool pile) {
-  const Combination& cb = p.comb;
+void insertColumnSet(Problem& p, const Combination& cb, int c, int end, const EndLoads& e,
+                     const ColumnLoadSet& common, bool pile) {
   const float g = pile ? pileGroupFactor(cb.GR, cb.ALLOWF) : cb.ALLOWF;
   const float factor = pile ? 1.0f : cb.GAMMA;
   ColumnLoadSet set = common;
@@ -182,11 +181,11 @@ float magnify(float moment, float axial, float e, float delta, bool pileBent) {
   return delta * std::fabs(moment);
 }
 
-void rankForColumns(Problem& p, const ForceRows& deadLoad) {
+void rankForColumns(Problem& p, const ColumnForces& f, const Combination& cb,
+                    const ForceRows& deadLoad) {
   const int ncol = columnCount(p);
   const bool pile = isPileBent(p);
-  const Combination& cb = p.comb;
-  const ForceRows& r = p.frc.row;
+  const ForceRows& r = f.row;
   p.lists.NCLS += 1;
 
   std::array<Slenderness, kMaxColumns + 1> sl{};
@@ -249,14 +248,13 @@ void rankForColumns(Problem& p, const ForceRows& deadLoad) {
                        g * r[kRowPC][ci], g * amt, g * amtl};
     const EndLoads bottom{r[kRowPB][ci], r[kRowMB][ci], r[kRowMBL][ci], r[kRowVL][ci],
                           g * r[kRowPB][ci], g * amb, g * ambl};
-    insertColumnSet(p, c, 1, top, common, pile);
-    insertColumnSet(p, c, 2, bottom, common, pile);
+    insertColumnSet(p, cb, c, 1, top, common, pile);
+    insertColumnSet(p, cb, c, 2, bottom, common, pile);
   }
 }
 
-void rankForFootings(Problem& p) {
-  const Combination& cb = p.comb;
-  const ForceRows& r = p.frc.row;
+void rankForFootings(Problem& p, const ColumnForces& f, const Combination& cb) {
+  const ForceRows& r = f.row;
   const ForceRows& live = p.stored.LLC.row;
   p.lists.NFLS += 1;
   // Live load in the set is BETAL x LLC (a pile bent carries it unfactored);

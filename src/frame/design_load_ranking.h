@@ -3,6 +3,8 @@
 // 25 most severe sets of service and factored loads without impact.
 #pragma once
 
+#include "frame/column_forces.h"
+#include "frame/combination.h"
 #include "input/problem.h"
 
 namespace bentpier {
@@ -40,11 +42,12 @@ void finishRanking(Problem& p);
 // takes a magnifier below 1). Returns delta x |M|, or that of e P.
 float magnify(float moment, float axial, float e, float delta, bool pileBent);
 
-// Offers the combination in the column force set to the column lists;
-// deadLoad holds the dead load of the pass (rows V..RF).
-void rankForColumns(Problem& p, const ForceRows& deadLoad);
+// Offers the combination cb, whose forces the column force set f holds, to
+// the column lists; deadLoad holds the dead load of the pass (rows V..RF).
+void rankForColumns(Problem& p, const ColumnForces& f, const Combination& cb,
+                    const ForceRows& deadLoad);
 
-// Offers the combination in the column force set to the footing lists.
-void rankForFootings(Problem& p);
+// Offers the combination cb, whose forces f holds, to the footing lists.
+void rankForFootings(Problem& p, const ColumnForces& f, const Combination& cb);
 
 }  // namespace bentpier

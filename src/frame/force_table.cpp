@@ -64,7 +64,7 @@ LoadCaseResult::Kind keptKind(CaseKind kind) {
 
 }  // namespace
 
-LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title) {
+LoadCaseResult keptLoadCase(const Problem& p, const ColumnForces& f, const CaseTitle& title) {
   LoadCaseResult kept;
   kept.kind = keptKind(title.kind);
   kept.label = title.kind == CaseKind::kLiveLoad ? title.llid : title.label;
@@ -72,7 +72,7 @@ LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title) {
   kept.wind = title.wind;
   kept.direction = title.direction;
   kept.printed = p.TITLE.compare(0, 2, "XX") != 0;
-  const ForceRows& r = p.frc.row;
+  const ForceRows& r = f.row;
   const int ncol = columnCount(p);
   for (int c = 1; c <= ncol; ++c) {
     const size_t ci = static_cast<size_t>(c);
@@ -90,14 +90,15 @@ LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title) {
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
       kept.cap_points.push_back(
-          CaseCapPoint{++point, k, q, p.frc.MP[ki][qi], p.frc.VPL[ki][qi], p.frc.VPR[ki][qi]});
+          CaseCapPoint{++point, k, q, f.MP[ki][qi], f.VPL[ki][qi], f.VPR[ki][qi]});
     }
   }
   return kept;
 }
 
-void printForceTable(Problem& p, Report& rep, int& lineCount, const CaseTitle& title) {
-  p.results.load_cases.push_back(keptLoadCase(p, title));
+void printForceTable(Problem& p, const ColumnForces& f, Report& rep, int& lineCount,
+                     const CaseTitle& title) {
+  p.results.load_cases.push_back(keptLoadCase(p, f, title));
   const LoadCaseResult& kept = p.results.load_cases.back();
   if (!kept.printed) return;
   const int ncol = static_cast<int>(kept.columns.size());
@@ -106,13 +107,14 @@ void printForceTable(Problem& p, Report& rep, int& lineCount, const CaseTitle& t
     lineCount = kLinesOfHeading;
   }
   for (int c = 1; c <= ncol; ++c) {
-    const CaseColumnForces& f = kept.columns[c - 1];
+    const CaseColumnForces& col = kept.columns[c - 1];
     Line line = openLine(kept, c);
-    for (float v : {f.PC, f.MT, f.V, f.MB, f.RF, f.ML, f.MR, f.MTL, f.VL, f.MBL, f.MF})
+    for (float v : {col.PC, col.MT, col.V, col.MB, col.RF, col.ML, col.MR, col.MTL, col.VL,
+                    col.MBL, col.MF})
       line.f(v, 10, 3);
     rep << line;
     if (kept.kind == LoadCaseResult::Kind::kLabelWithBottomLoad) {
-      rep << Line(kNextLine).blanks(20).f(f.PB, 10, 3);
+      rep << Line(kNextLine).blanks(20).f(col.PB, 10, 3);
       ++lineCount;
     }
   }

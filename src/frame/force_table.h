@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/column_forces.h"
 #include "input/problem.h"
 #include "base/report.h"
 
@@ -49,16 +50,17 @@ struct CaseTitle {
 inline constexpr int kForceTablePageLines = 61;
 inline constexpr int kForceTableFirstCount = 100;
 
-// Keeps the column forces of the set and the cap values at the bearing
+// Keeps the column forces of the set f and the cap values at the bearing
 // points for one case in the problem's results, and prints the columns from
 // what was kept, opening a new page with the table heading when the case
 // does not fit. `lineCount` is the count of lines on the page, shared by all
 // tables of the load cases. Nothing is printed, and the count is kept, when
 // the title begins with "XX".
-void printForceTable(Problem& p, Report& rep, int& lineCount, const CaseTitle& title);
+void printForceTable(Problem& p, const ColumnForces& f, Report& rep, int& lineCount,
+                     const CaseTitle& title);
 
-// The case as kept: the column forces of the set and the cap values at the
+// The case as kept: the column forces of the set f and the cap values at the
 // bearing points.
-LoadCaseResult keptLoadCase(const Problem& p, const CaseTitle& title);
+LoadCaseResult keptLoadCase(const Problem& p, const ColumnForces& f, const CaseTitle& title);
 
 }  // namespace bentpier

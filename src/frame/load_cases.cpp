@@ -7,6 +7,8 @@
 
 #include "frame/bent_analysis.h"
 #include "frame/cap_envelopes.h"
+#include "frame/column_forces.h"
+#include "frame/combination.h"
 #include "frame/design_load_ranking.h"
 #include "frame/force_table.h"
 #include "frame/stored_cases.h"
@@ -57,29 +59,38 @@ class LoadCaseDriver {
   void groupThreeWind();
   void liveLoads();
   void liveLoadCombinations(int lanes, float nl);
+  // The sets of one live-load case that group III adds its wind to, per
+  // pass: A the live load and the dead load only (reversed wind), C with
+  // the stream flow and the centrifugal force too.
+  struct LiveLoadBases {
+    std::array<ForceRows, 3> liveOnly{}, withForces{};
+  };
+  void groupOneCombinations(int lanes, float nl);
+  LiveLoadBases groupFourCombinations(float nl);
+  void groupThreeCombinations(const LiveLoadBases& bases, float nl);
 
   // Helpers.
   void lateral() {
-    transverseLateralLoad(p_);
-    longitudinalLateralLoad(p_);
+    transverseLateralLoad(p_, forces_);
+    longitudinalLateralLoad(p_, forces_);
   }
   void windForces(float ft, float fl, int s);
-  void print(const CaseTitle& title) { printForceTable(p_, rep_, lines_, title); }
-  void store(StoredCase& c, RowRun rows) { storeRows(c.row, p_.frc.row, rows, ncol_); }
-  void load(const ForceRows& rows, RowRun run) { storeRows(p_.frc.row, rows, run, ncol_); }
-  void add(const ForceRows& rows, RowRun run, float f = 1.0f) { addRows(p_.frc.row, rows, run, ncol_, f); }
-  void scale(RowRun run, float f) { scaleRows(p_.frc.row, p_.frc.row, run, ncol_, f); }
+  void print(const CaseTitle& title) { printForceTable(p_, forces_, rep_, lines_, title); }
+  void store(StoredCase& c, RowRun rows) { storeRows(c.row, forces_.row, rows, ncol_); }
+  void load(const ForceRows& rows, RowRun run) { storeRows(forces_.row, rows, run, ncol_); }
+  void add(const ForceRows& rows, RowRun run, float f = 1.0f) { addRows(forces_.row, rows, run, ncol_, f); }
+  void scale(RowRun run, float f) { scaleRows(forces_.row, forces_.row, run, ncol_, f); }
   void rank(const ForceRows& dead, bool columns, bool footings);
   const ForceRows& deadOfPass(int pass) const {
     return pass == 1 ? p_.stored.DL1.row : p_.stored.DL2.row;
   }
   float bdOfPass(int pass) const { return pass == 1 ? p_.cs.BD1 : p_.cs.BD2; }
   void identify(char gr, int wind, int dir, char flagr, char flage) {
-    p_.comb.GR = gr;
-    p_.comb.WIND = wind;
-    p_.comb.DIR = dir;
-    p_.comb.FLAGR = flagr;
-    p_.comb.FLAGE = flage;
+    comb_.GR = gr;
+    comb_.WIND = wind;
+    comb_.DIR = dir;
+    comb_.FLAGR = flagr;
+    comb_.FLAGE = flage;
   }
   bool loadFactor() const { return p_.dd.METHOD == 'L'; }
   bool columnsWanted() const { return p_.dd.COLOPT != ' '; }
@@ -88,6 +99,8 @@ class LoadCaseDriver {
   Problem& p_;
   Report& rep_;
   const int ncol_;
+  ColumnForces forces_{};  // the load case in hand
+  Combination comb_{};     // the design-load combination in hand
   int lines_ = kForceTableFirstCount;
   bool stream_ = false, centrifugal_ = false;
   float tractionPerLane_ = 0.0f;  // transverse traction force of one lane
@@ -122,33 +135,33 @@ void LoadCaseDriver::run() {
 void LoadCaseDriver::reset() {
   if (columnsWanted()) resetColumnLists(p_);
   if (footingsWanted()) resetFootingLists(p_);
-  clearForces(p_);
+  clearForces(forces_);
 }
 
 void LoadCaseDriver::unitCase() {
-  ColumnForces& f = p_.frc;
-  if (ncol_ > 1) makeUnitSolution(p_);
+  ColumnForces& f = forces_;
+  if (ncol_ > 1) makeUnitSolution(p_, forces_);
   f.FTRAN = f.FLONG = 1.0f;
   f.ARMT = f.ARML = 0.0f;
-  longitudinalLateralLoad(p_);
-  if (ncol_ < 2) transverseLateralLoad(p_);
+  longitudinalLateralLoad(p_, forces_);
+  if (ncol_ < 2) transverseLateralLoad(p_, forces_);
   lines_ = kForceTableFirstCount;
   print(CaseTitle::labelled("UNIT F.AT CL.CAP"));
 }
 
 void LoadCaseDriver::settlement() {
   if (!footingsWanted() || ncol_ <= 1) return;
-  clearForces(p_);
+  clearForces(forces_);
   bool settles = false;
   for (int c = 1; c <= ncol_ && !settles; ++c) settles = p_.ftg[c].SET != 0.0f;
   if (!settles) return;
-  ForceRows& r = p_.frc.row;
+  ForceRows& r = forces_.row;
   for (int c = 2; c <= ncol_; ++c) {
     r[kRowMR][c - 1] = p_.capp[c].UFEM * (p_.ftg[c - 1].SET - p_.ftg[c].SET);
     r[kRowML][c] = r[kRowMR][c - 1];
   }
-  solveFrame(p_);
-  swayCorrection(p_);
+  solveFrame(p_, forces_);
+  swayCorrection(p_, forces_);
   print(CaseTitle::labelled("FOOT. SETTLEMENT"));
 }
 
@@ -156,8 +169,8 @@ void LoadCaseDriver::capStrain() {
   const MiscForces& m = p_.misc;
   // Either coefficient alone makes the case (their sum may cancel).
   if ((m.EXPC == 0.0f && m.SHRC == 0.0f) || ncol_ <= 1) return;
-  clearForces(p_);
-  ForceRows& r = p_.frc.row;
+  clearForces(forces_);
+  ForceRows& r = forces_.row;
   ColumnRow x{};
   for (int c = 2; c <= ncol_; ++c) {
     const ColumnProperties& cp = p_.colp[c];
@@ -168,15 +181,15 @@ void LoadCaseDriver::capStrain() {
                            (x[c] * p_.col[c].SLOPE - x[c - 1] * p_.col[c - 1].SLOPE);
     r[kRowML][c] = r[kRowMR][c - 1];
   }
-  solveFrame(p_);
-  swayCorrection(p_);
+  solveFrame(p_, forces_);
+  swayCorrection(p_, forces_);
   store(p_.stored.UNITSTRAIN, kRowsMLtoRF);
   // The cap moments of the unit strain at the faces and bearing points; the
   // rows printed below are taken again from the stored unit case.
-  clearBearingPoints(p_);
-  bearingPointCorrection(p_);
-  p_.env.EXPM = scaledCapMoments(p_, -m.EXPC);
-  p_.env.SHRM = scaledCapMoments(p_, m.SHRC);
+  clearBearingPoints(forces_);
+  bearingPointCorrection(p_, forces_);
+  p_.env.EXPM = scaledCapMoments(p_, forces_, -m.EXPC);
+  p_.env.SHRM = scaledCapMoments(p_, forces_, m.SHRC);
   if (m.EXPC != 0.0f) {
     scaleRows(r, p_.stored.UNITSTRAIN.row, kRowsMLtoRF, ncol_, -m.EXPC);
     print(CaseTitle::labelled("EXPANSION OF CAP"));
@@ -190,17 +203,11 @@ void LoadCaseDriver::capStrain() {
 }
 
 void LoadCaseDriver::deadLoad() {
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   ForceRows& r = f.row;
-  clearForces(p_);
-  applyBearingLoads(p_, p_.loads.LOAD[0]);
-  for (int c = 1; c <= ncol_; ++c) {
-    float phic = 0.7f;
-    if (p_.col[c].T == 'R' || p_.col[c].T == 'S') phic = 0.75f;
-    if (p_.cs.OC != 0.0f) phic = p_.cs.OC;
-    if (p_.dd.METHOD != 'L' || isPileBent(p_)) phic = 1.0f;
-    p_.comb.PHIC[c] = phic;
-  }
+  clearForces(forces_);
+  applyBearingLoads(p_, forces_, p_.loads.LOAD[0]);
+  comb_.PHIC = strengthReductionFactors(p_);
   // Own weight of the columns and of the cap segments either side.
   const auto weightOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[k].RW : 0.0f; };
   const auto momentOf = [this](int k) { return hasSegment(p_, k) ? p_.capp[k].FMWT : 0.0f; };
@@ -212,7 +219,7 @@ void LoadCaseDriver::deadLoad() {
     r[kRowMR][ci] -= momentOf(c + 1);
     r[kRowPSTAT][ci] += weightOf(c) + weightOf(c + 1);
   }
-  solveFrame(p_);
+  solveFrame(p_, forces_);
   // Battered columns: the weight acting off the column axis.
   float total = f.FTRAN;
   for (int c = 1; c <= ncol_; ++c) {
@@ -227,7 +234,7 @@ void LoadCaseDriver::deadLoad() {
   }
   if (ncol_ != 1) {
     f.FTRAN = total;
-    swayCorrection(p_);
+    swayCorrection(p_, forces_);
   }
   store(p_.stored.DEADL, kRowsVtoRF);
   print(CaseTitle::labelled("DEAD LOAD TOTAL ", true));
@@ -242,8 +249,8 @@ void LoadCaseDriver::deadLoad() {
       f.VPL[k][q] += cp.VW[q];
       f.VPR[k][q] += cp.VW[q];
     }
-  bearingPointCorrection(p_);
-  storeDeadLoadCapValues(p_);
+  bearingPointCorrection(p_, forces_);
+  storeDeadLoadCapValues(p_, forces_);
 }
 
 void LoadCaseDriver::streamFlow() {
@@ -251,21 +258,21 @@ void LoadCaseDriver::streamFlow() {
   // Either force alone makes the case (their sum may cancel).
   if (m.PT == 0.0f && m.PL == 0.0f) return;
   stream_ = true;
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   f.FTRAN = m.PT;
   f.FLONG = m.PL;
   f.ARMT = f.ARML = 0.0f;
   lateral();
   print(CaseTitle::labelled("STREAM FLOW     "));
   store(p_.stored.STRM, kRowsVtoVL);
-  clearBearingPoints(p_);
-  bearingPointCorrection(p_);
-  storeStreamFlowCapValues(p_);
+  clearBearingPoints(forces_);
+  bearingPointCorrection(p_, forces_);
+  storeStreamFlowCapValues(p_, forces_);
 }
 
 void LoadCaseDriver::traction() {
   const MiscForces& m = p_.misc;
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   f.ARMT = m.APT;
   f.ARML = m.APL;
   f.FTRAN = p_.dd.SINSKW * m.FL;
@@ -278,7 +285,7 @@ void LoadCaseDriver::traction() {
 
 void LoadCaseDriver::seismic() {
   if (p_.misc.NSEIS == 0) return;
-  ForceRows& r = p_.frc.row;
+  ForceRows& r = forces_.row;
   for (int pass = 1; pass <= 2; ++pass) {
     for (int c = 1; c <= ncol_; ++c) {
       const size_t ci = c;
@@ -309,20 +316,20 @@ void LoadCaseDriver::centrifugal() {
   const MiscForces& m = p_.misc;
   if (m.FT == 0.0f) return;
   centrifugal_ = true;
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   f.FTRAN = p_.dd.COSSKW * m.FT;
   f.FLONG = p_.dd.SINSKW * m.FT;
   lateral();
   print(CaseTitle::labelled("CENT. FORCE 1 LN"));
   store(p_.stored.CENT, kRowsVtoVL);
-  clearBearingPoints(p_);
-  bearingPointCorrection(p_);
-  storeCentrifugalCapValues(p_);
+  clearBearingPoints(forces_);
+  bearingPointCorrection(p_, forces_);
+  storeCentrifugalCapValues(p_, forces_);
 }
 
 void LoadCaseDriver::windOnSubstructure() {
   const WindLoads& w = p_.wind;
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   f.FTRAN = w.PT2;
   f.FLONG = -w.PL2;
   f.ARMT = f.ARML = 0.0f;
@@ -334,9 +341,9 @@ void LoadCaseDriver::windOnSubstructure() {
   f.ARML = w.APL2;
   lateral();
   store(p_.stored.UWIND, kRowsVtoVL);
-  clearBearingPoints(p_);
-  bearingPointCorrection(p_);
-  storeUnitWindCapMoments(p_);
+  clearBearingPoints(forces_);
+  bearingPointCorrection(p_, forces_);
+  storeUnitWindCapMoments(p_, forces_);
 }
 
 // Transverse and longitudinal components of a wind with transverse and
@@ -344,11 +351,11 @@ void LoadCaseDriver::windOnSubstructure() {
 void LoadCaseDriver::windForces(float ft, float fl, int s) {
   const float sn = p_.dd.SINSKW, cs = p_.dd.COSSKW;
   if (s == 1) {
-    p_.frc.FTRAN = cs * ft + sn * fl;
-    p_.frc.FLONG = sn * ft - cs * fl;
+    forces_.FTRAN = cs * ft + sn * fl;
+    forces_.FLONG = sn * ft - cs * fl;
   } else {
-    p_.frc.FTRAN = cs * ft - sn * fl;
-    p_.frc.FLONG = cs * fl + sn * ft;
+    forces_.FTRAN = cs * ft - sn * fl;
+    forces_.FLONG = cs * fl + sn * ft;
   }
 }
 
@@ -356,7 +363,7 @@ void LoadCaseDriver::groupTwoWind() {
   const WindLoads& w = p_.wind;
   const int nw = std::clamp(w.NW2, 0, kWindCases);
   if (nw == 0) return;
-  p_.comb.LLID = "    ";
+  comb_.LLID = "    ";
   for (int wc = 1; wc <= nw; ++wc) {
     const float ft = w.WAT * w.WFT2[wc], fl = w.WAL * w.WFL2[wc];
     for (int s = 1; s <= 2; ++s) {
@@ -367,15 +374,15 @@ void LoadCaseDriver::groupTwoWind() {
       print(CaseTitle::windCase(2, wc, s));
       store(p_.stored.WTAB[wc][s], kRowsVtoVL);
       if (wc == 1 && s == 1) {
-        p_.frc.FTRAN += w.PT2;
-        updateGroupTwoEnvelope(p_, stream_);
+        forces_.FTRAN += w.PT2;
+        updateGroupTwoEnvelope(p_, forces_, stream_);
       }
     }
   }
 }
 
 void LoadCaseDriver::combinationSettings() {
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   cb.GAMMA = 1.0f;
   cb.ALLOWF = 1.0f;
   cb.PAVG = (isPileBent(p_) || p_.dd.METHOD == 'S') ? 1.25f : 0.5f;
@@ -388,14 +395,14 @@ void LoadCaseDriver::combinationSettings() {
 }
 
 void LoadCaseDriver::rank(const ForceRows& dead, bool columns, bool footings) {
-  if (columns && columnsWanted()) rankForColumns(p_, dead);
-  if (footings && footingsWanted()) rankForFootings(p_);
+  if (columns && columnsWanted()) rankForColumns(p_, forces_, comb_, dead);
+  if (footings && footingsWanted()) rankForFootings(p_, forces_, comb_);
 }
 
 void LoadCaseDriver::groupsTwoAndFive() {
   const int nw = std::clamp(p_.wind.NW2, 0, kWindCases);
   if (nw == 0) return;
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   cb.BETAL = 1.0f;
   cb.FLAGC = ' ';
   cb.LLID = "    ";
@@ -408,7 +415,7 @@ void LoadCaseDriver::groupsTwoAndFive() {
           const ForceRows& wind = p_.stored.WTAB[wc][s].row;
           const char flagr = rev == 1 ? ' ' : 'R';
           const auto form = [&](bool withStream) {
-            scaleRows(p_.frc.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
+            scaleRows(forces_.row, wind, kRowsVtoVL, ncol_, rev == 1 ? 1.0f : -1.0f);
             add(dead, kRowsVtoRF);
             cb.FLAGS = withStream ? 'S' : ' ';
             if (withStream) add(p_.stored.STRM.row, kRowsVtoVL);
@@ -427,13 +434,13 @@ void LoadCaseDriver::groupsTwoAndFive() {
 // shrinkage of the cap.
 void LoadCaseDriver::groupTwoAndFive(const ForceRows& dead, int wc, int s, char flagr,
                                      bool footings) {
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   const MiscForces& m = p_.misc;
   identify('2', wc, s, flagr, ' ');
   cb.GRPF = kOverstressII;
   if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
   else cb.ALLOWF = kOverstressII;
-  const ForceRows groupTwo = p_.frc.row;
+  const ForceRows groupTwo = forces_.row;
   rank(dead, true, footings);
   identify('5', wc, s, flagr, ' ');
   cb.GRPF = kOverstressV;
@@ -454,7 +461,7 @@ void LoadCaseDriver::groupTwoAndFive(const ForceRows& dead, int wc, int s, char 
 
 void LoadCaseDriver::groupSeven() {
   if (p_.misc.NSEIS == 0) return;
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   const bool pile = isPileBent(p_);
   const int lastPass = pile ? 1 : 2;
   for (int t = 1; t <= lastPass; ++t) {
@@ -472,8 +479,8 @@ void LoadCaseDriver::groupSeven() {
       for (int pass = 1; pass <= passes_; ++pass) {
         const ForceRows& dead = deadOfPass(pass);
         cb.BD12 = bdOfPass(pass);
-        scaleRows(p_.frc.row, quake, kRowsVtoVL, ncol_, 1.0f / response);
-        signAddRows(p_.frc.row, dead, kRowsVtoRF, ncol_);
+        scaleRows(forces_.row, quake, kRowsVtoVL, ncol_, 1.0f / response);
+        signAddRows(forces_.row, dead, kRowsVtoRF, ncol_);
         identify(e == 1 ? '7' : 'B', 0, 0, ' ', ' ');
         cb.GRPF = kOverstressVII;
         if (loadFactor()) cb.GAMMA = 1.0f;
@@ -497,7 +504,7 @@ void LoadCaseDriver::groupSeven() {
 
 void LoadCaseDriver::reverseSeismicAxialLoads(const ForceRows& quake, const ForceRows& dead,
                                               float response) {
-  ForceRows& r = p_.frc.row;
+  ForceRows& r = forces_.row;
   for (int row : {kRowPC, kRowPB, kRowRF})
     for (int c = 1; c <= ncol_; ++c) {
       const size_t ci = c;
@@ -513,7 +520,7 @@ void LoadCaseDriver::groupThreeWind() {
   const int nw = std::clamp(w.NW3, 0, kWindCases);
   groupThreeForce_ = 0.0f;
   if (nw == 0) return;
-  ColumnForces& f = p_.frc;
+  ColumnForces& f = forces_;
   scaleRows(p_.stored.WSUB.row, p_.stored.WSUB.row, kRowsMLtoVL, ncol_, kGroupThreeWindShare);
   float largest = 0.0f;
   for (int wc = 1; wc <= nw; ++wc) {
@@ -543,7 +550,7 @@ void LoadCaseDriver::groupThreeWind() {
 }
 
 void LoadCaseDriver::liveLoads() {
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
   cb.BETAL = 1.0f;
   const int cases = std::clamp(p_.dd.NLLC, 0, kMaxLiveCases);
@@ -554,20 +561,20 @@ void LoadCaseDriver::liveLoads() {
     // Reduction for several loaded lanes.
     const float reduction = lanes == 3 ? 0.9f : (lanes > 3 ? 0.75f : 1.0f);
     const float nl = reduction * static_cast<float>(lanes);
-    clearForces(p_);
+    clearForces(forces_);
     LoadVector q{};
     for (int b = 1; b <= kMaxLoadPoints; ++b) q[b] = reduction * p_.loads.LOAD[k][b];
-    applyBearingLoads(p_, q);
-    solveFrame(p_);
-    if (ncol_ != 1) swayCorrection(p_);
+    applyBearingLoads(p_, forces_, q);
+    solveFrame(p_, forces_);
+    if (ncol_ != 1) swayCorrection(p_, forces_);
     print(CaseTitle::liveLoad(cb.LLID));
     store(p_.stored.LLC, kRowsVtoVL);
-    bearingPointCorrection(p_);
+    bearingPointCorrection(p_, forces_);
 
     cb.GR = '1';
     cb.GRPF = 1.0f;
     cb.ALLOWF = 1.0f;
-    p_.frc.FTRAN = groupThreeForce_ + nl * tractionPerLane_;
+    forces_.FTRAN = groupThreeForce_ + nl * tractionPerLane_;
     if (p_.dd.METHOD != 'S') {
       cb.BETAL = kLiveLoadFactor;
       if (lanes == 0) {
@@ -576,18 +583,24 @@ void LoadCaseDriver::liveLoads() {
       }
       scale(kRowsVtoRF, isPileBent(p_) ? 1.0f : cb.BETAL);
     }
-    updateLiveLoadEnvelopes(p_, lanes, nl, stream_, centrifugal_);
+    updateLiveLoadEnvelopes(p_, forces_, cb.BETAL, lanes, nl, stream_, centrifugal_);
     if (lanes != 0) capGroupThree_ = true;
     liveLoadCombinations(lanes, nl);
   }
 }
 
 void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
-  Combination& cb = p_.comb;
-  const MiscForces& m = p_.misc;
-  const StoredCases& sc = p_.stored;
+  groupOneCombinations(lanes, nl);
+  if (lanes == 0) return;
+  const LiveLoadBases bases = groupFourCombinations(nl);
+  groupThreeCombinations(bases, nl);
+}
 
-  // Group I.
+// Group I: the live load with the dead load of each pass and, with lanes,
+// the stream flow and the centrifugal force of nl lanes.
+void LoadCaseDriver::groupOneCombinations(int lanes, float nl) {
+  Combination& cb = comb_;
+  const StoredCases& sc = p_.stored;
   identify(cb.GR, 0, 0, ' ', ' ');
   cb.FLAGC = cb.FLAGS = ' ';
   if (lanes != 0) {
@@ -600,37 +613,40 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
       add(sc.CENT.row, kRowsVtoVL, nl);
     }
   }
-  const ForceRows groupOne = p_.frc.row;
+  const ForceRows groupOne = forces_.row;
   for (int pass = 1; pass <= passes_; ++pass) {
     cb.BD12 = bdOfPass(pass);
     if (pass == 2) load(groupOne, kRowsVtoVL);
     add(deadOfPass(pass), kRowsVtoRF);
     rank(deadOfPass(pass), true, pass == 1);
   }
-  if (lanes == 0) return;
+}
 
-  // Group IV: live load with expansion or shrinkage of the cap.
+// Group IV: live load with expansion or shrinkage of the cap. Returns the
+// sets of each pass that group III adds its wind to.
+LoadCaseDriver::LiveLoadBases LoadCaseDriver::groupFourCombinations(float nl) {
+  Combination& cb = comb_;
+  const MiscForces& m = p_.misc;
+  const StoredCases& sc = p_.stored;
   identify('4', 0, 0, ' ', ' ');
   cb.GRPF = kOverstressII;
   if (loadFactor()) cb.BETAL = 1.0f;
   else cb.ALLOWF = kOverstressII;
   load(sc.LLC.row, kRowsVtoVL);
   scale(kRowsVtoRF, cb.BETAL);
-  // A: live load and dead load only (reversed wind of group III);
-  // C: with stream flow and centrifugal force too.
-  std::array<ForceRows, 3> liveOnly{}, withForces{};
-  liveOnly[1] = liveOnly[2] = p_.frc.row;
+  LiveLoadBases bases;
+  bases.liveOnly[1] = bases.liveOnly[2] = forces_.row;
   if (centrifugal_) add(sc.CENT.row, kRowsVtoVL, nl);
   if (stream_) add(sc.STRM.row, kRowsVtoVL);
-  const ForceRows base = p_.frc.row;
+  const ForceRows base = forces_.row;
   for (int pass = 1; pass <= passes_; ++pass) {
     const ForceRows& dead = deadOfPass(pass);
     cb.BD12 = bdOfPass(pass);
     if (pass == 2) load(base, kRowsVtoVL);
     add(dead, kRowsVtoRF);
-    withForces[pass] = p_.frc.row;
-    addRows(liveOnly[pass], dead, kRowsVtoRF, ncol_);
-    const ForceRows kept = p_.frc.row;
+    bases.withForces[pass] = forces_.row;
+    addRows(bases.liveOnly[pass], dead, kRowsVtoRF, ncol_);
+    const ForceRows kept = forces_.row;
     if (m.EXPC != 0.0f) {
       cb.FLAGE = 'E';
       add(sc.EXPN.row, kRowsVtoRF);
@@ -643,8 +659,13 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
       rank(dead, true, pass == 1);
     }
   }
+  return bases;
+}
 
-  // Group III: live load with wind on it and reduced wind on the structure.
+// Group III: live load with wind on it and reduced wind on the structure.
+void LoadCaseDriver::groupThreeCombinations(const LiveLoadBases& bases, float nl) {
+  Combination& cb = comb_;
+  const StoredCases& sc = p_.stored;
   const int nw = std::clamp(p_.wind.NW3, 0, kWindCases);
   if (nw == 0) return;
   const char flags = cb.FLAGS, flagc = cb.FLAGC;
@@ -660,7 +681,7 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
           const float sign = rev == 1 ? 1.0f : -1.0f;
           const float tractionSign = (s == 1) == (rev == 1) ? 1.0f : -1.0f;
           const auto form = [&](const ForceRows& others, char fs, char fc) {
-            scaleRows(p_.frc.row, sc.WTAB[wc][s].row, kRowsVtoVL, ncol_, sign);
+            scaleRows(forces_.row, sc.WTAB[wc][s].row, kRowsVtoVL, ncol_, sign);
             add(longitudinal, kRowsVtoVL, tractionSign);
             add(others, kRowsVtoVL);
             cb.WIND = wc;
@@ -671,12 +692,12 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
             groupThreeAndSix(dead, pass == 1);
           };
           if (rev == 1) {
-            form(withForces[pass], flags, flagc);
+            form(bases.withForces[pass], flags, flagc);
           } else {
-            form(liveOnly[pass], ' ', ' ');
+            form(bases.liveOnly[pass], ' ', ' ');
             // The reversed wind with the stream flow as given.
             if (stream_) {
-              ForceRows withStream = liveOnly[pass];
+              ForceRows withStream = bases.liveOnly[pass];
               addRows(withStream, sc.STRM.row, kRowsVtoVL, ncol_);
               form(withStream, 'S', ' ');
             }
@@ -690,7 +711,7 @@ void LoadCaseDriver::liveLoadCombinations(int lanes, float nl) {
 // temperature fall), at 140 percent of the allowable stresses or with the
 // load factor 1.25 and the coefficients of group III.
 void LoadCaseDriver::groupThreeAndSix(const ForceRows& dead, bool footings) {
-  Combination& cb = p_.comb;
+  Combination& cb = comb_;
   const MiscForces& m = p_.misc;
   const StoredCases& sc = p_.stored;
   cb.GR = '3';
@@ -698,7 +719,7 @@ void LoadCaseDriver::groupThreeAndSix(const ForceRows& dead, bool footings) {
   cb.FLAGE = ' ';
   if (loadFactor()) cb.GAMMA = kGroupLoadFactor;
   else cb.ALLOWF = kOverstressII;
-  const ForceRows groupThree = p_.frc.row;
+  const ForceRows groupThree = forces_.row;
   rank(dead, true, footings);
   cb.GR = '6';
   cb.GRPF = kOverstressV;
@@ -720,6 +741,18 @@ void LoadCaseDriver::groupThreeAndSix(const ForceRows& dead, bool footings) {
 }
 
 }  // namespace
+
+ColumnRow strengthReductionFactors(const Problem& p) {
+  ColumnRow phi{};
+  for (int c = 1; c <= columnCount(p); ++c) {
+    float phic = 0.7f;
+    if (p.col[c].T == 'R' || p.col[c].T == 'S') phic = 0.75f;
+    if (p.cs.OC != 0.0f) phic = p.cs.OC;
+    if (p.dd.METHOD != 'L' || isPileBent(p)) phic = 1.0f;
+    phi[c] = phic;
+  }
+  return phi;
+}
 
 void PIER31(Problem& p, Report& rep) { LoadCaseDriver(p, rep).run(); }
 

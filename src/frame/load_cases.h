@@ -11,4 +11,10 @@ namespace bentpier {
 
 void PIER31(Problem& p, Report& rep);
 
+// The strength-reduction factor of each column 1..NCOL that the moment
+// magnifiers divide the critical loads by: 0.75 for a round or spiral
+// column, 0.7 for a tied one, OC when the column steel card gives it, and 1
+// under service loads or for a pile bent.
+ColumnRow strengthReductionFactors(const Problem& p);
+
 }  // namespace bentpier

@@ -76,7 +76,6 @@ bool hasCapReport(const Problem& p) { return p.dd.NCOL != 1 || p.dd.NCAN != 0; }
 void PIER41(Problem& problem, Report& report) {
   convertStrengthsToKsi(problem);
   const MethodValues method = methodValues(problem.dd.METHOD);
-  problem.comb.GAMMA = method.GAMMA;
   if (problem.dd.METHOD == 'L') scaleCapEnvelopes(problem, method);
 
   problem.rec.CAPREC.clear();

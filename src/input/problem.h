@@ -198,19 +198,6 @@ using ForceRows = Table<ColumnRow, kForceRows + 1>;  // [row][column]
 // One value per bearing point, indexed [segment k][bearing q].
 using BearingTable = Table<Table<float, kMaxBearings + 1>, kMaxSegments + 1>;
 
-// The column force set: forces of the load case in hand. Until the
-// bearing-point correction ML carries the joint-analysis sign (opposite to a
-// beam moment); MR and MP are beam moments (sagging positive) throughout.
-struct ColumnForces {
-  ForceRows row{};  // row[kRowML..kRowPSTAT][c]
-  ColumnRow VCL{}, VCR{};  // cap shear just left and right of the column
-  ColumnRow VSP{};         // end-moment shear of the span ending at column c (c >= 2)
-  BearingTable MP{}, VPL{}, VPR{};  // cap moment and shears left/right at each bearing
-  float FTRAN = 0;  // transverse force; after a frame solution the total column shear
-  float FLONG = 0;  // longitudinal force
-  float ARMT = 0, ARML = 0;  // arms of the lateral forces above the cap centreline
-};
-
 // A copy of rows of the column force set, under their own row numbers
 // (at most ML..VL; the rows a case does not keep stay 0).
 struct StoredCase {
@@ -273,19 +260,6 @@ struct CapEnvelopes {
   // maxima and minima (load factor applied after the load-group stage).
   CapMomentTable G6MAX{}, G6MIN{};
   bool groupSix = false;  // whether group VI was formed for the cap
-};
-
-// Identification and factors of the design-load combination in hand.
-struct Combination {
-  char GR = ' ';           // group code: '1' 'A' '2' '3' '4' '5' '6' '7' 'B'
-  std::string LLID = "    ";  // live-load case, blank without live load
-  int WIND = 0, DIR = 0;   // wind case and direction, 0 without wind
-  char FLAGR = ' ';        // 'R' reversed wind
-  char FLAGE = ' ';        // 'E' expansion, 'S' shrinkage
-  char FLAGC = ' ';        // 'C' centrifugal force
-  char FLAGS = ' ';        // 'S' stream flow
-  float GAMMA = 1, ALLOWF = 1, GRPF = 1, BETAL = 1, PAVG = 0.5f, BD12 = 1;
-  ColumnRow PHIC{};        // strength-reduction factor of each column
 };
 
 // One column design-load set (one column end).
@@ -425,10 +399,8 @@ struct Problem {
   Table<ColumnProperties, kMaxColumns + 1> colp{};
 
   // Load cases.
-  ColumnForces frc;       // the load case in hand
   StoredCases stored;     // cases kept for the combinations
   CapEnvelopes env;       // cap results and envelopes
-  Combination comb;       // the design-load combination in hand
   DesignLoadLists lists;  // most severe sets per column end and footing
 
   // Load groups.

@@ -47,24 +47,25 @@ PrismaticBent bentOf(int ncol, bool cantilevers, float flex) {
 struct Bent {
   explicit Bent(const PrismaticBent& b) : model(b), p(std::make_unique<Problem>()) {
     q = buildBent(model, *p);
-    clearForces(*p);
-    makeUnitSolution(*p);
+    clearForces(f);
+    makeUnitSolution(*p, f);
   }
-  float row(int r, int c) const { return p->frc.row[ix(r)][ix(c)]; }
+  float row(int r, int c) const { return f.row[ix(r)][ix(c)]; }
   PrismaticBent model;
   std::unique_ptr<Problem> p;
+  ColumnForces f;  // the column force set of the case in hand
   LoadVector q{};
 };
 
 // Gravity case as the driver runs it: loads, solution, sway correction,
 // cap values at the bearings.
 void runGravityCase(Bent& t) {
-  clearForces(*t.p);
-  clearBearingPoints(*t.p);
-  applyBearingLoads(*t.p, t.q);
-  solveFrame(*t.p);
-  swayCorrection(*t.p);
-  bearingPointCorrection(*t.p);
+  clearForces(t.f);
+  clearBearingPoints(t.f);
+  applyBearingLoads(*t.p, t.f, t.q);
+  solveFrame(*t.p, t.f);
+  swayCorrection(*t.p, t.f);
+  bearingPointCorrection(*t.p, t.f);
 }
 
 double largest(const BentSolution& s) {
@@ -89,8 +90,8 @@ void expectAgreement(const Bent& t, const BentSolution& s, bool capShears) {
     EXPECT_NEAR(t.row(kRowML, c), s.ML[ix(c)], tol);
     EXPECT_NEAR(t.row(kRowMR, c), s.MR[ix(c)], tol);
     if (capShears) {
-      EXPECT_NEAR(t.p->frc.VCL[ix(c)], s.VCL[ix(c)], tol);
-      EXPECT_NEAR(t.p->frc.VCR[ix(c)], s.VCR[ix(c)], tol);
+      EXPECT_NEAR(t.f.VCL[ix(c)], s.VCL[ix(c)], tol);
+      EXPECT_NEAR(t.f.VCR[ix(c)], s.VCR[ix(c)], tol);
     }
   }
 }
@@ -107,7 +108,7 @@ TEST_P(FrameAgainstStiffness, GravityLoadsOnSpansAndCantilevers) {
   const double tol = 1e-3 * largest(s);
   for (int k = 2; k <= ncol; ++k)
     for (int qn = 1; qn <= t.p->cap[ix(k)].NB; ++qn)
-      EXPECT_NEAR(t.p->frc.MP[ix(k)][ix(qn)], s.MP[ix(k)][ix(qn - 1)], tol) << "span " << k;
+      EXPECT_NEAR(t.f.MP[ix(k)][ix(qn)], s.MP[ix(k)][ix(qn - 1)], tol) << "span " << k;
 }
 
 TEST_P(FrameAgainstStiffness, LateralForceAtTheCap) {
@@ -118,18 +119,18 @@ TEST_P(FrameAgainstStiffness, LateralForceAtTheCap) {
   b.leftLoads.clear();
   b.rightLoads.clear();
   Bent t(b);
-  clearForces(*t.p);
-  t.p->frc.FTRAN = 100.0f;
-  t.p->frc.ARMT = 0.0f;
-  transverseLateralLoad(*t.p);
-  bearingPointCorrection(*t.p);
+  clearForces(t.f);
+  t.f.FTRAN = 100.0f;
+  t.f.ARMT = 0.0f;
+  transverseLateralLoad(*t.p, t.f);
+  bearingPointCorrection(*t.p, t.f);
   const BentSolution s = solveByStiffness(t.model, 100.0);
   expectAgreement(t, s, false);
   // The cap shears are the end-moment shears of the spans.
   const double tol = 1e-3 * largest(s);
   for (int c = 2; c <= ncol; ++c) {
-    EXPECT_NEAR(t.p->frc.VCL[ix(c)], s.VCL[ix(c)], tol);
-    EXPECT_NEAR(t.p->frc.VCR[ix(c - 1)], s.VCR[ix(c - 1)], tol);
+    EXPECT_NEAR(t.f.VCL[ix(c)], s.VCL[ix(c)], tol);
+    EXPECT_NEAR(t.f.VCR[ix(c - 1)], s.VCR[ix(c - 1)], tol);
   }
 }
 
@@ -144,11 +145,11 @@ TEST(FrameAnalysis, LoadsOverColumnsMixedWithSpanLoads) {
   runGravityCase(t);
   expectAgreement(t, solveByStiffness(t.model), true);
   // A load over a column goes to that column's statical load only.
-  clearForces(*t.p);
-  applyBearingLoads(*t.p, t.q);
+  clearForces(t.f);
+  applyBearingLoads(*t.p, t.f, t.q);
   const float loads[5] = {0.0f, 30.0f, 0.0f, 20.0f, 10.0f};
   for (int c = 1; c <= 4; ++c)
-    EXPECT_NEAR(t.row(kRowPSTAT, c) - t.p->frc.VCR[ix(c)] + t.p->frc.VCL[ix(c)], loads[c], 1e-4f);
+    EXPECT_NEAR(t.row(kRowPSTAT, c) - t.f.VCR[ix(c)] + t.f.VCL[ix(c)], loads[c], 1e-4f);
 }
 
 TEST(FrameAnalysis, MixedBaseReleases) {
@@ -164,13 +165,13 @@ TEST(FrameAnalysis, MixedBaseReleases) {
 TEST(FrameAnalysis, SwayCorrectionLeavesNoNetColumnShear) {
   for (int ncol = 2; ncol <= 6; ++ncol) {
     Bent t(bentOf(ncol, true, 0.0f));
-    clearForces(*t.p);
-    applyBearingLoads(*t.p, t.q);
-    solveFrame(*t.p);
+    clearForces(t.f);
+    applyBearingLoads(*t.p, t.f, t.q);
+    solveFrame(*t.p, t.f);
     float before = 0.0f;
     for (int c = 1; c <= ncol; ++c) before += t.row(kRowV, c);
     EXPECT_GT(std::fabs(before), 0.1f) << "unsymmetric bent must sway";
-    swayCorrection(*t.p);
+    swayCorrection(*t.p, t.f);
     float sum = 0.0f, scale = 0.0f;
     for (int c = 1; c <= ncol; ++c) {
       sum += t.row(kRowV, c);
@@ -191,14 +192,14 @@ TEST(FrameAnalysis, SymmetricBentUnderSymmetricLoadsDoesNotSway) {
   b.leftCantilever = b.rightCantilever = 7.0f;
   b.leftLoads = b.rightLoads = {{5.0f, 30.0f}};
   Bent t(b);
-  clearForces(*t.p);
-  applyBearingLoads(*t.p, t.q);
-  solveFrame(*t.p);
-  const ForceRows before = t.p->frc.row;
+  clearForces(t.f);
+  applyBearingLoads(*t.p, t.f, t.q);
+  solveFrame(*t.p, t.f);
+  const ForceRows before = t.f.row;
   const float scale = std::fabs(before[kRowMT][1]);
   ASSERT_GT(scale, 1.0f);
-  EXPECT_NEAR(t.p->frc.FTRAN, 0.0f, 1e-4f * scale);
-  swayCorrection(*t.p);
+  EXPECT_NEAR(t.f.FTRAN, 0.0f, 1e-4f * scale);
+  swayCorrection(*t.p, t.f);
   for (int r = kRowML; r <= kRowRF; ++r)
     for (int c = 1; c <= 3; ++c)
       EXPECT_NEAR(t.row(r, c), before[ix(r)][ix(c)], 1e-4f * scale) << "row " << r;
@@ -212,9 +213,9 @@ TEST(FrameAnalysis, HingedBaseReleasesTheBottomMoment) {
   runGravityCase(t);
   for (int c = 1; c <= 3; ++c) EXPECT_NEAR(t.row(kRowMB, c), 0.0f, 1e-3f);
   // Under lateral load the hinged columns are cantilevers from the cap down.
-  clearForces(*t.p);
-  t.p->frc.FTRAN = 10.0f;
-  transverseLateralLoad(*t.p);
+  clearForces(t.f);
+  t.f.FTRAN = 10.0f;
+  transverseLateralLoad(*t.p, t.f);
   for (int c = 1; c <= 3; ++c) {
     EXPECT_NEAR(t.row(kRowMB, c), 0.0f, 1e-4f);
     EXPECT_NEAR(t.row(kRowV, c), t.row(kRowMT, c) / t.model.heights[ix(c - 1)], 1e-4f);
@@ -237,9 +238,10 @@ TEST(FrameAnalysis, UnitSolutionCarriesAUnitForce) {
 TEST(FrameAnalysis, BentWithoutSwayStiffnessKeepsAZeroUnitSolution) {
   Bent t(bentOf(2, false, 0.0f));
   auto& p = *t.p;
+  ColumnForces& f = t.f;
   for (int c = 1; c <= 2; ++c) p.colp[ix(c)].UFMT = p.colp[ix(c)].UFMB = 0.0f;
-  clearForces(p);
-  makeUnitSolution(p);
+  clearForces(f);
+  makeUnitSolution(p, f);
   for (int r = kRowML; r <= kRowRF; ++r)
     for (int c = 1; c <= 2; ++c) {
       EXPECT_EQ(p.stored.UNIT.row[ix(r)][ix(c)], 0.0f);
@@ -250,14 +252,15 @@ TEST(FrameAnalysis, BentWithoutSwayStiffnessKeepsAZeroUnitSolution) {
 TEST(FrameAnalysis, OverturningOfALateralForceAboveTheCap) {
   Bent t(bentOf(3, false, 0.0f));
   auto& p = *t.p;
-  clearForces(p);
-  p.frc.FTRAN = 10.0f;
-  p.frc.ARMT = 0.0f;
-  transverseLateralLoad(p);
-  const ForceRows atCap = p.frc.row;
-  p.frc.FTRAN = 10.0f;
-  p.frc.ARMT = 6.0f;
-  transverseLateralLoad(p);
+  ColumnForces& f = t.f;
+  clearForces(f);
+  f.FTRAN = 10.0f;
+  f.ARMT = 0.0f;
+  transverseLateralLoad(p, f);
+  const ForceRows atCap = f.row;
+  f.FTRAN = 10.0f;
+  f.ARMT = 6.0f;
+  transverseLateralLoad(p, f);
   // Overturning moment 60 taken as x / sum x^2 about the column centroid;
   // spans 20 and 24 put the columns at 0, 20, 44.
   const float mean = 64.0f / 3.0f;
@@ -277,11 +280,12 @@ TEST(FrameAnalysis, OverturningOfALateralForceAboveTheCap) {
 TEST(FrameAnalysis, LongitudinalForceSharedByLateralStiffness) {
   Bent t(bentOf(2, false, 0.0f));
   auto& p = *t.p;
+  ColumnForces& f = t.f;
   p.col[1].DL = 2.0f;
   p.col[2].DL = 1.5f;
-  p.frc.FLONG = 30.0f;
-  p.frc.ARML = 4.0f;
-  longitudinalLateralLoad(p);
+  f.FLONG = 30.0f;
+  f.ARML = 4.0f;
+  longitudinalLateralLoad(p, f);
   // EI/h^3 of the two columns: 5e5/21^3 and 4e5/24^3.
   const float k1 = 5.0e5f / (21.0f * 21.0f * 21.0f), k2 = 4.0e5f / (24.0f * 24.0f * 24.0f);
   const float v1 = 30.0f * k1 / (k1 + k2), v2 = 30.0f * k2 / (k1 + k2);
@@ -305,10 +309,11 @@ TEST(FrameAnalysis, OneColumnTakesTheWholeCapMoment) {
   b.columnLoads = {15.0f};
   Bent t(b);
   auto& p = *t.p;
-  clearForces(p);
-  clearBearingPoints(p);
-  applyBearingLoads(p, t.q);
-  solveFrame(p);
+  ColumnForces& f = t.f;
+  clearForces(f);
+  clearBearingPoints(f);
+  applyBearingLoads(p, f, t.q);
+  solveFrame(p, f);
   // Left: 50 x 8 + 20 x 3 = 460 hogging; right: 30 x 4 + 60 x 9 = 660.
   EXPECT_FLOAT_EQ(t.row(kRowML, 1), 460.0f);
   EXPECT_FLOAT_EQ(t.row(kRowMR, 1), -660.0f);
@@ -316,18 +321,18 @@ TEST(FrameAnalysis, OneColumnTakesTheWholeCapMoment) {
   EXPECT_FLOAT_EQ(t.row(kRowMB, 1), -200.0f);
   EXPECT_FLOAT_EQ(t.row(kRowV, 1), 0.0f);
   for (int r : {kRowPSTAT, kRowRF, kRowPC, kRowPB}) EXPECT_FLOAT_EQ(t.row(r, 1), 175.0f);
-  EXPECT_FLOAT_EQ(p.frc.VCL[1], -70.0f);
-  EXPECT_FLOAT_EQ(p.frc.VCR[1], 90.0f);
+  EXPECT_FLOAT_EQ(f.VCL[1], -70.0f);
+  EXPECT_FLOAT_EQ(f.VCR[1], 90.0f);
   // Cantilever bearing values: left from the tip, right from the column.
-  EXPECT_FLOAT_EQ(p.frc.MP[1][1], 0.0f);
-  EXPECT_FLOAT_EQ(p.frc.MP[1][2], -250.0f);  // 50 x (8 - 3)
-  EXPECT_FLOAT_EQ(p.frc.VPR[1][2], -70.0f);
-  EXPECT_FLOAT_EQ(p.frc.MP[2][1], -300.0f);  // 60 x (9 - 4)
-  EXPECT_FLOAT_EQ(p.frc.VPL[2][1], 90.0f);
-  EXPECT_FLOAT_EQ(p.frc.VPR[2][2], 0.0f);
-  bearingPointCorrection(p);
+  EXPECT_FLOAT_EQ(f.MP[1][1], 0.0f);
+  EXPECT_FLOAT_EQ(f.MP[1][2], -250.0f);  // 50 x (8 - 3)
+  EXPECT_FLOAT_EQ(f.VPR[1][2], -70.0f);
+  EXPECT_FLOAT_EQ(f.MP[2][1], -300.0f);  // 60 x (9 - 4)
+  EXPECT_FLOAT_EQ(f.VPL[2][1], 90.0f);
+  EXPECT_FLOAT_EQ(f.VPR[2][2], 0.0f);
+  bearingPointCorrection(p, f);
   EXPECT_FLOAT_EQ(t.row(kRowML, 1), -460.0f);
-  EXPECT_FLOAT_EQ(p.frc.MP[1][2], -250.0f);
+  EXPECT_FLOAT_EQ(f.MP[1][2], -250.0f);
 }
 
 TEST(FrameAnalysis, OneColumnUnderALateralForce) {
@@ -336,10 +341,11 @@ TEST(FrameAnalysis, OneColumnUnderALateralForce) {
   b.columnEI = {6.0e5f};
   Bent t(b);
   auto& p = *t.p;
+  ColumnForces& f = t.f;
   p.col[1].DL = 3.0f;
-  p.frc.FTRAN = 8.0f;
-  p.frc.ARMT = 5.0f;
-  transverseLateralLoad(p);
+  f.FTRAN = 8.0f;
+  f.ARMT = 5.0f;
+  transverseLateralLoad(p, f);
   EXPECT_FLOAT_EQ(t.row(kRowMB, 1), 240.0f);  // (25 + 5) x 8
   EXPECT_FLOAT_EQ(t.row(kRowMT, 1), -64.0f);  // -(3 + 5) x 8
   EXPECT_FLOAT_EQ(t.row(kRowV, 1), 8.0f);

@@ -27,12 +27,12 @@ std::vector<float> ranked(RankedList<ColumnLoadSet> list) {
 }
 
 // One combination offered to the lists, which are then read.
-void rankColumns(Problem& p, const ForceRows& dead) {
-  rankForColumns(p, dead);
+void rankColumns(Problem& p, const ColumnForces& f, const Combination& cb, const ForceRows& dead) {
+  rankForColumns(p, f, cb, dead);
   finishRanking(p);
 }
-void rankFootings(Problem& p) {
-  rankForFootings(p);
+void rankFootings(Problem& p, const ColumnForces& f, const Combination& cb) {
+  rankForFootings(p, f, cb);
   finishRanking(p);
 }
 
@@ -144,11 +144,10 @@ TEST(Magnification, MinimumEccentricityAndMagnifier) {
 //           dead MT 60, MB -40 -> betad (0.6 + 0.8)/2 = 0.7.
 // column 2: MT -30, MB -90, PC 300, PB 310; dead MT -45, MB 10
 //           -> shares 1/1.5 and 0 -> betad 1/3.
-std::unique_ptr<Problem> twoColumnCase(ForceRows& dead) {
+std::unique_ptr<Problem> twoColumnCase(ForceRows& dead, ColumnForces& f, Combination& cb) {
   auto p = std::make_unique<Problem>();
   p->dd.NCOL = 2;
   p->dd.METHOD = 'L';
-  Combination& cb = p->comb;
   cb.GAMMA = 1.3f;
   cb.PAVG = 0.5f;
   cb.ALLOWF = 1.0f;
@@ -157,7 +156,7 @@ std::unique_ptr<Problem> twoColumnCase(ForceRows& dead) {
   cb.GR = '1';
   cb.LLID = "HS20";
   cb.PHIC[1] = cb.PHIC[2] = 0.7f;
-  ForceRows& r = p->frc.row;
+  ForceRows& r = f.row;
   r[kRowMT][1] = 100; r[kRowMB][1] = -50; r[kRowPC][1] = 400; r[kRowPB][1] = 420;
   r[kRowMTL][1] = 20; r[kRowMBL][1] = 40; r[kRowVL][1] = 2;
   r[kRowMT][2] = -30; r[kRowMB][2] = -90; r[kRowPC][2] = 300; r[kRowPB][2] = 310;
@@ -185,8 +184,10 @@ int topKey(const Problem& p, int c, int end = 1) {
 
 TEST(ColumnRanking, SlendernessMagnificationWorkedByHand) {
   ForceRows dead{};
-  auto p = twoColumnCase(dead);
-  rankColumns(*p, dead);
+  ColumnForces f;
+  Combination cb;
+  auto p = twoColumnCase(dead, f, cb);
+  rankColumns(*p, f, cb, dead);
   EXPECT_EQ(p->lists.NCLS, 1);
   // f = (betad + 1) / 0.7: 2.428571 and 1.904762; sum Pc/f = 2058.82 + 2100;
   // Pu = 1.3 x 0.5 x (PB + PC) = 533 and 396.5.
@@ -229,12 +230,14 @@ TEST(ColumnRanking, SlendernessMagnificationWorkedByHand) {
 
 TEST(ColumnRanking, BracedMagnifierAboveTheCriticalLoadStaysNegative) {
   ForceRows dead{};
-  auto p = twoColumnCase(dead);
+  ColumnForces f;
+  Combination cb;
+  auto p = twoColumnCase(dead, f, cb);
   // Column 2 braced and slender: KLIM 38 < FKBR 50, FKUBR < 22; PCBR so low
   // that Pu = 396.5 exceeds PCBR / f = 200 / 1.904762 = 105.
   p->colp[2].FKBR = 50;
   p->colp[2].PCBR = 200;
-  rankColumns(*p, dead);
+  rankColumns(*p, f, cb, dead);
   const float deltaB = 0.466667f / (1.0f - 396.5f / 105.0f);
   const auto& list = p->lists.COL[2][1];
   ASSERT_GT(list.KEY[at(list.ORDER[1])], 0);
@@ -247,14 +250,16 @@ TEST(ColumnRanking, BracedMagnifierAboveTheCriticalLoadStaysNegative) {
 
 TEST(ColumnRanking, ServiceLoadGroupFactorDividesTheKey) {
   ForceRows dead{};
-  auto p = twoColumnCase(dead);
+  ColumnForces f;
+  Combination cb;
+  auto p = twoColumnCase(dead, f, cb);
   p->dd.METHOD = 'S';
-  p->comb.GAMMA = 1.0f;
-  p->comb.ALLOWF = 1.25f;
+  cb.GAMMA = 1.0f;
+  cb.ALLOWF = 1.25f;
   p->colp[1].FKUBR = 10;
   p->colp[1].FKBR = 10;
   p->colp[1].KLRL = 10;
-  rankColumns(*p, dead);
+  rankColumns(*p, f, cb, dead);
   // Column 1 top unmagnified: sqrt(40^2 + 100^2 + 400^2) / 1.25 = 331.7.
   EXPECT_EQ(topKey(*p, 1), 331);
   EXPECT_FLOAT_EQ(top(*p, 1).MTF, 100.0f);
@@ -262,24 +267,26 @@ TEST(ColumnRanking, ServiceLoadGroupFactorDividesTheKey) {
 
 TEST(ColumnRanking, OneColumnTakesOnlyTheSwayMagnifier) {
   auto p = std::make_unique<Problem>();
+  ColumnForces f;
+  Combination cb;
   p->dd.NCOL = 1;
   p->dd.METHOD = 'S';
-  p->comb.GAMMA = 1.0f;
-  p->comb.PAVG = 1.25f;
-  p->comb.PHIC[1] = 1.0f;
+  cb.GAMMA = 1.0f;
+  cb.PAVG = 1.25f;
+  cb.PHIC[1] = 1.0f;
   ForceRows dead{};
-  p->frc.row[kRowMT][1] = 100;
-  p->frc.row[kRowMB][1] = -100;
-  p->frc.row[kRowPC][1] = p->frc.row[kRowPB][1] = 200;
+  f.row[kRowMT][1] = 100;
+  f.row[kRowMB][1] = -100;
+  f.row[kRowPC][1] = f.row[kRowPB][1] = 200;
   ColumnProperties& c = p->colp[1];
   c.FKBR = 100;  // KLIM below it, but a single column is never braced
   c.PCBR = 1000;
   c.PCUBR = 2000;
   c.FKUBR = 20;
-  rankColumns(*p, dead);
+  rankColumns(*p, f, cb, dead);
   EXPECT_FLOAT_EQ(top(*p, 1).DEL_T, 1.0f);
   c.FKUBR = 30;
-  rankColumns(*p, dead);
+  rankColumns(*p, f, cb, dead);
   // Sway: f = 1 / 1, Pu = 1.25 x 400 = 500, 1 / (1 - 500 / 2000) = 4/3.
   const auto& list = p->lists.COL[1][1];
   bool found = false;
@@ -295,12 +302,14 @@ TEST(ColumnRanking, OneColumnTakesOnlyTheSwayMagnifier) {
 
 TEST(ColumnRanking, PileBentKeysAndSecondList) {
   ForceRows dead{};
-  auto p = twoColumnCase(dead);
+  ColumnForces f;
+  Combination cb;
+  auto p = twoColumnCase(dead, f, cb);
   p->PILECODE = 1;
-  p->comb.GR = '2';
-  p->comb.ALLOWF = 1.0f;  // the pile factor of group 2 is 1.25 regardless
-  p->frc.row[kRowVL][1] = -10.0f;
-  rankColumns(*p, dead);
+  cb.GR = '2';
+  cb.ALLOWF = 1.0f;  // the pile factor of group 2 is 1.25 regardless
+  f.row[kRowVL][1] = -10.0f;
+  rankColumns(*p, f, cb, dead);
   // Axial key P / 1.25 without load factor: 400 / 1.25 = 320; lateral 8.
   EXPECT_EQ(topKey(*p, 1), 320);
   EXPECT_EQ(topKey(*p, 1, 2), 336);
@@ -316,10 +325,10 @@ TEST(ColumnRanking, PileBentKeysAndSecondList) {
   EXPECT_NEAR(s.DEL_T, 1.0f / (1.0f - 715.0f / 9000.0f), 1e-5f);
   EXPECT_NEAR(s.MTM, 100.0f * s.DEL_T, 1e-3f);
   // Group 'A' keeps ALLOWF as pile factor.
-  p->comb.GR = 'A';
-  p->comb.ALLOWF = 2.0f;
+  cb.GR = 'A';
+  cb.ALLOWF = 2.0f;
   resetColumnLists(*p);
-  rankColumns(*p, dead);
+  rankColumns(*p, f, cb, dead);
   EXPECT_EQ(topKey(*p, 1), 200);
 }
 
@@ -327,7 +336,8 @@ TEST(FootingRanking, ServiceAndFactoredLoadsWithoutImpact) {
   auto p = std::make_unique<Problem>();
   p->dd.NCOL = 1;
   p->cs.IMPACT = 30.0f / 130.0f;  // 30 percent
-  Combination& cb = p->comb;
+  ColumnForces f;
+  Combination cb;
   cb.GAMMA = 1.3f;
   cb.BETAL = 1.67f;
   cb.GRPF = 1.0f;
@@ -339,13 +349,13 @@ TEST(FootingRanking, ServiceAndFactoredLoadsWithoutImpact) {
   p->stored.LLC.row[kRowRF][1] = 130.0f;
   p->stored.LLC.row[kRowMB][1] = 26.0f;
   p->stored.LLC.row[kRowV][1] = 13.0f;
-  ForceRows& r = p->frc.row;
+  ForceRows& r = f.row;
   r[kRowRF][1] = 500.0f + 1.67f * 130.0f;
   r[kRowMB][1] = 40.0f + 1.67f * 26.0f;
   r[kRowV][1] = 4.0f + 1.67f * 13.0f;
   r[kRowMF][1] = 30.0f;
   r[kRowVL][1] = 3.0f;
-  rankFootings(*p);
+  rankFootings(*p, f, cb);
   EXPECT_EQ(p->lists.NFLS, 1);
   const auto& list = p->lists.FTG[1];
   const FootingLoadSet& s = list.SET[at(list.ORDER[1])];
@@ -367,13 +377,15 @@ TEST(FootingRanking, ServiceAndFactoredLoadsWithoutImpact) {
 
 TEST(FootingRanking, GroupFactorDividesTheKeyAndSmallSetsStayOut) {
   auto p = std::make_unique<Problem>();
+  ColumnForces f;
+  Combination cb;
   p->dd.NCOL = 2;
-  p->comb.GAMMA = 1.0f;
-  p->comb.BETAL = 1.0f;
-  p->comb.GRPF = 1.4f;
-  p->frc.row[kRowRF][1] = 140.0f;
-  p->frc.row[kRowRF][2] = 1.3f;  // 1.3 / 1.4 truncates to 0
-  rankFootings(*p);
+  cb.GAMMA = 1.0f;
+  cb.BETAL = 1.0f;
+  cb.GRPF = 1.4f;
+  f.row[kRowRF][1] = 140.0f;
+  f.row[kRowRF][2] = 1.3f;  // 1.3 / 1.4 truncates to 0
+  rankFootings(*p, f, cb);
   EXPECT_EQ(p->lists.FTG[1].KEY[at(p->lists.FTG[1].ORDER[1])], 100);
   for (int k : p->lists.FTG[2].KEY) EXPECT_EQ(k, 0);
 }

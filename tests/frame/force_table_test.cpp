@@ -23,15 +23,16 @@ struct TableFixture {
     // Row r of column c holds r + c/10, so every field is told apart.
     for (int r = kRowML; r <= kRowPSTAT; ++r)
       for (int c = 1; c <= ncol; ++c)
-        p->frc.row[static_cast<size_t>(r)][static_cast<size_t>(c)] =
+        f.row[static_cast<size_t>(r)][static_cast<size_t>(c)] =
             static_cast<float>(r) + 0.1f * static_cast<float>(c);
   }
   std::vector<std::string> print(const CaseTitle& t) {
-    printForceTable(*p, rep, count, t);
+    printForceTable(*p, f, rep, count, t);
     rep.finish();
     return rawLines(out.str());
   }
   std::unique_ptr<Problem> p;
+  ColumnForces f;
   std::ostringstream out;
   Report rep;
   int count = kForceTableFirstCount;
@@ -96,7 +97,7 @@ TEST(ForceTable, TwelveColumnsFitFourCasesToAPage) {
   TableFixture t(12);
   std::vector<int> counts;
   for (int k = 0; k < 6; ++k) {
-    printForceTable(*t.p, t.rep, t.count, CaseTitle::labelled("STREAM FLOW     "));
+    printForceTable(*t.p, t.f, t.rep, t.count, CaseTitle::labelled("STREAM FLOW     "));
     counts.push_back(t.count);
   }
   t.rep.finish();

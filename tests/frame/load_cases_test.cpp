@@ -247,7 +247,7 @@ TEST(LoadCaseDriver, PileBentFormsSeismicCombinationsForColumnsOnly) {
   const Counts n = expectedCounts(1, 2, 1, 2, true, true, {2, 0});
   EXPECT_EQ(p->lists.NCLS, n.columns);
   EXPECT_EQ(p->lists.NFLS, n.footings);
-  for (int c = 1; c <= 3; ++c) EXPECT_FLOAT_EQ(p->comb.PHIC[ix(c)], 1.0f);
+  for (int c = 1; c <= 3; ++c) EXPECT_FLOAT_EQ(strengthReductionFactors(*p)[ix(c)], 1.0f);
 }
 
 TEST(LoadCaseDriver, ReversedWindComesWithAndWithoutStreamFlow) {
@@ -511,6 +511,38 @@ TEST(LoadCaseDriver, OneColumnPier) {
   EXPECT_NEAR(p->stored.DEADL.row[kRowMB][1], 320.0f, 1e-3f);
   EXPECT_NEAR(p->stored.DEADL.row[kRowRF][1], 160.0f, 1e-3f);
   EXPECT_EQ(p->stored.DEADL.row[kRowV][1], 0.0f);
+}
+
+// The strength-reduction factor of each column: by its type under the
+// load-factor method, the column steel card's OC over that, and 1 under
+// service loads or for a pile bent.
+TEST(LoadCaseDriver, StrengthReductionFactorOfEachColumn) {
+  struct Case {
+    char method, type1, type2;
+    float oc;
+    int pileCode;
+    float phi1, phi2;
+  };
+  const Case cases[] = {
+      {'L', 'T', 'R', 0.0f, 0, 0.70f, 0.75f},  // tied, round
+      {'L', 'S', 'T', 0.0f, 0, 0.75f, 0.70f},  // spiral, tied
+      {'L', 'T', 'R', 0.8f, 0, 0.80f, 0.80f},  // OC given
+      {'S', 'T', 'R', 0.8f, 0, 1.00f, 1.00f},  // service loads
+      {'L', 'T', 'R', 0.8f, 2, 1.00f, 1.00f},  // pile bent
+  };
+  for (const Case& k : cases) {
+    auto p = std::make_unique<Problem>();
+    p->dd.NCOL = 2;
+    p->dd.METHOD = k.method;
+    p->col[1].T = k.type1;
+    p->col[2].T = k.type2;
+    p->cs.OC = k.oc;
+    p->PILECODE = k.pileCode;
+    const ColumnRow phi = strengthReductionFactors(*p);
+    EXPECT_FLOAT_EQ(phi[1], k.phi1) << k.method << k.type1 << " OC " << k.oc;
+    EXPECT_FLOAT_EQ(phi[2], k.phi2) << k.method << k.type2 << " OC " << k.oc;
+    EXPECT_EQ(phi[3], 0.0f);  // beyond NCOL
+  }
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST(GroupsLoadGroups, ServiceMethodPointAndColumnRecords) {
   // The strengths stay in ksi; the printed table is not divided.
   EXPECT_FLOAT_EQ(p.dd.FY, 60.0f);
   EXPECT_FLOAT_EQ(p.dd.FPC, 4.0f);
-  EXPECT_FLOAT_EQ(p.comb.GAMMA, 1.0f);
+  EXPECT_FLOAT_EQ(methodValues(p.dd.METHOD).GAMMA, 1.0f);
   EXPECT_FLOAT_EQ(p.env.CP[1][2][10], 130.0f);
 }
 
@@ -152,7 +152,7 @@ TEST(GroupsLoadGroups, LoadFactorMethodScalesTheGroupsButNotEnvelopeB) {
   p.env.X[1][3] = 10.0f;  // dead load is scaled too
   p.env.CP[1][2][1] = 20.0f;
   runStage(p);
-  EXPECT_FLOAT_EQ(p.comb.GAMMA, 1.3f);
+  EXPECT_FLOAT_EQ(methodValues(p.dd.METHOD).GAMMA, 1.3f);
   EXPECT_FLOAT_EQ(p.env.X[1][3], 13.0f);
   EXPECT_FLOAT_EQ(p.env.CP[1][2][1], 26.0f);
   EXPECT_FLOAT_EQ(p.env.X[1][21], 25.0f);

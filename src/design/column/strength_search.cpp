@@ -226,27 +226,34 @@ std::vector<MomentPair> loadContour(const SectionState& s, float p, int steps) {
   return contour;
 }
 
-std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
-                                      float my) {
-  const float m = signedResultant(mx, my);
-  if (m <= 0.0f) {
-    // Axial load alone: the strength is P0.
-    return LoadLineStrength{s.P0, 0.0f, 0.0f, p > 0.0f ? s.P0 / p : 0.0f};
-  }
-  if (p <= 0.0f) {
-    // No compression to scale along: the moment strength at the load itself.
-    const std::optional<MomentPair> u = FUMXY(s, p, mx, my);
-    if (!u) return std::nullopt;
-    return LoadLineStrength{p, u->MXU, u->MYU,
-                            signedResultant(p, signedResultant(u->MXU, u->MYU)) / signedResultant(p, m)};
-  }
-  const float e = m / p;
+namespace {
+
+// Axial load alone: the strength is P0.
+LoadLineStrength axialLoadStrength(const SectionState& s, float p) {
+  return LoadLineStrength{s.P0, 0.0f, 0.0f, p > 0.0f ? s.P0 / p : 0.0f};
+}
+
+// No compression to scale along: the moment strength at the load itself,
+// of resultant moment m.
+std::optional<LoadLineStrength> strengthWithoutCompression(const SectionState& s, float p,
+                                                           float mx, float my, float m) {
+  const std::optional<MomentPair> u = FUMXY(s, p, mx, my);
+  if (!u) return std::nullopt;
+  return LoadLineStrength{p, u->MXU, u->MYU,
+                          signedResultant(p, signedResultant(u->MXU, u->MYU)) / signedResultant(p, m)};
+}
+
+// The line from the origin through a compressive load (p, mx, my) of
+// resultant moment m and eccentricity e = m / p.
+struct LoadLine {
+  const SectionState& s;
+  float p, mx, my, m, e;
 
   // The strength at axial load q in the direction of the load, as a point
   // (q, M) of the contour section along the load line; C carries q. The
   // moments are scaled to q, except at q = 0 where that would lose their
   // direction (only the direction matters to the contour).
-  auto along = [&](float q) -> std::optional<CurvePoint> {
+  std::optional<CurvePoint> along(float q) const {
     const float scale = q > 0.0f ? q / p : 1.0f;
     const std::optional<MomentPair> u = FUMXY(s, q, mx * scale, my * scale);
     if (!u) return std::nullopt;
@@ -254,60 +261,99 @@ std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
     pt.C = q;
     pt.S = {q, u->MXU, u->MYU, signedResultant(u->MXU, u->MYU)};
     return pt;
-  };
-  auto closes = [e](const CurvePoint& q) {
+  }
+  // Whether a strength lies on the line, to the eccentricity tolerance.
+  bool closes(const CurvePoint& q) const {
     return q.S.P > 0.0f && std::fabs(q.S.M / q.S.P - e) / e <= kEccentricityTolerance;
-  };
-  auto tensionSide = [e](const CurvePoint& q) { return q.S.M - e * q.S.P > 0.0f; };
-  auto result = [&](const CurvePoint& q) {
+  }
+  // Whether a strength has more moment than the line at its axial load.
+  bool tensionSide(const CurvePoint& q) const { return q.S.M - e * q.S.P > 0.0f; }
+  // The strength q, with its capacity ratio to the load.
+  LoadLineStrength result(const CurvePoint& q) const {
     return LoadLineStrength{q.S.P, q.S.MX, q.S.MY, signedResultant(q.S.P, q.S.M) / signedResultant(p, m)};
-  };
+  }
+  // The strength on the load line at axial load pu.
+  LoadLineStrength onLine(float pu) const {
+    return LoadLineStrength{pu, mx * pu / p, my * pu / p, pu / p};
+  }
+};
 
-  // First estimate: the reciprocal load formula from the two uniaxial
-  // strengths at the load's eccentricities.
+// First estimate: the reciprocal load formula from the two uniaxial
+// strengths at the load's eccentricities.
+std::optional<float> firstEstimate(const SectionState& s, float p, float mx, float my) {
   const std::optional<Strength> sx = FINDE(s, kAboutX, p, mx);
   const std::optional<Strength> sy = FINDE(s, kAboutY, p, my);
   if (!sx || !sy) return std::nullopt;
   float pu = s.P0 / (s.P0 / sx->P + s.P0 / sy->P - 1.0f);
   if (!(pu > 0.0f && pu < s.P0)) pu = s.P0 / 2.0f;
-  std::optional<CurvePoint> q = along(pu);
-  if (!q) return std::nullopt;
-  if (closes(*q)) return result(*q);
+  return pu;
+}
 
-  // Bracket between pure bending and P0, where the moment strength is 0.
-  CurvePoint top;
-  top.C = s.P0;
-  top.S = {s.P0, 0.0f, 0.0f, 0.0f};
+// Bracket between pure bending and P0, where the moment strength is 0,
+// around the strength q of the first estimate: q and P0 when q lies on the
+// tension side of the line, else pure bending and q. `opened` is false
+// when pure bending lies on the compression side too: no moment strength
+// without axial load either, nothing along the line.
+struct OpeningBracket {
   Bracket br;
-  if (tensionSide(*q)) {
-    br = {*q, top, *q};
-  } else {
-    const std::optional<CurvePoint> bottom = along(0.0f);
-    if (!bottom) return std::nullopt;
-    // No moment strength without axial load either: nothing along the line.
-    if (!tensionSide(*bottom)) return LoadLineStrength{};
-    br = {*bottom, *q, *q};
+  bool opened = true;
+};
+
+std::optional<OpeningBracket> openingBracket(const LoadLine& line, const CurvePoint& q) {
+  CurvePoint top;
+  top.C = line.s.P0;
+  top.S = {line.s.P0, 0.0f, 0.0f, 0.0f};
+  OpeningBracket start;
+  if (line.tensionSide(q)) {
+    start.br = {q, top, q};
+    return start;
   }
+  const std::optional<CurvePoint> bottom = line.along(0.0f);
+  if (!bottom) return std::nullopt;
+  start.opened = line.tensionSide(*bottom);
+  start.br = {*bottom, q, q};
+  return start;
+}
+
+// Regula falsi on the axial load between the ends of the bracket, bisecting
+// where it stalls, until a strength closes on the load line. The contour is
+// known to the load tolerance of the moment search, and it drops to
+// nothing at P0: once the bracket is that narrow, the strength lies on the
+// load line at its lower end.
+std::optional<LoadLineStrength> searchAlongLine(const LoadLine& line, Bracket br) {
   StallGuard guard;
   for (int step = 0; step < kMaxRegulaFalsiSteps; ++step) {
-    // The contour is known to the load tolerance of the moment search, and
-    // it drops to nothing at P0: once the bracket is that narrow, the
-    // strength lies on the load line at its lower end.
-    if (br.upper.S.P - br.lower.S.P <= kLoadTolerance) {
-      const float pu = br.lower.S.P;
-      return LoadLineStrength{pu, mx * pu / p, my * pu / p, pu / p};
-    }
-    float next = loadOnLoadLine(e, br.lower, br.upper);
+    if (br.upper.S.P - br.lower.S.P <= kLoadTolerance) return line.onLine(br.lower.S.P);
+    float next = loadOnLoadLine(line.e, br.lower, br.upper);
     if (guard.bisect() || !inside(next, br.lower.S.P, br.upper.S.P))
       next = (br.lower.S.P + br.upper.S.P) / 2.0f;
-    q = along(next);
+    const std::optional<CurvePoint> q = line.along(next);
     if (!q) return std::nullopt;
-    if (closes(*q)) return result(*q);
-    const bool lowSide = tensionSide(*q);
+    if (line.closes(*q)) return line.result(*q);
+    const bool lowSide = line.tensionSide(*q);
     keepBracketEnd(br, *q, lowSide);
     guard.record(lowSide);
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,
+                                      float my) {
+  const float m = signedResultant(mx, my);
+  if (m <= 0.0f) return axialLoadStrength(s, p);
+  if (p <= 0.0f) return strengthWithoutCompression(s, p, mx, my, m);
+  const LoadLine line{s, p, mx, my, m, m / p};
+  const std::optional<float> pu = firstEstimate(s, p, mx, my);
+  if (!pu) return std::nullopt;
+  const std::optional<CurvePoint> q = line.along(*pu);
+  if (!q) return std::nullopt;
+  if (line.closes(*q)) return line.result(*q);
+  const std::optional<OpeningBracket> start = openingBracket(line, *q);
+  if (!start) return std::nullopt;
+  if (!start->opened) return LoadLineStrength{};
+  return searchAlongLine(line, start->br);
 }
 
 }  // namespace bentpier::column
