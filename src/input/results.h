@@ -64,6 +64,10 @@ struct CapMomentsRow {
   // fills only the three on its own side.
   std::array<float, 6> shears{};
   std::array<bool, 6> has_shear{};
+  // Group VI (group III with temperature and shrinkage of the cap) maximum
+  // and minimum moments, kept only when group VI is formed for the cap.
+  bool has_group_six = false;
+  float G6_max = 0, G6_min = 0;
 };
 
 struct CapFaceBars {
