@@ -107,7 +107,6 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.bars = r.BARS;
   k.P0 = r.P0;
   k.bending = r.BENDING;
-  k.curves = r.CURVES;
   if (governing != nullptr) {
     const KeptSet& s = *governing;
     k.governing_set = idOf(s);
