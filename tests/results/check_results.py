@@ -406,14 +406,16 @@ def after(lines, marker, skip=1):
 
 
 def block(lines, start, stops):
-    """The non-blank lines after the first containing `start`, up to one containing a stop."""
+    """The non-blank lines after each one containing `start` up to one containing a stop
+    (a heading repeated on a new page starts again)."""
     out, inside = [], False
     for line in lines:
-        if inside and any(s in line for s in stops):
-            break
-        if inside and line.strip():
+        if start in line:
+            inside = True
+        elif any(s in line for s in stops):
+            inside = False
+        elif inside and line.strip():
             out.append(line)
-        inside = inside or start in line
     return out
 
 
@@ -525,8 +527,7 @@ def check_wind(name, lines, wind):
 
 
 def check_loads(name, lines, loads):
-    # Page breaks repeat the heading: every case's lines, in order.
-    got = [l for l in lines_after_all(lines, "I.D.  NL    P1") if l.strip()]
+    got = block(lines, "I.D.  NL    P1", ["DEAD LOAD SUPERSTRUCTURE", "+++++"])
     cases = [("DEAD LOAD", loads["dead_ID"], loads["dead_NL"], loads["dead"])]
     cases += [(f"live load {c['ID']}", c["ID"], c["NL"], c["LOAD"]) for c in loads["live"]]
     per_case = max(1, -(-loads["NLP"] // 12))
@@ -548,23 +549,10 @@ def check_loads(name, lines, loads):
             check(f"{where} P{m + 1}", text, value, 3)
 
 
-def lines_after_all(lines, heading):
-    """The lines after each copy of `heading` up to the next section."""
-    out, inside = [], False
-    for line in lines:
-        if heading in line:
-            inside = True
-            continue
-        if "MEMBER PROPERTIES" in line or "DEAD LOAD SUPERSTRUCTURE" in line or "+++++" in line:
-            inside = False
-        elif inside:
-            out.append(line)
-    return out
-
-
 def check_input_echo(name, lines, problem):
     inp = problem["input"]
-    echo = lines[:next((i for i, l in enumerate(lines) if "MEMBER PROPERTIES" in l), len(lines))]
+    echo = lines[:next((i for i, l in enumerate(lines)
+                        if "MEMBER PROPERTIES" in l or "COLUMN MOMENTS" in l), len(lines))]
     line, dd = after(echo, "SIZE SIZ TOP  BOT"), inp["design_data"]
     walk(f"{name} design data", line, 0, DESIGN_DATA[:8], dd)
     # The skew angle as degrees-minutes-seconds.
@@ -586,7 +574,7 @@ def check_input_echo(name, lines, problem):
     walk(f"{name} miscellaneous forces", after(echo, "COEFFICIENT COEFFICIENT    PT", 2), 0,
          [("FT", 6, 3), ("FL", 9, 3), ("APT", 8, 3), ("APL", 8, 3), ("EXPC", 14, 8),
           ("SHRC", 12, 8), ("PT", 8, 3), ("PL", 8, 3)], misc)
-    seis = [l for l in block(echo, " COL  TOP-VL", ["DEAD LOAD SUPERSTRUCTURE"])]
+    seis = block(echo, " COL  TOP-VL", ["DEAD LOAD SUPERSTRUCTURE"])
     if len(seis) != len(inp["seismic"]):
         fail(f"{name}: {len(seis)} seismic lines, {len(inp['seismic'])} in the document")
     for line, s in zip(seis, inp["seismic"]):
