@@ -123,6 +123,11 @@ struct ColumnEndResult {
   std::vector<SectionBarPoint> BARS;
   float P0 = 0;
   int BENDING = 0;
+  // Biaxial loads: the load contour (MX, MY in kip-feet, from the strength
+  // about x to that about y) at the axial strength CONTOUR_P of the
+  // governing load; empty otherwise.
+  float CONTOUR_P = 0;
+  std::vector<ContourPoint> CONTOUR;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

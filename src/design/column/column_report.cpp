@@ -107,6 +107,8 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.bars = r.BARS;
   k.P0 = r.P0;
   k.bending = r.BENDING;
+  k.contour_P = r.CONTOUR_P;
+  k.contour = r.CONTOUR;
   if (governing != nullptr) {
     const KeptSet& s = *governing;
     k.governing_set = idOf(s);
