@@ -57,24 +57,38 @@ column_steel = obj({
            "SOILWT", "ALLSP", "MINPLSP", "MAXPLSP", "EDGEDIST", "PILEDEPTH", "REBARCLR",
            "PILECAP", "PILEUPL"),
     "RMODE": INT, "IMPACT_PERCENT": NUM, "IMPACT": NUM, "IP": STR, "defaulted": arr(STR)})
-cap_segment = obj({"segment": INT, "C": STR, **nums("L", "A", "DE", "BC", "BE", "DH", "LH"),
-                   "XB": arr(NUM)})
-column_card = obj({"column": INT, "P": INT, "I": STR, "T": STR, "S": STR,
-                   **nums("HT", "A", "DT", "BT", "DB", "BB", "DL", "FLEX", "SLOPE", "EP", "AP"),
-                   "bar_groups": arr(obj({"ND": INT, "NB": INT, "SZ": INT}))})
-footing_card = obj({"footing": INT, "SP": STR,
-                    **nums("B", "D", "T", "DEL_B", "DEL_D", "DEL_T", "R_BD", "R_DB", "S_HT",
-                           "BP", "DP", "SET"),
-                    "NP": INT, "SYM": INT, "same_as": INT})
+
+
+def card(number, values):
+    """A card as used, the fields filled in or replaced after reading, the card
+    as read (null for a card naming an earlier member in same_as)."""
+    return obj({number: INT, **values, "same_as": INT, "defaulted": arr(STR),
+                "as_read": nullable(obj(values))})
+
+
+cap_segment = card("segment", {"C": STR, **nums("L", "A", "DE", "BC", "BE", "DH", "LH"),
+                               "XB": arr(NUM)})
+column_card = card("column", {
+    "P": INT, "I": STR, "T": STR, "S": STR,
+    **nums("HT", "A", "DT", "BT", "DB", "BB", "DL", "FLEX", "SLOPE", "EP", "AP"),
+    "bar_groups": arr(obj({"ND": INT, "NB": INT, "SZ": INT}))})
+footing_card = card("footing", {
+    "SP": STR, **nums("B", "D", "T", "DEL_B", "DEL_D", "DEL_T", "R_BD", "R_DB", "S_HT",
+                      "BP", "DP", "SET"),
+    "NP": INT, "SYM": INT})
 wind = obj({
     "group_2": obj({"WAT": NUM, "WAL": NUM, "NW": INT, "WFT": arr(NUM), "WFL": arr(NUM),
-                    **nums("APT", "APL", "PT", "PL")}),
+                    **nums("APT", "APL", "PT", "PL"), "STD": INT, "FT_PSF": arr(INT),
+                    "FL_PSF": arr(INT)}),
     "group_3": obj({"NW": INT, "WFT": arr(NUM), "WFL": arr(NUM), "LFT": arr(NUM),
-                    "LFL": arr(NUM), **nums("LLT", "LLL", "APT", "APL")})})
+                    "LFL": arr(NUM), **nums("LLT", "LLL", "APT", "APL"), "STD": INT,
+                    "FT_PSF": arr(INT), "FL_PSF": arr(INT), "LL_STD": INT,
+                    "LFT_PLF": arr(INT), "LFL_PLF": arr(INT)})})
 misc = obj({**nums("FT", "FL", "APT", "APL", "EXPC", "SHRC", "PT", "PL"), "NSEIS": INT})
 seismic = obj({"column": INT, "LONG": arr(NUM), "TRANS": arr(NUM)})
 loads = obj({"NLP": INT, "dead": arr(NUM),
-             "live": arr(obj({"ID": STR, "NL": INT, "LOAD": arr(NUM)}))})
+             "live": arr(obj({"ID": STR, "NL": INT, "LOAD": arr(NUM)})),
+             "dead_ID": STR, "dead_NL": INT})
 input_ = obj({"design_data": design_data, "column_steel": column_steel,
               "cap_segments": arr(cap_segment), "columns": arr(column_card),
               "footings": arr(footing_card), "wind": wind, "misc_forces": misc,
@@ -82,11 +96,13 @@ input_ = obj({"design_data": design_data, "column_steel": column_steel,
 
 properties = obj({
     "cap_segments": arr(obj({"segment": INT, **nums("K", "CO", "FMWT", "UFEM", "RW", "RI",
-                                                     "KML", "KMR", "COMLR", "COMRL")})),
+                                                     "KML", "KMR", "COMLR", "COMRL"),
+                             "FMLP": arr(NUM), "FMRP": arr(NUM)})),
     "columns": arr(obj({"column": INT, **nums(
         "WCOL", "KT", "KB", "COTB", "COBT", "UFMT", "UFMB", "KL", "FLU", "RGTB", "RGL",
         "EITTB", "EILTB", "PSIT", "PSIB", "FKBR", "FKUBR", "KLRL", "PCBR", "PCUBR", "PCL",
-        "KTM", "COTBM", "COBTM", "DFL", "DFC", "DFR", "PDF", "XC"), "EMIN": arr(NUM)}))})
+        "KTM", "COTBM", "COBTM", "DFL", "DFC", "DFR", "PDF", "XC", "TLR", "TLC", "TRL", "TRC",
+        "TCR", "TCL"), "EMIN": arr(NUM)}))})
 
 load_case = obj({
     "kind": enum("case", "wind", "live load"), "name": STR, "group": INT, "wind": INT,
@@ -105,7 +121,8 @@ cap_moment_row = obj({
     "moments": obj(nums("DL_TOT", "G1_MAX_POS", "G1_MAX_NEG", "G2_MAX_POS", "G2_MAX_NEG",
                         "G3_MAX_POS", "G3_MAX_NEG")),
     "shears": obj({k: NUMN for k in ("DL_T_LT", "DL_T_RT", "G1_POS_LT", "G1_POS_RT",
-                                     "G1_NEG_LT", "G1_NEG_RT")})})
+                                     "G1_NEG_LT", "G1_NEG_RT")}),
+    "group_six": nullable(obj(nums("G6_MAX_POS", "G6_MAX_NEG")))})
 
 bars = obj({"AS": NUM, "count": INT, "size": INT})
 stirrups = obj({"max_spacing": NUM, "av_per_inch": NUM, "size": INT, "double": BOOL,
@@ -171,6 +188,10 @@ footing = obj({
 message = obj({"severity": enum("error", "warning", "note"), "text": STR, "card": INT,
                "line": INT, "columns": nullable(obj({"first": INT, "last": INT}))})
 
+# A message that belongs to no problem: a card where a title card should be,
+# ahead of the first problem (after_problem null) or after the named one.
+outside_message = obj({**message["properties"], "after_problem": nullable(STR)})
+
 analysed_keys = {
     "input": input_, "properties": properties, "load_cases": arr(load_case),
     "envelopes": envelopes, "cap_moments": arr(cap_moment_row), "cap": nullable(cap),
@@ -196,7 +217,8 @@ schema = {
         "units": obj({k: {"const": v} for k, v in (
             ("length", "ft"), ("section", "in"), ("force", "kip"), ("moment", "kip-ft"),
             ("stress", "ksi"), ("soil_pressure", "ksf"))}),
-        "problems": arr({"$ref": "#/$defs/problem"})}),
+        "problems": arr({"$ref": "#/$defs/problem"}),
+        "messages": arr(outside_message)}),
     "$defs": {"number": {"type": ["number", "null"]}, "problem": problem},
 }
 

@@ -182,7 +182,10 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
         complete = complete && s.complete;
         summary.push_back(s.line);
       },
-      o.only);
+      o.only,
+      [&](const Message& m) {
+        if (ResultsDocument* doc = extra.json.writer()) doc->addOutside(m);
+      });
   report.finish();
   if (!o.quiet)
     for (const std::string& line : summary) err << line << "\n";

@@ -44,11 +44,12 @@ void runStages(Problem& problem, Report& report) {
 }
 
 void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag,
-             const ProblemSink& finished, const ProblemSelection& only) {
+             const ProblemSink& finished, const ProblemSelection& only,
+             const MessageSink& outside) {
   Deck deck(in);
   for (;;) {
     Problem problem;
-    if (PIER11(deck, report, stamp, problem, diag, finished, only) != kProblemRead) break;
+    if (PIER11(deck, report, stamp, problem, diag, finished, only, outside) != kProblemRead) break;
     runStages(problem, report);
     if (finished) finished(problem);
   }

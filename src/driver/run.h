@@ -11,6 +11,7 @@
 #include "input/problem.h"
 #include "base/report.h"
 #include "input/problem_selection.h"
+#include "input/reader.h"
 
 namespace bentpier {
 
@@ -21,8 +22,11 @@ using ProblemSink = std::function<void(const Problem&)>;
 // Runs every problem of a deck through the pipeline, writing the report and
 // handing each finished problem to `finished` (when given) in deck order;
 // problems that `only` does not select are read past without any output.
+// Messages that belong to no problem (cards where a title card should be)
+// go to `outside` (when given) as they are printed.
 void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
-             const ProblemSink& finished = {}, const ProblemSelection& only = {});
+             const ProblemSink& finished = {}, const ProblemSelection& only = {},
+             const MessageSink& outside = {});
 
 // The analysis and design stages of one problem, in pipeline order.
 void runStages(Problem& problem, Report& report);

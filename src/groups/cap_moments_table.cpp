@@ -136,27 +136,27 @@ Line printedRow(const CapMomentsRow& row) {
   return l;
 }
 
-// A line of the group VI moments: its point label and the maximum and
-// minimum at that face or point.
-struct GroupSixLine {
-  CapMomentsRow label;
-  float max = 0, min = 0;
-};
-
-void keepAndPrint(Problem& p, CapTable& table, const CapMomentsRow& row) {
+// Keeps the row, with its group VI moments when group VI was formed, and
+// prints its line of the table.
+void keepAndPrint(Problem& p, CapTable& table, CapMomentsRow row, float g6max, float g6min) {
+  row.has_group_six = p.env.groupSix;
+  if (row.has_group_six) {
+    row.G6_max = g6max;
+    row.G6_min = g6min;
+  }
   p.results.cap_moments.push_back(row);
   table.line(printedRow(row));
 }
 
 // Group VI, listed after the table when it was formed: group III with the
 // temperature and shrinkage of the cap, under the same point labels.
-void printGroupSix(CapTable& table, const std::vector<GroupSixLine>& rows) {
+void printGroupSix(CapTable& table, const std::vector<CapMomentsRow>& rows) {
   table.startGroupSix();
-  for (const GroupSixLine& r : rows) {
+  for (const CapMomentsRow& r : rows) {
     Line l(kSkipLine);
-    if (r.label.kind == 'C') l.ch('C').i(r.label.number, 2).ch(r.label.side).blanks(2);
-    else l.ch('P').i(r.label.number, 2).blanks(3);
-    table.line(l.f(r.max, kMomentWidth, kDecimals).f(r.min, kMomentWidth, kDecimals));
+    if (r.kind == 'C') l.ch('C').i(r.number, 2).ch(r.side).blanks(2);
+    else l.ch('P').i(r.number, 2).blanks(3);
+    table.line(l.f(r.G6_max, kMomentWidth, kDecimals).f(r.G6_min, kMomentWidth, kDecimals));
   }
 }
 
@@ -167,7 +167,6 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, const MethodValues&
   CapEnvelopes& env = p.env;
   CapTable table(report);
   CapTableEnd end;
-  std::vector<GroupSixLine> groupSix;
   int point = 0;  // running load-point number
   const int nspan = std::min(p.dd.NSPAN, kMaxSegments);
   for (int k = p.dd.NCAN >= 1 ? 1 : 2; k <= nspan; ++k) {
@@ -181,18 +180,14 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, const MethodValues&
         env.G6MAX.MR[ci] = x[kRightEnvelopeBMax] * method.groupSixGamma;
         env.G6MIN.MR[ci] = x[kRightEnvelopeBMin] * method.groupSixGamma;
       }
-      const CapMomentsRow row = columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears);
-      keepAndPrint(p, table, row);
-      groupSix.push_back({row, env.G6MAX.MR[ci], env.G6MIN.MR[ci]});
+      keepAndPrint(p, table, columnRow(p, c, 'L', kRightFaceMoments, kRightFaceShears),
+                   env.G6MAX.MR[ci], env.G6MIN.MR[ci]);
       point += p.col[static_cast<size_t>(c)].P;
     }
     for (int q = 1; q <= bearingCount(p, k); ++q) {
       ++point;
       ++end.points;
-      const CapMomentsRow row = pointRow(p, q, k, point);
-      keepAndPrint(p, table, row);
-      const size_t ki = static_cast<size_t>(k), qi = static_cast<size_t>(q);
-      groupSix.push_back({row, env.G6MAX.MP[ki][qi], env.G6MIN.MP[ki][qi]});
+      keepAndPrint(p, table, pointRow(p, q, k, point), env.G6MAX.MP[k][q], env.G6MIN.MP[k][q]);
     }
     if (k != nspan || p.dd.NCAN <= 1) {  // the segment ends at column k
       auto& x = p.env.X[static_cast<size_t>(k)];
@@ -203,12 +198,11 @@ CapTableEnd printCapMomentsTable(Problem& p, Report& report, const MethodValues&
         env.G6MAX.ML[ki] = x[kLeftEnvelopeBMax] * method.groupSixGamma;
         env.G6MIN.ML[ki] = x[kLeftEnvelopeBMin] * method.groupSixGamma;
       }
-      const CapMomentsRow row = columnRow(p, k, 'R', kLeftFaceMoments, kLeftFaceShears);
-      keepAndPrint(p, table, row);
-      groupSix.push_back({row, env.G6MAX.ML[ki], env.G6MIN.ML[ki]});
+      keepAndPrint(p, table, columnRow(p, k, 'R', kLeftFaceMoments, kLeftFaceShears),
+                   env.G6MAX.ML[ki], env.G6MIN.ML[ki]);
     }
   }
-  if (env.groupSix) printGroupSix(table, groupSix);
+  if (env.groupSix) printGroupSix(table, p.results.cap_moments);
   end.lines = table.lines();
   return end;
 }

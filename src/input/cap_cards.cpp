@@ -113,6 +113,7 @@ Step readLeftCantilever(ProblemReader& r, int expected) {
   CapSegment seg;
   readSegment(card, seg);
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+  r.problem().as_read.cap[1] = seg;
   r.report() << segmentLine(r.numberRead(), seg, false);
 
   const bool ok = r.numberIs(expected) && seg.C != ' ' && cantileverSound(seg) &&
@@ -130,6 +131,7 @@ Step readSpan(ProblemReader& r, int k, int expected) {
   CapSegment seg;
   readSegment(card, seg);
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+  r.problem().as_read.cap[k] = seg;
 
   if (isSectionCode(seg.C)) {
     r.report() << segmentLine(r.numberRead(), seg, true);
@@ -151,6 +153,7 @@ Step readSpan(ProblemReader& r, int k, int expected) {
   const CapSegment& src = r.problem().cap[t];
   CapSegment& dst = r.problem().cap[k];
   dst = src;
+  dst.REF = t;
   const int n = src.NB;
   dst.XB = {};
   dst.XB[1] = src.L - bearingSum(src, false);
@@ -165,6 +168,7 @@ Step readRightCantilever(ProblemReader& r, int expected) {
   CapSegment seg;
   readSegment(card, seg);
   if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+  r.problem().as_read.cap[ncol + 1] = seg;
 
   if (isSectionCode(seg.C)) {
     r.report() << segmentLine(r.numberRead(), seg, false);
@@ -186,6 +190,7 @@ Step readRightCantilever(ProblemReader& r, int expected) {
   const CapSegment& src = r.problem().cap[1];
   CapSegment& dst = r.problem().cap[ncol + 1];
   dst = src;
+  dst.REF = 1;
   const int n = src.NB;
   dst.XB = {};
   float inner = 0.0f;

@@ -148,6 +148,7 @@ Step readReferenceColumn(ProblemReader& r, int col, Column& c) {
   if (col < 2 || t == 0) return Step::Error;
   const int own_points = c.P;
   c = r.problem().col[t];
+  c.REF = t;
   c.P = own_points;
   c.SLOPE = -c.SLOPE;
   return Step::Ok;
@@ -164,6 +165,7 @@ Step readColumnCards(ProblemReader& r) {
     Column c;
     readColumn(card, c);
     if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+    p.as_read.col[col] = c;
     const bool full = c.I == 'C' || c.I == 'V';
     const Step s = full ? readFullColumn(r, col, c) : readReferenceColumn(r, col, c);
     if (s != Step::Ok) return s;

@@ -87,6 +87,7 @@ Step readFootingCards(ProblemReader& r) {
     Footing f;
     readFooting(card, f);
     if (r.fieldsRead(card) != Step::Ok) return Step::Error;
+    p.as_read.ftg[col] = f;
 
     if (f.SP != 'S' && f.SP != 'P') {
       r.report() << Line(kSkipLine).i(r.numberRead(), 2).blanks(2).i(col, 1)

@@ -65,6 +65,7 @@ struct CapSegment {
   float L = 0, A = 0, DE = 0, BC = 0, BE = 0, DH = 0, LH = 0;
   Table<float, kMaxBearings + 1> XB{};  // bearing increments 1..NB
   int NB = 0;
+  int REF = 0;  // segment this one is the same as; 0 for a full card
 
   // Length of the haunch: LH for a straight (L) or parabolic (P) haunch; a
   // prismatic (C) segment has none, whatever its LH field holds.
@@ -78,6 +79,7 @@ struct Column {
   float HT = 0, A = 0, DT = 0, BT = 0, DB = 0, BB = 0, DL = 0, FLEX = 0;
   float SLOPE = 0, EP = 0, AP = 0;
   Table<int, kBarGroups + 1> ND{}, NB{}, SZ{};  // bar groups 1..4
+  int REF = 0;  // column this one is the same as; 0 for a full card
 };
 
 // One footing as read from its card.
@@ -105,6 +107,11 @@ struct WindLoads {
   Table<float, kMaxWindDirections + 1> WFT3{}, WFL3{}, LFT3{}, LFL3{};
   int NW3 = 0;
   float LLT = 0, LLL = 0, APT3 = 0, APL3 = 0;
+  // The cards' intensities for all five directions as used (the standard
+  // ones where a card's STD code is set): superstructure in psf, live load
+  // in lb/ft, with the codes.
+  int STD2 = 0, STD3 = 0, STDLL = 0;
+  Table<int, kMaxWindDirections + 1> FT2{}, FL2{}, FT3{}, FL3{}, LFT{}, LFL{};
 };
 
 struct MiscForces {
@@ -372,10 +379,14 @@ struct InputCards {
   LoadTable loads;
 };
 
-// The design data and column steel cards as read, before their defaults.
+// The cards as read, before their defaults: the design data, column steel,
+// cap, column and footing cards (the last three as the report echoes them).
 struct CardsAsRead {
   DesignData dd;
   ColumnSteel cs;
+  Table<CapSegment, kMaxSegments + 1> cap{};
+  Table<Column, kMaxColumns + 1> col{};
+  Table<Footing, kMaxColumns + 1> ftg{};
 };
 
 struct Problem {

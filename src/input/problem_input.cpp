@@ -36,6 +36,23 @@ void writeCardError(Report& report, Problem& problem, const ProblemReader& r, lo
   problem.results.input_error = true;
 }
 
+// The error line of a card where a title card should start a problem (junk
+// ahead of the first problem, or cards left over after one): it belongs to
+// no problem and is handed to `outside` with its card number and deck line.
+void writeStrayCardError(Report& report, const Card& card, long long line,
+                         const MessageSink& outside) {
+  const Line text = Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(card.columns(5, 8))
+                        .text(", LINE ").text(card.columns(1, 4)).text(", *B03");
+  report << text;
+  if (!outside) return;
+  Message m;
+  m.text = text.str().substr(1);
+  long long number = 0;
+  m.card = parseIntegerField(card.columns(1, 2), number) ? static_cast<int>(number) : 0;
+  m.line = line;
+  outside(m);
+}
+
 // Reads every card of one problem after its title card.
 Step readProblemCards(ProblemReader& r) {
   Step s = readDesignData(r);
@@ -105,15 +122,14 @@ void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p) {
 
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
            std::ostream& diag, const std::function<void(const Problem&)>& rejected,
-           const ProblemSelection& only) {
+           const ProblemSelection& only, const MessageSink& outside) {
   Card title;
   while (deck.next(title)) {
     if (!title.startsWith(kTitleCode)) {
       // Blank lines after the last problem end the input quietly.
       if (title.text().find_first_not_of(' ') == std::string::npos && deck.onlyBlankCardsLeft())
         return kInputExhausted;
-      report << Line(kSkipLine).text("ERROR PROBLEM NUMBER ").text(title.columns(5, 8))
-                    .text(", LINE ").text(title.columns(1, 4)).text(", *B03");
+      writeStrayCardError(report, title, deck.lineNumber(), outside);
       if (!deck.skipToTitle()) return kInputExhausted;
       continue;
     }

@@ -86,13 +86,17 @@ inline int referencedMember(char code, int first, int last) {
 
 void writePageHeader(Report& report, const RunStamp& stamp, const Problem& p);
 
+// Takes a message that belongs to no problem.
+using MessageSink = std::function<void(const Message&)>;
+
 // PIER11: reads the next problem into `problem`. Problems with input errors
 // are reported and skipped, each handed to `rejected` (when given) with its
 // messages before the next is read. Problems that `only` does not select are
-// passed over to the next title card without output or messages. Returns
-// kProblemRead or kInputExhausted.
+// passed over to the next title card without output or messages. A card
+// where a title card should be is reported and handed to `outside` (when
+// given). Returns kProblemRead or kInputExhausted.
 int PIER11(Deck& deck, Report& report, const RunStamp& stamp, Problem& problem,
            std::ostream& diag, const std::function<void(const Problem&)>& rejected = {},
-           const ProblemSelection& only = {});
+           const ProblemSelection& only = {}, const MessageSink& outside = {});
 
 }  // namespace bentpier

@@ -64,6 +64,10 @@ struct CapMomentsRow {
   // fills only the three on its own side.
   std::array<float, 6> shears{};
   std::array<bool, 6> has_shear{};
+  // Group VI (group III with temperature and shrinkage of the cap) maximum
+  // and minimum moments, kept only when group VI is formed for the cap.
+  bool has_group_six = false;
+  float G6_max = 0, G6_min = 0;
 };
 
 struct CapFaceBars {
@@ -178,13 +182,11 @@ struct ColumnEndOutcome {
   std::vector<ColumnLoadCheck> loads;
   // The section as designed or investigated: void of a hollow round column
   // (in), every bar, the maximum axial design strength, the bending code of
-  // the loads (1 Mx, 2 My, 3 both) and the interaction curve of bending
-  // about x (at 0) and about y (at 1) where the loads need it.
+  // the loads (1 Mx, 2 My, 3 both: the interaction curves to draw).
   float VOID = 0;
   std::vector<SectionBarPoint> bars;
   float P0 = 0;
   int bending = 0;
-  std::array<std::vector<CurveSample>, 2> curves;
   float PHIB = 0;  // reduction factor of bending and tension
   // The full interaction curves with their characteristic points, about x
   // (the moment MX, MT of the frame) and about y (MY, ML), for the results.

@@ -32,6 +32,15 @@ void readPairs(Card& card, int first, Pairs& ft, Pairs& fl) {
   }
 }
 
+// Keeps the five pairs as echoed.
+void keepPairs(const Pairs& ft, const Pairs& fl, Table<int, kMaxWindDirections + 1>& kept_ft,
+               Table<int, kMaxWindDirections + 1>& kept_fl) {
+  for (int i = 1; i <= kMaxWindDirections; ++i) {
+    kept_ft[i] = ft[i];
+    kept_fl[i] = fl[i];
+  }
+}
+
 Step readGroupII(ProblemReader& r) {
   Card card;
   if (const Step got = r.next(card, kGroupIICard); got != Step::Ok) return got;
@@ -74,6 +83,8 @@ Step readGroupII(ProblemReader& r) {
   rep << values;
 
   if (!r.numberIs(kGroupIICard)) return Step::Error;
+  w.STD2 = code;
+  keepPairs(ft, fl, w.FT2, w.FL2);
   w.NW2 = 0;
   for (int i = 1; i <= kMaxWindDirections; ++i) {
     if (ft[i] + fl[i] == 0) break;
@@ -139,6 +150,10 @@ Step readGroupIII(ProblemReader& r) {
   rep << values;
 
   if (!r.numberIs(kGroupIIICard)) return Step::Error;
+  w.STD3 = code;
+  w.STDLL = ll_code;
+  keepPairs(ft, fl, w.FT3, w.FL3);
+  keepPairs(lft, lfl, w.LFT, w.LFL);
   w.NW3 = 0;
   for (int i = 1; i <= kMaxWindDirections; ++i) {
     if (ft[i] == 0 && fl[i] == 0 && lft[i] == 0 && lfl[i] == 0) break;

@@ -752,7 +752,10 @@ void ProblemPage::section(const ColumnEndOutcome& e) {
 }
 
 void ProblemPage::interaction(const ColumnEndOutcome& e, int direction) {
-  const std::vector<CurveSample>& curve = e.curves[static_cast<size_t>(direction - 1)];
+  // The interaction curve kept for the results, moments as magnitudes.
+  std::vector<CurveSample> curve;
+  for (const StrengthPoint& s : e.interaction[static_cast<size_t>(direction - 1)].curve)
+    curve.push_back({std::fabs(s.M), s.P});
   std::vector<Point> values;
   for (const CurveSample& s : curve) values.push_back({s.M, s.P});
   auto momentOf = [&](const ColumnLoadCheck& l) { return direction == 1 ? l.MX : l.MY; };

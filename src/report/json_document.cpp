@@ -22,6 +22,20 @@ std::string trimmed(const std::string& s) {
 
 std::string charText(char c) { return c == ' ' || c == '\0' ? "" : std::string(1, c); }
 
+Json messageJson(const Message& m) {
+  const char* severity = m.severity == Message::Severity::kError     ? "error"
+                         : m.severity == Message::Severity::kWarning ? "warning"
+                                                                     : "note";
+  Json j;
+  j["severity"] = severity;
+  j["text"] = m.text;
+  j["card"] = m.card;
+  j["line"] = m.line;
+  j["columns"] = m.first_column > 0 ? Json{{"first", m.first_column}, {"last", m.last_column}}
+                                    : Json(nullptr);
+  return j;
+}
+
 // Builds the JSON of one problem and notes every value that is not finite.
 class ProblemWriter {
  public:
@@ -36,6 +50,13 @@ class ProblemWriter {
     bad_.push_back(where_);
     return Json(nullptr);
   }
+  // Elements 1..N-1 of a 1-based table of integers.
+  template <size_t N>
+  static Json ints(const Table<int, N>& t) {
+    Json arr = Json::array();
+    for (int i = 1; i < static_cast<int>(N); ++i) arr.push_back(t[i]);
+    return arr;
+  }
   template <size_t N>
   Json nums(const std::array<float, N>& a, size_t first, size_t last) {
     Json arr = Json::array();
@@ -47,8 +68,12 @@ class ProblemWriter {
   Json input();
   Json designData();
   Json columnSteel();
+  Json withCardAsRead(Json j, Json used, Json read, int same_as);
+  Json capSegment(const CapSegment& s);
   Json capCards();
+  Json column(const Column& k);
   Json columnCards();
+  Json footing(const Footing& f);
   Json footingCards();
   Json wind();
   Json misc();
@@ -116,28 +141,12 @@ Json ProblemWriter::build() {
 
 Json ProblemWriter::messages() {
   Json arr = Json::array();
-  auto add = [&](const char* severity, const std::string& text, int card, long long line,
-                 int first, int last) {
-    Json m;
-    m["severity"] = severity;
-    m["text"] = text;
-    m["card"] = card;
-    m["line"] = line;
-    if (first > 0) {
-      m["columns"] = Json{{"first", first}, {"last", last}};
-    } else {
-      m["columns"] = nullptr;
-    }
-    arr.push_back(std::move(m));
-  };
-  for (const Message& m : p_.results.messages) {
-    const char* severity = m.severity == Message::Severity::kError     ? "error"
-                           : m.severity == Message::Severity::kWarning ? "warning"
-                                                                       : "note";
-    add(severity, m.text, m.card, m.line, m.first_column, m.last_column);
+  for (const Message& m : p_.results.messages) arr.push_back(messageJson(m));
+  for (const std::string& where : bad_) {
+    Message m;
+    m.text = "VALUE NOT A FINITE NUMBER IN " + where;
+    arr.push_back(messageJson(m));
   }
-  for (const std::string& where : bad_)
-    add("error", "VALUE NOT A FINITE NUMBER IN " + where, 0, 0, 0, 0);
   return arr;
 }
 
@@ -224,68 +233,95 @@ Json ProblemWriter::columnSteel() {
   return j;
 }
 
+// A card's values as used, the fields the program filled in or replaced
+// after reading it (`defaulted`), and the card as read, which the report
+// echoes; a card that names an earlier member (`same_as`) carries no values
+// of its own.
+Json ProblemWriter::withCardAsRead(Json j, Json used, Json read, int same_as) {
+  Json defaulted = Json::array();
+  for (const auto& [name, value] : used.items()) {
+    if (same_as == 0 && read[name] != value) defaulted.push_back(name);
+    j[name] = value;
+  }
+  j["same_as"] = same_as;
+  j["defaulted"] = defaulted;
+  j["as_read"] = same_as == 0 ? std::move(read) : Json(nullptr);
+  return j;
+}
+
+Json ProblemWriter::capSegment(const CapSegment& s) {
+  Json j;
+  j["C"] = charText(s.C);
+  j["L"] = num(s.L);
+  j["A"] = num(s.A);
+  j["DE"] = num(s.DE);
+  j["BC"] = num(s.BC);
+  j["BE"] = num(s.BE);
+  j["DH"] = num(s.DH);
+  j["LH"] = num(s.LH);
+  j["XB"] = nums(s.XB, 1, static_cast<size_t>(std::clamp(s.NB, 0, kMaxBearings)));
+  return j;
+}
+
 Json ProblemWriter::capCards() {
   Json arr = Json::array();
   for (int k = 1; k <= nspan(); ++k) {
     if (!segmentExists(k)) continue;
-    const CapSegment& s = p_.used.cap[static_cast<size_t>(k)];
-    Json j;
-    j["segment"] = k;
-    j["C"] = charText(s.C);
-    j["L"] = num(s.L);
-    j["A"] = num(s.A);
-    j["DE"] = num(s.DE);
-    j["BC"] = num(s.BC);
-    j["BE"] = num(s.BE);
-    j["DH"] = num(s.DH);
-    j["LH"] = num(s.LH);
-    j["XB"] = nums(s.XB, 1, static_cast<size_t>(std::clamp(s.NB, 0, kMaxBearings)));
-    arr.push_back(std::move(j));
+    const CapSegment& s = p_.used.cap[k];
+    arr.push_back(withCardAsRead(Json{{"segment", k}}, capSegment(s),
+                                 capSegment(p_.as_read.cap[k]), s.REF));
   }
   return arr;
+}
+
+Json ProblemWriter::column(const Column& k) {
+  Json j;
+  j["P"] = k.P;
+  j["I"] = charText(k.I);
+  j["T"] = charText(k.T);
+  j["S"] = charText(k.S);
+  const Field<float> reals[] = {{"HT", k.HT, 0}, {"A", k.A, 0},       {"DT", k.DT, 0},
+                                {"BT", k.BT, 0}, {"DB", k.DB, 0},     {"BB", k.BB, 0},
+                                {"DL", k.DL, 0}, {"FLEX", k.FLEX, 0}, {"SLOPE", k.SLOPE, 0},
+                                {"EP", k.EP, 0}, {"AP", k.AP, 0}};
+  for (const auto& f : reals) j[f.name] = num(f.value);
+  Json groups = Json::array();
+  for (int g = 1; g <= kBarGroups; ++g)
+    groups.push_back(Json{{"ND", k.ND[g]}, {"NB", k.NB[g]}, {"SZ", k.SZ[g]}});
+  j["bar_groups"] = groups;
+  return j;
 }
 
 Json ProblemWriter::columnCards() {
   Json arr = Json::array();
   for (int c = 1; c <= ncol(); ++c) {
-    const Column& k = p_.used.col[static_cast<size_t>(c)];
-    Json j;
-    j["column"] = c;
-    j["P"] = k.P;
-    j["I"] = charText(k.I);
-    j["T"] = charText(k.T);
-    j["S"] = charText(k.S);
-    const Field<float> reals[] = {{"HT", k.HT, 0}, {"A", k.A, 0},       {"DT", k.DT, 0},
-                                  {"BT", k.BT, 0}, {"DB", k.DB, 0},     {"BB", k.BB, 0},
-                                  {"DL", k.DL, 0}, {"FLEX", k.FLEX, 0}, {"SLOPE", k.SLOPE, 0},
-                                  {"EP", k.EP, 0}, {"AP", k.AP, 0}};
-    for (const auto& f : reals) j[f.name] = num(f.value);
-    Json groups = Json::array();
-    for (size_t g = 1; g <= kBarGroups; ++g)
-      groups.push_back(Json{{"ND", k.ND[g]}, {"NB", k.NB[g]}, {"SZ", k.SZ[g]}});
-    j["bar_groups"] = groups;
-    arr.push_back(std::move(j));
+    const Column& k = p_.used.col[c];
+    arr.push_back(withCardAsRead(Json{{"column", c}}, column(k), column(p_.as_read.col[c]),
+                                 k.REF));
   }
   return arr;
+}
+
+Json ProblemWriter::footing(const Footing& f) {
+  Json j;
+  j["SP"] = charText(f.SP);
+  const Field<float> reals[] = {{"B", f.B, 0},         {"D", f.D, 0},         {"T", f.T, 0},
+                                {"DEL_B", f.DEL_B, 0}, {"DEL_D", f.DEL_D, 0}, {"DEL_T", f.DEL_T, 0},
+                                {"R_BD", f.R_BD, 0},   {"R_DB", f.R_DB, 0},   {"S_HT", f.S_HT, 0},
+                                {"BP", f.BP, 0},       {"DP", f.DP, 0},       {"SET", f.SET, 0}};
+  for (const auto& r : reals) j[r.name] = num(r.value);
+  j["NP"] = f.NP;
+  j["SYM"] = f.SYM;
+  return j;
 }
 
 Json ProblemWriter::footingCards() {
   Json arr = Json::array();
   if (p_.used.dd.FTGOPT == ' ') return arr;
   for (int c = 1; c <= ncol(); ++c) {
-    const Footing& f = p_.used.ftg[static_cast<size_t>(c)];
-    Json j;
-    j["footing"] = c;
-    j["SP"] = charText(f.SP);
-    const Field<float> reals[] = {{"B", f.B, 0},         {"D", f.D, 0},         {"T", f.T, 0},
-                                  {"DEL_B", f.DEL_B, 0}, {"DEL_D", f.DEL_D, 0}, {"DEL_T", f.DEL_T, 0},
-                                  {"R_BD", f.R_BD, 0},   {"R_DB", f.R_DB, 0},   {"S_HT", f.S_HT, 0},
-                                  {"BP", f.BP, 0},       {"DP", f.DP, 0},       {"SET", f.SET, 0}};
-    for (const auto& r : reals) j[r.name] = num(r.value);
-    j["NP"] = f.NP;
-    j["SYM"] = f.SYM;
-    j["same_as"] = f.REF;
-    arr.push_back(std::move(j));
+    const Footing& f = p_.used.ftg[c];
+    arr.push_back(withCardAsRead(Json{{"footing", c}}, footing(f), footing(p_.as_read.ftg[c]),
+                                 f.REF));
   }
   return arr;
 }
@@ -298,12 +334,15 @@ Json ProblemWriter::wind() {
   j["group_2"] = Json{{"WAT", num(w.WAT)},   {"WAL", num(w.WAL)},   {"NW", w.NW2},
                       {"WFT", nums(w.WFT2, 1, n2)}, {"WFL", nums(w.WFL2, 1, n2)},
                       {"APT", num(w.APT2)}, {"APL", num(w.APL2)}, {"PT", num(w.PT2)},
-                      {"PL", num(w.PL2)}};
+                      {"PL", num(w.PL2)}, {"STD", w.STD2},
+                      {"FT_PSF", ints(w.FT2)}, {"FL_PSF", ints(w.FL2)}};
   j["group_3"] = Json{{"NW", w.NW3},
                       {"WFT", nums(w.WFT3, 1, n3)}, {"WFL", nums(w.WFL3, 1, n3)},
                       {"LFT", nums(w.LFT3, 1, n3)}, {"LFL", nums(w.LFL3, 1, n3)},
                       {"LLT", num(w.LLT)}, {"LLL", num(w.LLL)},
-                      {"APT", num(w.APT3)}, {"APL", num(w.APL3)}};
+                      {"APT", num(w.APT3)}, {"APL", num(w.APL3)}, {"STD", w.STD3},
+                      {"FT_PSF", ints(w.FT3)}, {"FL_PSF", ints(w.FL3)}, {"LL_STD", w.STDLL},
+                      {"LFT_PLF", ints(w.LFT)}, {"LFL_PLF", ints(w.LFL)}};
   return j;
 }
 
@@ -335,7 +374,8 @@ Json ProblemWriter::loads() {
     live.push_back(Json{{"ID", trimmed(t.ID[ci])}, {"NL", t.NL[ci]},
                         {"LOAD", nums(t.LOAD[ci], 1, nlp)}});
   }
-  return Json{{"NLP", t.NLP}, {"dead", nums(t.LOAD[0], 1, nlp)}, {"live", live}};
+  return Json{{"NLP", t.NLP}, {"dead", nums(t.LOAD[0], 1, nlp)}, {"live", live},
+              {"dead_ID", trimmed(t.ID[0])}, {"dead_NL", t.NL[0]}};
 }
 
 // ---------------------------------------------------------------------------
@@ -345,11 +385,13 @@ Json ProblemWriter::properties() {
   Json segments = Json::array();
   for (int k = 1; k <= nspan(); ++k) {
     if (!segmentExists(k)) continue;
-    const CapProperties& s = p_.capp[static_cast<size_t>(k)];
+    const CapProperties& s = p_.capp[k];
+    const size_t nb = static_cast<size_t>(std::clamp(p_.used.cap[k].NB, 0, kMaxBearings));
     segments.push_back(Json{{"segment", k},       {"K", num(s.K)},       {"CO", num(s.CO)},
                             {"FMWT", num(s.FMWT)}, {"UFEM", num(s.UFEM)}, {"RW", num(s.RW)},
                             {"RI", num(s.RI)},     {"KML", num(s.KML)},   {"KMR", num(s.KMR)},
-                            {"COMLR", num(s.COMLR)}, {"COMRL", num(s.COMRL)}});
+                            {"COMLR", num(s.COMLR)}, {"COMRL", num(s.COMRL)},
+                            {"FMLP", nums(s.FMLP, 1, nb)}, {"FMRP", nums(s.FMRP, 1, nb)}});
   }
   Json cols = Json::array();
   for (int c = 1; c <= ncol(); ++c) {
@@ -362,7 +404,8 @@ Json ProblemWriter::properties() {
         {"FKUBR", k.FKUBR, 0}, {"KLRL", k.KLRL, 0}, {"PCBR", k.PCBR, 0},   {"PCUBR", k.PCUBR, 0},
         {"PCL", k.PCL, 0},   {"KTM", k.KTM, 0},     {"COTBM", k.COTBM, 0}, {"COBTM", k.COBTM, 0},
         {"DFL", k.DFL, 0},   {"DFC", k.DFC, 0},     {"DFR", k.DFR, 0},     {"PDF", k.PDF, 0},
-        {"XC", k.XC, 0}};
+        {"XC", k.XC, 0},     {"TLR", k.TLR, 0},     {"TLC", k.TLC, 0},     {"TRL", k.TRL, 0},
+        {"TRC", k.TRC, 0},   {"TCR", k.TCR, 0},     {"TCL", k.TCL, 0}};
     Json j;
     j["column"] = c;
     for (const auto& v : f) j[v.name] = num(v.value);
@@ -453,6 +496,9 @@ Json ProblemWriter::capMoments() {
       v[kShears[i]] = r.has_shear[i] ? num(r.shears[i]) : Json(nullptr);
     j["moments"] = m;
     j["shears"] = v;
+    j["group_six"] = r.has_group_six ? Json{{"G6_MAX_POS", num(r.G6_max)},
+                                            {"G6_MAX_NEG", num(r.G6_min)}}
+                                     : Json(nullptr);
     arr.push_back(std::move(j));
   }
   return arr;
@@ -718,9 +764,24 @@ int ResultsDocument::add(const Problem& problem) {
   ProblemWriter w(problem);
   const Json j = w.build();
   out_ << (problems_++ == 0 ? "\n" : ",\n") << j.dump();
+  last_problem_ = trimmed(problem.PROBNO);
   return w.nonFinite();
 }
 
-void ResultsDocument::finish() { out_ << (problems_ == 0 ? "]\n}\n" : "\n ]\n}\n"); }
+void ResultsDocument::addOutside(const Message& message) {
+  outside_.push_back({message, last_problem_});
+}
+
+// Closes the problems and writes the messages that belong to no problem.
+void ResultsDocument::finish() {
+  out_ << (problems_ == 0 ? "]" : "\n ]");
+  Json messages = Json::array();
+  for (const OutsideMessage& m : outside_) {
+    Json j = messageJson(m.message);
+    j["after_problem"] = m.after_problem.empty() ? Json(nullptr) : Json(m.after_problem);
+    messages.push_back(std::move(j));
+  }
+  out_ << ",\n \"messages\": " << messages.dump() << "\n}\n";
+}
 
 }  // namespace bentpier

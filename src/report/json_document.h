@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/clock.h"
 #include "input/problem.h"
@@ -13,7 +14,7 @@ namespace bentpier {
 
 // Version of the document layout: the minor number grows with added fields,
 // the major number with anything that breaks a reader.
-inline constexpr const char* kResultsSchemaVersion = "1.0";
+inline constexpr const char* kResultsSchemaVersion = "1.1";
 
 // The JSON Schema of the document (draft 2020-12), as shipped.
 std::string_view resultsSchema();
@@ -35,11 +36,23 @@ class ResultsDocument {
   // such values the problem had.
   int add(const Problem& problem);
 
+  // Keeps a message that belongs to no problem (a card where a title card
+  // should be), with the number of the problem it follows; written by
+  // finish() as the document's own `messages`.
+  void addOutside(const Message& message);
+
   void finish();
 
  private:
+  struct OutsideMessage {
+    Message message;
+    std::string after_problem;  // empty ahead of the first problem
+  };
+
   std::ostream& out_;
   int problems_ = 0;
+  std::string last_problem_;
+  std::vector<OutsideMessage> outside_;
 };
 
 }  // namespace bentpier

@@ -50,7 +50,7 @@ TEST_F(ResultsRun, FileRulesOfTheResultsDocument) {
   // Written beside the report, complete, with the schema version first.
   ASSERT_EQ(run({"--json", path("r.json"), deck, path("r.out")}), kExitOk);
   const std::string doc = read(path("r.json"));
-  EXPECT_EQ(doc.rfind("{\n \"schema_version\": \"1.0\",", 0), 0u) << doc.substr(0, 60);
+  EXPECT_EQ(doc.rfind("{\n \"schema_version\": \"1.1\",", 0), 0u) << doc.substr(0, 60);
   EXPECT_EQ(doc.substr(doc.size() - 4), "]\n}\n");
   EXPECT_FALSE(fs::exists(path("r.json.partial")));
 
@@ -164,6 +164,28 @@ TEST_F(ResultsRun, SummaryLinesAndStrictExitStatus) {
     EXPECT_EQ(run({"--overwrite", "--quiet", kExamples + c.deck, path("s.out")}), kExitOk);
     EXPECT_EQ(err.str().find(c.expected_line), std::string::npos);
   }
+}
+
+TEST_F(ResultsRun, SchemaOptionPrintsTheShippedSchema) {
+  ASSERT_EQ(run({"--schema"}), kExitOk);
+  EXPECT_EQ(con_out.str(), read(std::string(BENTPIER_SOURCE_DIR) + "/schema/results-1.schema.json"));
+}
+
+TEST_F(ResultsRun, CardsWhereATitleShouldBeAreTheDocumentsOwnMessages) {
+  // Junk ahead of the first problem and a card left over after it (14 lines).
+  const std::string deck = path("stray.dat");
+  std::ofstream(deck) << "JUNK AHEAD\n" << read(kExamples + "single-column-pier.dat")
+                      << "99  LEFT OVER\n";
+  ASSERT_EQ(run({"--quiet", "--json", path("s.json"), deck, path("s.out")}), kExitOk);
+  const std::string doc = read(path("s.json"));
+  const std::string ahead =
+      "{\"severity\":\"error\",\"text\":\"ERROR PROBLEM NUMBER  AHE, LINE JUNK, *B03\","
+      "\"card\":0,\"line\":1,\"columns\":null,\"after_problem\":null}";
+  const std::string after =
+      "{\"severity\":\"error\",\"text\":\"ERROR PROBLEM NUMBER LEFT, LINE 99  , *B03\","
+      "\"card\":99,\"line\":16,\"columns\":null,\"after_problem\":\"0201\"}";
+  EXPECT_NE(doc.find("\n \"messages\": [" + ahead + "," + after + "]\n}\n"), std::string::npos)
+      << doc.substr(doc.size() - 400);
 }
 
 TEST(ResultsDocument, ValueNotFiniteIsNeverWrittenAndTheProblemGetsAnError) {

@@ -3,13 +3,18 @@
 
 1. The document validates against schema/results-1.schema.json (draft 2020-12).
 2. Every number of the report's main tables equals the document's value
-   rounded to the printed decimals: the column force table of every load
-   case, "CAP MOMENTS AND SHEARS", "CAP DESIGN DATA", the critical column
+   rounded to the printed decimals: the input echo (every card as read,
+   which is the document's `as_read` where the program changed a card),
+   "MEMBER PROPERTIES" and "CAP PROPERTIES", the column force table of every
+   load case, "CAP MOMENTS AND SHEARS" with its group VI block, "CAP DESIGN
+   DATA", the critical column
    loads and "COLUMN DESIGN DATA", both pile tables, and the footing
    "ANALYSIS/DESIGN RESULTS" blocks and "DESIGN LOADS" tables. A field
    printed as asterisks (too wide) is only counted.
 3. The input-error example names card, deck line and columns of a field
-   that is not a number.
+   that is not a number; every "ERROR PROBLEM NUMBER ..., *B03" line of a
+   card where a title card should be is one of the document's own messages,
+   in order, with its deck line and the problem it follows.
 4. Column interaction curves, against closed forms and the design loads:
    the compression end is PHIC (As FY + (AG - As) 0.85 f'c), the tension
    end -PHIB As FY; P rises along the curve; the characteristic points lie
@@ -134,17 +139,18 @@ SHEARS = ["DL_T_LT", "DL_T_RT", "G1_POS_LT", "G1_POS_RT", "G1_NEG_LT", "G1_NEG_R
 
 
 def check_cap_moments(name, lines, problem):
-    got = []
+    got, group_six = [], []
     in_table = False
     for line in lines:
         if "CAP MOMENTS AND SHEARS" in line:
             in_table = True
             continue
-        if in_table and re.match(r"^[CP][ \d]\d[ LR]  ", line) and len(line) > 76:
-            got.append(line)
+        if in_table and re.match(r"^[CP][ \d]\d[ LR]  ", line):
+            (got if len(line) > 76 else group_six).append(line)
         if "CAP DESIGN DATA" in line or "COLUMN ANALYSIS" in line or "PILES" in line:
             in_table = False
     rows = problem["cap_moments"]
+    check_group_six(name, group_six, rows)
     if len(got) != len(rows):
         fail(f"{name}: {len(got)} cap moment lines in the report, {len(rows)} in the document")
         return
@@ -161,6 +167,22 @@ def check_cap_moments(name, lines, problem):
                     fail(f"{where} {field}: report prints {text!r} in an empty column")
                 continue
             check(f"{where} {field}", text, value, 3)
+
+
+def check_group_six(name, got, rows):
+    """The GROUP VI block after the cap moment table: a line per row, or none."""
+    formed = [r for r in rows if r["group_six"] is not None]
+    if formed and len(formed) != len(rows) or len(got) != len(formed):
+        fail(f"{name}: {len(got)} group VI lines in the report, {len(formed)} of {len(rows)} "
+             "rows with group VI in the document")
+        return
+    for line, row in zip(got, formed):
+        where = f"{name} group VI {line[:4]}"
+        label = f"{row['kind'][0].upper()}{row['number']:2d}{row['side'] or ' '}"
+        if line[:4] != label:
+            fail(f"{where}: labelled {line[:4]!r}, document row {label!r}")
+        check(where + " G6_MAX_POS", cut(line, 6, 10), row["group_six"]["G6_MAX_POS"], 3)
+        check(where + " G6_MAX_NEG", cut(line, 16, 10), row["group_six"]["G6_MAX_NEG"], 3)
 
 
 def check_cap_design(name, lines, problem):
@@ -350,6 +372,266 @@ def check_footing_loads(name, lines, problem):
                     fail(f"{name} footing {f['footing']}: designed, yet {c}")
 
 
+# ---------------------------------------------------------------------------
+# The input echo and the member property tables.
+
+def walk(where, line, pos, fields, values):
+    """Checks consecutive printed fields: (name, width, decimals) with decimals
+    None for an integer and "c" for a character; returns the position after."""
+    for name, width, dec in fields:
+        text, value = cut(line, pos, width), values[name]
+        if dec == "c":
+            compared["values"] += 1
+            if text.strip() != value:
+                fail(f"{where} {name}: report prints {text!r}, document has {value!r}")
+        elif dec is None:
+            check_int(f"{where} {name}", text, value)
+        else:
+            check(f"{where} {name}", text, value, dec)
+        pos += width
+    return pos
+
+
+def printed_card(card):
+    """The card as the report echoes it: as read, where the program changed it."""
+    return card["as_read"] if card["as_read"] is not None else card
+
+
+def after(lines, marker, skip=1):
+    """The line `skip` lines after the first one containing `marker`."""
+    for i, line in enumerate(lines):
+        if marker in line:
+            return lines[i + skip]
+    return None
+
+
+def block(lines, start, stops):
+    """The non-blank lines after each one containing `start` up to one containing a stop
+    (a heading repeated on a new page starts again)."""
+    out, inside = [], False
+    for line in lines:
+        if start in line:
+            inside = True
+        elif any(s in line for s in stops):
+            inside = False
+        elif inside and line.strip():
+            out.append(line)
+    return out
+
+
+DESIGN_DATA = ([("CAPOPT", 2, "c"), ("COLOPT", 2, "c"), ("FTGOPT", 2, "c"), ("METHOD", 1, "c"),
+                ("NCAN", 3, None), ("NCOL", 4, None), ("NLLC", 4, None), ("SKEWD", 4, None),
+                ("SKEWM", 3, None), ("SKEWS", 3, None), ("FPC", 6, 0), ("FC", 6, 0),
+                ("N", 4, 1), ("FY", 7, 0), ("FS", 7, 0), ("EC", 6, 0), ("ES", 7, 0),
+                ("CONC_STRAIN", 7, 4), ("Z", 5, 0), ("MAINSZ", 4, None), ("STRSZ", 4, None),
+                ("MAXTOP", 4, None), ("MAXBOT", 5, None), ("MINSZ", 5, None),
+                ("MINNO", 5, None), ("TOPCL", 6, 2), ("MINSSP", 6, 2), ("DEPINC", 5, 2),
+                ("BOTCL", 5, 2)])
+COLUMN_STEEL = ([("MIN_P", 5, 2), ("MAX_P", 6, 2), ("CL_SP", 6, 2), ("CLEAR", 7, 3),
+                 ("RMODE", 4, None), ("KLCOEF", 6, 2), ("OC", 5, 2), ("OF", 5, 2), ("CM", 5, 2),
+                 ("BD1", 5, 2), ("BD2", 5, 2), ("IMPACT_PERCENT", 6, 2), ("SOILWT", 7, 3),
+                 ("ALLSP", 9, 3), ("MINPLSP", 6, 2), ("MAXPLSP", 6, 2), ("EDGEDIST", 7, 3),
+                 ("PILEDEPTH", 6, 3), ("REBARCLR", 6, 3), ("PILECAP", 8, 3), ("PILEUPL", 9, 3),
+                 ("IP", 3, "c")])
+COLUMN_CARD = [("HT", 7, 3), ("A", 7, 3), ("DT", 7, 3), ("BT", 7, 3), ("DB", 7, 3),
+               ("BB", 7, 3), ("DL", 7, 3), ("FLEX", 7, 3)]
+FOOTING_CARD = ([(n, 8, 3) for n in ("B", "D", "T", "DEL_B", "DEL_D", "DEL_T")] +
+                [("R_BD", 7, 3), ("R_DB", 7, 3), ("S_HT", 8, 3), ("NP", 4, None),
+                 ("SYM", 4, None), ("BP", 9, 3), ("DP", 8, 3), ("SET", 8, 3)])
+# A card naming an earlier member: card number, the column's own load
+# points, the member's number and the one it is the same as.
+SAME_AS = re.compile(r"^\d\d([ \d]\d)? +(\d+|\*+) SAME AS (?:CAP SECTION|CANTILEVER |COLUMN|FOOTING) (.)$")
+
+
+def check_same_as(where, line, number, card):
+    m = SAME_AS.match(line)
+    compared["values"] += 1
+    if not m or m.group(3) != str(card["same_as"]) or (
+            m.group(1) is not None and int(m.group(1)) != card["P"]):
+        fail(f"{where}: report prints {line!r}, document same_as {card['same_as']}")
+    elif set(m.group(2)) == {"*"}:  # a member number too wide for its field
+        compared["stars"] += 1
+    elif int(m.group(2)) != number:
+        fail(f"{where}: report prints {line!r} for member {number}")
+
+
+def check_card_lines(name, got, cards, number_key, check_full):
+    if len(got) != len(cards):
+        fail(f"{name}: {len(got)} echoed {number_key} cards, {len(cards)} in the document")
+        return
+    for line, card in zip(got, cards):
+        where = f"{name} {number_key} card {card[number_key]}"
+        if card["same_as"]:
+            check_same_as(where, line, card[number_key], card)
+        else:
+            check_full(where, line, printed_card(card))
+
+
+def check_cap_card(where, line, seg):
+    walk(where, line, 4, [("C", 1, "c")] + [(n, 8, 3) for n in ("L", "A", "DE", "BC")], seg)
+    # A span leaves the end width blank.
+    if cut(line, 37, 8).strip():
+        check(where + " BE", cut(line, 37, 8), seg["BE"], 3)
+    walk(where, line, 45, [("DH", 8, 3), ("LH", 8, 3)], seg)
+    printed = [cut(line, 61 + 8 * k, 8) for k in range((len(line) - 61) // 8)]
+    if len(printed) != len(seg["XB"]):
+        fail(f"{where}: {len(printed)} bearings printed, {len(seg['XB'])} in the document")
+    for k, (text, value) in enumerate(zip(printed, seg["XB"])):
+        check(f"{where} XB{k + 1}", text, value, 3)
+
+
+def check_column_card(where, line, col):
+    walk(where, line, 2, [("P", 2, None), ("I", 2, "c"), ("T", 2, "c"), ("S", 2, "c")], col)
+    walk(where, line, 10, COLUMN_CARD, col)
+    for g, group in enumerate(col["bar_groups"]):
+        walk(f"{where} group {g + 1}", line, 67 + 9 * g,
+             [("ND", 3, None), ("NB", 3, None), ("SZ", 3, None)], group)
+    walk(where, line, 103, [("SLOPE", 7, 3), ("EP", 7, 3), ("AP", 7, 3)], col)
+
+
+def check_footing_card(where, line, ftg):
+    walk(where, line, 4, [("SP", 1, "c")] + FOOTING_CARD, ftg)
+
+
+def check_wind(name, lines, wind):
+    g2, g3 = wind["group_2"], wind["group_3"]
+    line = after(lines, "  TRANS.     LONG.  WIND FT1", 2)
+    w = f"{name} group II wind"
+    pos = walk(w, line, 0, [("WAT", 8, 0), ("WAL", 10, 0), ("STD", 4, None)], g2)
+    for k in range(5):
+        check_int(f"{w} FT{k + 1}", cut(line, pos + 10 * k, 6), g2["FT_PSF"][k])
+        check_int(f"{w} FL{k + 1}", cut(line, pos + 10 * k + 6, 4), g2["FL_PSF"][k])
+    walk(w, line, pos + 50, [("APT", 9, 3), ("APL", 8, 3), ("PT", 9, 3), ("PL", 8, 3)], g2)
+    # The intensities used, in ksf, are the first NW directions of the card's.
+    for k in range(5):
+        in_use = k < g2["NW"]
+        if in_use != (k < len(g2["WFT"])) or in_use and (
+                not math.isclose(g2["WFT"][k] * 1000, g2["FT_PSF"][k], abs_tol=1e-3) or
+                not math.isclose(g2["WFL"][k] * 1000, g2["FL_PSF"][k], abs_tol=1e-3)):
+            fail(f"{w} direction {k + 1}: {g2}")
+    line = after(lines, "WIND FT1 FL1  FT2 FL2  FT3 FL3", 2)
+    w = f"{name} group III wind"
+    check_int(w + " STD", cut(line, 0, 3), g3["STD"])
+    for k in range(5):
+        check_int(f"{w} FT{k + 1}", cut(line, 3 + 9 * k, 5), g3["FT_PSF"][k])
+        check_int(f"{w} FL{k + 1}", cut(line, 8 + 9 * k, 4), g3["FL_PSF"][k])
+        check_int(f"{w} LFT{k + 1}", cut(line, 53 + 9 * k, 5), g3["LFT_PLF"][k])
+        check_int(f"{w} LFL{k + 1}", cut(line, 58 + 9 * k, 4), g3["LFL_PLF"][k])
+    check_int(w + " LL STD", cut(line, 49, 3), g3["LL_STD"])
+    walk(w, line, 98, [("LLT", 8, 1), ("LLL", 8, 1), ("APT", 8, 3), ("APL", 8, 3)], g3)
+    # Group III carries 30 percent of the superstructure wind.
+    for k in range(g3["NW"]):
+        if not (math.isclose(g3["WFT"][k] * 1e4, 3 * g3["FT_PSF"][k], abs_tol=1e-2) and
+                math.isclose(g3["LFT"][k] * 1e3, g3["LFT_PLF"][k], abs_tol=1e-3)):
+            fail(f"{w} direction {k + 1}: {g3}")
+
+
+def check_loads(name, lines, loads):
+    got = block(lines, "I.D.  NL    P1", ["DEAD LOAD SUPERSTRUCTURE", "+++++"])
+    cases = [("DEAD LOAD", loads["dead_ID"], loads["dead_NL"], loads["dead"])]
+    cases += [(f"live load {c['ID']}", c["ID"], c["NL"], c["LOAD"]) for c in loads["live"]]
+    per_case = max(1, -(-loads["NLP"] // 12))
+    if len(got) != per_case * len(cases):
+        fail(f"{name}: {len(got)} load lines, {len(cases)} cases of {per_case} in the document")
+        return
+    for c, (label, ident, nl, values) in enumerate(cases):
+        first = got[c * per_case]
+        where = f"{name} {label}"
+        compared["values"] += 1
+        if first[:4].strip() != ident:
+            fail(f"{where}: I.D. {first[:4]!r}, document {ident!r}")
+        check_int(where + " NL", cut(first, 4, 4), nl)
+        printed = [cut(l, 8 + 9 * m, 9) for l in got[c * per_case:(c + 1) * per_case]
+                   for m in range((len(l) - 8) // 9)]
+        if len(printed) != len(values):
+            fail(f"{where}: {len(printed)} loads printed, {len(values)} in the document")
+        for m, (text, value) in enumerate(zip(printed, values)):
+            check(f"{where} P{m + 1}", text, value, 3)
+
+
+def check_input_echo(name, lines, problem):
+    inp = problem["input"]
+    echo = lines[:next((i for i, l in enumerate(lines)
+                        if "MEMBER PROPERTIES" in l or "COLUMN MOMENTS" in l), len(lines))]
+    line, dd = after(echo, "SIZE SIZ TOP  BOT"), inp["design_data"]
+    walk(f"{name} design data", line, 0, DESIGN_DATA[:8], dd)
+    # The skew angle as degrees-minutes-seconds.
+    check_int(f"{name} design data SKEWM", cut(line, 23, 2), dd["SKEWM"])
+    check_int(f"{name} design data SKEWS", cut(line, 26, 2), dd["SKEWS"])
+    walk(f"{name} design data", line, 28, DESIGN_DATA[10:], dd)
+    walk(f"{name} column steel", after(echo, "MIN.P MAX.P CL.SP."), 0, COLUMN_STEEL,
+         inp["column_steel"])
+    card_line = re.compile(r"^\d\d")
+    cap = [l for l in block(echo, "CAP DATA", ["COLUMN DATA"]) if card_line.match(l)]
+    check_card_lines(name, cap, inp["cap_segments"], "segment", check_cap_card)
+    cols = [l for l in block(echo, "COLUMN DATA", ["FOOTING DATA", "GROUP II WIND"])
+            if card_line.match(l)]
+    check_card_lines(name, cols, inp["columns"], "column", check_column_card)
+    ftgs = [l for l in block(echo, "FOOTING DATA", ["GROUP II WIND"]) if card_line.match(l)]
+    check_card_lines(name, ftgs, inp["footings"], "footing", check_footing_card)
+    check_wind(name, echo, inp["wind"])
+    misc = inp["misc_forces"]
+    walk(f"{name} miscellaneous forces", after(echo, "COEFFICIENT COEFFICIENT    PT", 2), 0,
+         [("FT", 6, 3), ("FL", 9, 3), ("APT", 8, 3), ("APL", 8, 3), ("EXPC", 14, 8),
+          ("SHRC", 12, 8), ("PT", 8, 3), ("PL", 8, 3)], misc)
+    seis = block(echo, " COL  TOP-VL", ["DEAD LOAD SUPERSTRUCTURE"])
+    if len(seis) != len(inp["seismic"]):
+        fail(f"{name}: {len(seis)} seismic lines, {len(inp['seismic'])} in the document")
+    for line, s in zip(seis, inp["seismic"]):
+        where = f"{name} seismic column {s['column']}"
+        check_int(where, cut(line, 3, 2), s["column"])
+        for j in range(7):
+            check(f"{where} LONG {j + 1}", cut(line, 5 + 8 * j, 8), s["LONG"][j], 0)
+            check(f"{where} TRANS {j + 1}", cut(line, 64 + 8 * j, 8), s["TRANS"][j], 0)
+    check_loads(name, echo, inp["loads"])
+
+
+COLUMN_PROPERTY_LINES = (
+    [("KT", 11, 1), ("COTB", 7, 4), ("COTBM", 7, 4), ("TLR", 7, 4), ("TRC", 7, 4),
+     ("TLC", 7, 4), ("DFC", 7, 4), ("KL", 11, 6), ("FKBR", 11, 1), ("PCBR", 11, 1),
+     ("PCL", 11, 1), ("UFMT", 11, 1), ("EITTB", 10, 1), ("PSIT", 6, 1), ("RGTB", 6, 1)],
+    [("KTM", 11, 1), ("COBT", 7, 4), ("COBTM", 7, 4), ("TRL", 7, 4), ("TCR", 7, 4),
+     ("TCL", 7, 4), ("DFL", 7, 4), ("PDF", 11, 4), ("FKUBR", 11, 1), ("PCUBR", 11, 1),
+     ("FLU", 11, 1), ("UFMB", 11, 1), ("EILTB", 10, 1), ("PSIB", 6, 1), ("RGL", 6, 1)])
+CAP_PROPERTY_LINES = (
+    ([("CO", 11, 4), ("KML", 11, 1), ("COMLR", 7, 4), ("FMWT", 11, 4)], "FMLP"),
+    ([("K", 11, 1), ("KMR", 11, 1), ("COMRL", 7, 4), ("UFEM", 11, 1)], "FMRP"))
+
+
+def check_properties(name, lines, problem):
+    props = problem["properties"]
+    # Printed when the column steel card asks for them (IP = P).
+    asked = problem["input"]["column_steel"]["IP"] == "P"
+    if asked != any("MEMBER PROPERTIES" in l for l in lines):
+        fail(f"{name}: IP {problem['input']['column_steel']['IP']!r}, properties printed: {not asked}")
+    if not asked:
+        return
+    rows = block(lines, "CN       KTM", ["CAP PROPERTIES", "+++++", "COLUMN MOMENTS"])
+    cols = props["columns"]
+    if len(rows) != 2 * len(cols):
+        fail(f"{name}: {len(rows)} column property lines, {len(cols)} columns in the document")
+    for k, col in enumerate(cols[:len(rows) // 2]):
+        where = f"{name} column {col['column']} properties"
+        check_int(where, cut(rows[2 * k], 0, 2), col["column"])
+        for line, fields in zip(rows[2 * k:2 * k + 2], COLUMN_PROPERTY_LINES):
+            walk(where, line, 2, fields, col)
+    rows = block(lines, "CN       K ", ["+++++", "COLUMN MOMENTS"])
+    spans = [s for s in props["cap_segments"]
+             if 2 <= s["segment"] <= problem["input"]["design_data"]["NCOL"]]
+    if len(rows) != 2 * len(spans):
+        fail(f"{name}: {len(rows)} cap property lines, {len(spans)} spans in the document")
+    for k, span in enumerate(spans[:len(rows) // 2]):
+        where = f"{name} span {span['segment']} properties"
+        check_int(where, cut(rows[2 * k], 0, 2), span["segment"])
+        for line, (fields, unit_loads) in zip(rows[2 * k:2 * k + 2], CAP_PROPERTY_LINES):
+            pos = walk(where, line, 2, fields, span)
+            printed = [cut(line, pos + 11 * i, 11) for i in range((len(line) - pos) // 11)]
+            if len(printed) != len(span[unit_loads]):
+                fail(f"{where}: {len(printed)} {unit_loads} printed, {len(span[unit_loads])} kept")
+            for i, (text, value) in enumerate(zip(printed, span[unit_loads])):
+                check(f"{where} {unit_loads}{i + 1}", text, value, 4)
+
+
 def curve_moment(curve, P):
     """The curve's moment at axial load P by linear interpolation; None beyond its ends."""
     for a, b in zip(curve, curve[1:]):
@@ -424,6 +706,24 @@ def check_input_errors(doc):
         fail("input-errors: a rejected problem without a message naming its card and line")
 
 
+def check_outside_messages(name, lines, doc):
+    """Cards where a title card should be: the report's lines, the document's messages."""
+    got, problem = [], None
+    for line in lines:
+        m = re.search(r"PROB\. NO\. (.{4})$", line)
+        if m:
+            problem = m.group(1).strip()
+        elif line.startswith("ERROR PROBLEM NUMBER ") and line.endswith(", *B03"):
+            got.append((line, problem))
+    kept = [(m["text"], m["after_problem"]) for m in doc["messages"]]
+    compared["values"] += len(got)
+    if got != kept:
+        fail(f"{name}: stray-card lines {got}, document messages {kept}")
+    for m in doc["messages"]:
+        if m["line"] <= 0 or m["severity"] != "error":
+            fail(f"{name}: message {m} without its deck line")
+
+
 def main():
     binary, source = sys.argv[1], sys.argv[2]
     schema = json.load(open(os.path.join(source, "schema", "results-1.schema.json")))
@@ -441,6 +741,7 @@ def main():
             for e in validator.iter_errors(doc):
                 fail(f"{name}: schema: {list(e.path)}: {e.message[:300]}")
             report = open(report_path, encoding="latin-1").read()
+            check_outside_messages(name, lines_of(report), doc)
             sections = problem_sections(lines_of(report))
             problems = [p for p in doc["problems"]]
             # Every problem opens with its own page header.
@@ -451,6 +752,8 @@ def main():
                 if p["status"] != "analysed":
                     continue
                 where = f"{name} problem {number}"
+                check_input_echo(where, lines, p)
+                check_properties(where, lines, p)
                 check_force_tables(where, lines, p)
                 check_cap_moments(where, lines, p)
                 check_cap_design(where, lines, p)

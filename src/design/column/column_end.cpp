@@ -170,19 +170,13 @@ DesignOutcome designForEveryFormedLoad(SectionState& s, const DesignLimits& lim,
   }
 }
 
-// The section and its curves for the drawings of the report.
-constexpr int kCurveSamples = 48;
-
-void keepSection(SectionState& s, int bending, ColumnEndResult& result) {
+// The section for the drawings of the report (the curves drawn are the
+// ones kept for the results).
+void keepSection(const SectionState& s, int bending, ColumnEndResult& result) {
   result.VOID = s.VOID;
   result.P0 = s.P0;
   result.BENDING = bending;
   for (const BarPoint& b : s.bars) result.BARS.push_back({b.A, b.X, b.Y});
-  for (const int dir : {kAboutX, kAboutY}) {
-    if ((bending & dir) == 0) continue;
-    if (!s.curve[dir].built && !FCPM(s, dir)) continue;
-    result.CURVES[static_cast<size_t>(dir - 1)] = sampleCurve(s, dir, kCurveSamples);
-  }
 }
 
 // The load contour of a biaxially loaded end at the axial strength of its

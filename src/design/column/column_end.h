@@ -118,12 +118,11 @@ struct ColumnEndResult {
   };
   std::array<Curve, 3> INTERACTION{};
   float PHIB = 0;
-  // The section of a done end: void, bars, P0, bending code and curves.
+  // The section of a done end: void, bars, P0 and bending code.
   float VOID = 0;
   std::vector<SectionBarPoint> BARS;
   float P0 = 0;
   int BENDING = 0;
-  std::array<std::vector<CurveSample>, 2> CURVES;
   // Biaxial loads: the load contour (MX, MY in kip-feet, from the strength
   // about x to that about y) at the axial strength CONTOUR_P of the
   // governing load; empty otherwise.

@@ -107,7 +107,6 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.bars = r.BARS;
   k.P0 = r.P0;
   k.bending = r.BENDING;
-  k.curves = r.CURVES;
   k.contour_P = r.CONTOUR_P;
   k.contour = r.CONTOUR;
   if (governing != nullptr) {
