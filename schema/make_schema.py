@@ -129,7 +129,7 @@ stirrups = obj({"max_spacing": NUM, "av_per_inch": NUM, "size": INT, "double": B
                 "spacing": NUM})
 cap_point = obj({
     "point": STR, "status": enum("designed", "cannot be designed", "depth limit"),
-    "MBPOS": NUM, "MBNEG": NUM,
+    "MBPOS": NUM, "MBNEG": NUM, "MDPOS": NUM, "MDNEG": NUM, "group_governs": BOOL,
     "section": nullable(obj({"h": NUM, "deepened": BOOL})),
     "top_bars": nullable(bars), "bottom_bars": nullable(bars),
     "left_stirrups": nullable(stirrups), "right_stirrups": nullable(stirrups),

@@ -523,6 +523,9 @@ Json ProblemWriter::cap() {
     }
     j["MBPOS"] = num(r.MBPOS);
     j["MBNEG"] = num(r.MBNEG);
+    j["MDPOS"] = num(r.MDPOS);
+    j["MDNEG"] = num(r.MDNEG);
+    j["group_governs"] = r.group_governs;
     if (r.status != CapPointResult::Status::kDesigned) {
       j["section"] = nullptr;
       j["top_bars"] = nullptr;

@@ -196,6 +196,18 @@ def check_cap_design(name, lines, problem):
     if len(got) != len(designed):
         fail(f"{name}: {len(got)} cap design lines in the report, {len(designed)} in the document")
         return
+    notes = [re.match(r"^NOTE: (...) DESIGNED FOR M\+ =(.{10}), M- =(.{10}) K-FT\.", l)
+             for l in lines]
+    notes = [m for m in notes if m]
+    governing = [p for p in designed if p["group_governs"]]
+    if len(notes) != len(governing):
+        fail(f"{name}: {len(notes)} cap design-moment notes, {len(governing)} in the document")
+    for m, p in zip(notes, governing):
+        where = f"{name} cap note {p['point']}"
+        if m.group(1).strip() != p["point"]:
+            fail(f"{where}: the report names {m.group(1).strip()}")
+        check(where + " MDPOS", m.group(2), p["MDPOS"], 3)
+        check(where + " MDNEG", m.group(3), p["MDNEG"], 3)
     for line, p in zip(got, designed):
         where = f"{name} cap point {p['point']}"
         check(where + " MBPOS", cut(line, 3, 10), p["MBPOS"], 3)
