@@ -181,6 +181,7 @@ footing = obj({
         **nums("P", "MT", "VT", "ML", "VL", "GF", "P1", "P2", "P3", "P4", "allowable"),
         "lowest": NUMN,
         "contact": nullable(enum("full", "partial", "outside", "unresolved"))})),
+    "sets_checked": INT,
     "steel": arr(obj({"direction": enum("LONG", "TRAN"), "layer": enum("top", "bottom"),
                       "AS": NUM, "count": INT, "size": INT, "spacing": NUM, "MCAP": NUM,
                       "VBCAP": NUM, "VPCAP": NUM, "DS": NUM, "FC": NUM}))})

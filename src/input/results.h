@@ -281,7 +281,8 @@ struct FootingOutcome {
   FootingDirection first, second;
   float BP = 0, DP = 0;      // pile footings: spacing parameters, ft
   std::vector<FootingDesignLoad> design_loads;
-  std::vector<FootingSetPressure> sets;
+  std::vector<FootingSetPressure> sets;  // the ranked and the governing sets
+  int sets_checked = 0;                  // every set the design met
   std::vector<FootingCheck> checks;
 };
 

@@ -697,6 +697,7 @@ Json ProblemWriter::footings() {
       j["checks"] = Json::array();
       j["design_loads"] = Json::array();
       j["sets"] = Json::array();
+      j["sets_checked"] = 0;
       j["steel"] = Json::array();
       arr.push_back(std::move(j));
       continue;
@@ -733,6 +734,7 @@ Json ProblemWriter::footings() {
                           {"lowest", f.SP == 'P' ? num(p.lowest) : Json(nullptr)},
                           {"contact", f.SP == 'P' ? Json(nullptr) : Json(p.contact)}});
     j["sets"] = sets;
+    j["sets_checked"] = f.sets_checked;
     Json steel = Json::array();
     for (const FootingDirection* d : {&f.first, &f.second})
       steel.push_back(Json{{"direction", d->direction}, {"layer", d->layer},

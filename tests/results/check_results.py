@@ -367,8 +367,11 @@ def check_footing_loads(name, lines, problem):
                 check(f"{where} {field}", cut(line, start, width), r[field], 2)
             for k, field in enumerate(["P4", "P3", "P2", "P1", "MTF", "VBF", "VPF"]):
                 check(f"{where} {field}", cut(line, 68 + 8 * k, 8), r[field], 3)
-        # Every set again on the final footing: the worst ratio is the
-        # governing set's (plan and pile group only grow after a set).
+        # The kept sets again on the final footing: the worst ratio is the
+        # governing set's (plan and pile group only grow after a set), and
+        # the sets the design met are at least the ranked ones kept.
+        if f["sets_checked"] < min(len(f["sets"]), 25):
+            fail(f"{name} footing {f['footing']}: {f['sets_checked']} sets checked")
         if f["sets"]:
             worst = max(st["P1"] / st["GF"] for st in f["sets"])
             gov = f["design_loads"][0]

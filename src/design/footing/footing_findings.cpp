@@ -1,6 +1,7 @@
 // What a designed footing is kept with beyond its printed tables: the
-// corner soil pressures or pile loads of every design-load set on the
-// footing as designed, and every check with its value and limit.
+// corner soil pressures or pile loads of the ranked and governing
+// design-load sets on the footing as designed, and every check with its
+// value and limit.
 #include <algorithm>
 #include <string_view>
 
@@ -19,13 +20,25 @@ const char* contactName(SoilContact c) {
   return "";
 }
 
-// Every set under its service loads and the footing's own weight.
+// Whether set s put one of the governing design-load lines in place.
+bool governsALine(const FootingDesign& fd, int s) {
+  for (int m = kSlotP1; m <= kSlotP3; ++m)
+    if (fd.GOV.slot[static_cast<size_t>(m)].set == s) return true;
+  return false;
+}
+
+// The ranked sets (the footing's merged ranking lists come first, at most a
+// list's length) and every set that governs a design-load line, under their
+// service loads and the footing's own weight. The other sets of a large bent
+// run to thousands; the design met every one, and the checks keep the
+// extremes over them all.
 std::vector<FootingSetPressure> setPressures(const FootingDesign& fd, const FootingStrengths& k) {
   const bool pile = fd.f.SP == 'P';
   FootingDesign at = fd;  // the pile loads read the weight from the design
   at.wt = footingWeight(fd, kServiceWeightFactor);
   std::vector<FootingSetPressure> out;
   for (int s = 1; s <= fd.sets(); ++s) {
+    if (s > kListSize && !governsALine(fd, s)) continue;
     const FootingLoadRecord& set = fd.set(s);
     FootingState F{};
     loadServiceLoads(F, set);
@@ -70,6 +83,7 @@ void keepFootingFindings(FootingDesign& fd, const FootingStrengths& k,
     kept.DP = fd.f.DP;
   }
   kept.sets = setPressures(fd, k);
+  kept.sets_checked = fd.sets();
 
   std::vector<FootingCheck>& checks = kept.checks;
   checks.clear();
