@@ -5,6 +5,7 @@ the ratios that matter for big decks:
   column-design deck / the same deck without a column stage
   parallel speedup per core (when the program takes --jobs)
   the column design search against the nested loop over every arrangement
+  the run that writes the HTML page as well over the report alone
 
     python3 bench/run_bench.py BUILD_DIR [RUNS]
 
@@ -39,6 +40,21 @@ def timed(program, deck, out, jobs, runs):
     cmd += [deck, out]
     walls, cpus = zip(*(run(cmd) for _ in range(runs)))
     return statistics.median(walls), statistics.median(cpus)
+
+
+def html_ratio(program, decks, runs):
+    """The run that also writes the HTML page over the run that writes the
+    report alone, for the 200-problem twelve-column decks (target < 2)."""
+    for name in ("twelve-design", "twelve-no-columns"):
+        deck = os.path.join(decks, name + ".dat")
+        out = os.path.join(decks, name + ".out")
+        page = os.path.join(decks, name + ".html")
+        report = statistics.median(run([program, "--overwrite", deck, out])[1]
+                                   for _ in range(runs))
+        both = statistics.median(run([program, "--overwrite", "--html", page, deck, out])[1]
+                                 for _ in range(runs))
+        print(f"report and HTML / report alone, {name:18} {both / report:6.2f}"
+              f"  (cpu {both:.2f} s / {report:.2f} s)")
 
 
 def machine():
@@ -84,6 +100,7 @@ def main():
         speedup = one[name][0] / many[name][0]
         print(f"parallel speedup {name:18} {speedup:5.2f} on {cores} cores,"
               f" {speedup / cores:5.2f} per core")
+    html_ratio(program, decks, runs)
     search = subprocess.run([os.path.join(build, "column_search_bench"), "3"],
                             capture_output=True, text=True)
     for line in search.stdout.splitlines():

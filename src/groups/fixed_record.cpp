@@ -13,6 +13,9 @@ namespace {
 // Significant digits of a single-precision value.
 constexpr int kFloatDigits = 7;
 
+// Largest magnitude written as an implied-decimal integer.
+constexpr float kLargestImplied = 1e15f;
+
 bool fits(const std::string& s, int width) {
   return !s.empty() && static_cast<int>(s.size()) <= width && s.find('*') == std::string::npos;
 }
@@ -83,6 +86,16 @@ RecordWriter& RecordWriter::real(const Field& f, float value) {
 RecordWriter& RecordWriter::integer(const Field& f, long long value) {
   place(f, recordInteger(value, f.width()));
   return *this;
+}
+
+RecordWriter& RecordWriter::impliedReal(const Field& f, float value) {
+  const float scaled = std::round(value * std::pow(10.0f, static_cast<float>(f.decimals)));
+  // Beyond the range of an integer no field holds it either.
+  if (!std::isfinite(scaled) || std::fabs(scaled) > kLargestImplied) {
+    place(f, std::string(static_cast<size_t>(f.width()), '*'));
+    return *this;
+  }
+  return integer(f, static_cast<long long>(scaled));
 }
 
 RecordWriter& RecordWriter::character(const Field& f, char c) {

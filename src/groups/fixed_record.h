@@ -42,6 +42,9 @@ class RecordWriter {
 
   RecordWriter& real(const Field& f, float value);
   RecordWriter& integer(const Field& f, long long value);
+  // A real as the whole number of its last decimal, without a point, so
+  // that it reads back with its decimals implied (3.1 at one decimal: "31").
+  RecordWriter& impliedReal(const Field& f, float value);
   RecordWriter& character(const Field& f, char c);
   // Text left-justified in the field, cut to its width.
   RecordWriter& text(const Field& f, std::string_view s);

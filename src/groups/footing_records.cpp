@@ -60,12 +60,12 @@ FootingRecord footingRecord(const Problem& p, int c) {
 
 int keyOf(const Problem& p, const FootingSetRef& ref) {
   const auto& list = p.lists.FTG[ref.column];
-  return list.KEY[list.ORDER[static_cast<size_t>(ref.position)]];
+  return list.KEY[list.ORDER[ref.position]];
 }
 
 const FootingLoadSet& setOf(const Problem& p, const FootingSetRef& ref) {
   const auto& list = p.lists.FTG[ref.column];
-  return list.SET[list.ORDER[static_cast<size_t>(ref.position)]];
+  return list.SET[list.ORDER[ref.position]];
 }
 
 }  // namespace

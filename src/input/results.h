@@ -84,6 +84,11 @@ struct CapPointResult {
   Status status = Status::kDesigned;
   std::string label;  // as printed, e.g. " P 3" or "C 2L"
   float MBPOS = 0, MBNEG = 0;  // design moments, kip-ft
+  float MPOS = 0, MNEG = 0;    // group moments of the point (factored, method L)
+  // Moment capacity of the section as designed, kip-ft: design strength
+  // (method L) or allowable moment (method S); positive with the bottom
+  // bars in tension, negative with the top bars; 0 where not designed.
+  float MCAP_POS = 0, MCAP_NEG = 0;
   CapFaceBars top, bottom;
   CapStirrups left, right;
   float h = 0;        // total depth, in
@@ -127,6 +132,12 @@ struct SectionBarPoint {
 // (kips), compression positive.
 struct CurveSample {
   float M = 0, P = 0;
+};
+
+// A point of the load contour of a column section at one axial load: the
+// design moment strengths about x and y (kip-feet) in one direction.
+struct ContourPoint {
+  float MX = 0, MY = 0;
 };
 
 // A point of a column interaction curve: design strength, the reduction
@@ -176,6 +187,10 @@ struct ColumnEndOutcome {
   // The full interaction curves with their characteristic points, about x
   // (the moment MX, MT of the frame) and about y (MY, ML), for the results.
   std::array<InteractionCurveResult, 2> interaction;
+  // Biaxial loads: the load contour at the axial strength contour_P (kips)
+  // of the governing load, from the strength about x to that about y.
+  float contour_P = 0;
+  std::vector<ContourPoint> contour;
 };
 
 struct PileLine {

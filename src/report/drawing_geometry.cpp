@@ -239,6 +239,29 @@ BentElevation bentElevation(const InputCards& cards, const std::vector<FootingSi
   return e;
 }
 
+std::vector<CapTablePoint> capTablePoints(const InputCards& cards,
+                                          const std::vector<double>& column_lines) {
+  std::vector<CapTablePoint> points;
+  const int ncol = static_cast<int>(column_lines.size());
+  if (ncol == 0) return points;
+  const int ncan = std::clamp(cards.dd.NCAN, 0, kMaxCantilevers);
+  const int nspan = std::clamp(cards.dd.NSPAN, 0, kMaxSegments);
+  int number = 0;
+  for (int k = ncan >= 1 ? 1 : 2; k <= nspan; ++k) {
+    if (k != 1 && k - 1 <= ncol)
+      number += std::clamp(cards.col[static_cast<size_t>(k - 1)].P, 0, kMaxLoadPoints);
+    const bool rightCantilever = k == ncol + 1;
+    if (k > ncol + 1 || (rightCantilever && ncan != 2)) continue;
+    const double ref = k == 1                ? column_lines.front()
+                       : rightCantilever     ? column_lines.back()
+                                             : column_lines[static_cast<size_t>(k - 2)];
+    int q = 0;
+    for (const double x : bearingPositions(cards.cap[static_cast<size_t>(k)], k, ncol, ref))
+      points.push_back({++number, k, ++q, x});
+  }
+  return points;
+}
+
 // ---------------------------------------------------------------------------
 // Plots.
 
@@ -291,6 +314,16 @@ std::vector<double> barOffsets(int count, double spacing, double width) {
   const double first = -step * (count - 1) / 2.0;
   for (int i = 0; i < count; ++i) x.push_back(first + i * step);
   return x;
+}
+
+std::vector<double> pileLoads(const std::vector<PilePlace>& places, int NB1, int ND1,
+                              double P1, double P2, double P3, double P4) {
+  const double mean = (P1 + P2 + P3 + P4) / 4.0;
+  const double alongB = NB1 > 0 ? (P1 - P2) / 2.0 / NB1 : 0.0;
+  const double alongD = ND1 > 0 ? (P1 - P4) / 2.0 / ND1 : 0.0;
+  std::vector<double> loads;
+  for (const PilePlace& p : places) loads.push_back(mean + alongB * p.b + alongD * p.d);
+  return loads;
 }
 
 }  // namespace bentpier::drawing

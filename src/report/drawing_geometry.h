@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "design/footing/pile_arrangement.h"
 #include "input/problem.h"
 
 namespace bentpier::drawing {
@@ -97,6 +98,18 @@ struct FootingSize {
 };
 BentElevation bentElevation(const InputCards& cards, const std::vector<FootingSize>& footing);
 
+// The bearing points as the cap moment table numbers them: walking the
+// segments from the left, the running number grows by the load points of
+// the column at a segment's left end before the segment's own bearings (so
+// it matches the load cards' numbering only where the columns carry no load
+// points). Each with its segment, bearing and place along the cap (ft).
+struct CapTablePoint {
+  int number = 0, segment = 0, bearing = 0;
+  double x = 0;
+};
+std::vector<CapTablePoint> capTablePoints(const InputCards& cards,
+                                          const std::vector<double>& column_lines);
+
 // ---------------------------------------------------------------------------
 // Interaction diagrams: a curve given as (moment, axial load) pairs in a plot
 // with moment to the right and axial load upwards.
@@ -125,5 +138,13 @@ double rayToCurve(const std::vector<Point>& curve, Point load);
 // Positions of `count` bars spread over a width `width` with `spacing`
 // between them, centred (offsets from the centre, in the width's unit).
 std::vector<double> barOffsets(int count, double spacing, double width);
+
+// The load on each pile of a footing from the corner pile loads P1..P4 of
+// one set (P1 largest, at the corner +B, +D; P2 at -B, +D; P3 at -B, -D; P4
+// at +B, -D): their mean, plus the share of each moment in proportion to
+// the pile's distance from the centre, (P1 - P2)/2 at the outer rows along
+// B (NB1 spacings out) and (P1 - P4)/2 at those along D (ND1 out).
+std::vector<double> pileLoads(const std::vector<PilePlace>& places, int NB1, int ND1,
+                              double P1, double P2, double P3, double P4);
 
 }  // namespace bentpier::drawing

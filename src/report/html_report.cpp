@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -151,13 +152,48 @@ std::string lineStyle(int i, double width = 1.5) {
   return s;
 }
 
-// A legend: one entry per series, a short sample of its line and a marker.
-void legend(Svg& svg, Point at, const std::vector<std::string>& names) {
-  for (size_t i = 0; i < names.size(); ++i) {
-    const double y = at.y + 14.0 * static_cast<double>(i);
-    svg.line({at.x, y}, {at.x + 28, y}, lineStyle(static_cast<int>(i)));
-    svg.text({at.x + 33, y + 4}, names[i]);
+// A legend below a plot: one entry per series, a short sample of its line
+// (with a square where the series is marked by squares), in rows of four.
+struct LegendEntry {
+  std::string name, style;
+  bool squares = false;
+  bool diamond = false;
+};
+
+void legend(Svg& svg, Point at, const std::vector<LegendEntry>& entries) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const double x = at.x + 210.0 * static_cast<double>(i % 4);
+    const double y = at.y + 14.0 * static_cast<double>(i / 4);
+    svg.line({x, y}, {x + 28, y}, entries[i].style);
+    if (entries[i].squares) svg.rect(x + 11, y - 3, 6, 6, "fill:#fff;stroke:#000;stroke-width:1.2");
+    if (entries[i].diamond)
+      svg.polyline({{x + 14, y - 4}, {x + 18, y}, {x + 14, y + 4}, {x + 10, y}},
+                   "fill:#000;stroke:none", "", true);
+    svg.text({x + 33, y + 4}, entries[i].name);
   }
+}
+
+std::vector<LegendEntry> lineLegend(const std::vector<std::string>& names) {
+  std::vector<LegendEntry> entries;
+  for (size_t i = 0; i < names.size(); ++i)
+    entries.push_back({names[i], lineStyle(static_cast<int>(i)), false});
+  return entries;
+}
+
+// A design load's mark: a small circle, or for the governing load a box
+// with a cross and its label.
+void loadMark(Svg& svg, Point p, int number, bool governing, const std::string& label) {
+  svg.writer().open("g", {{"class", governing ? "load governing" : "load"},
+                          {"data-load", std::to_string(number)}});
+  if (governing) {
+    svg.rect(p.x - 5, p.y - 5, 10, 10, "fill:#fff;stroke:#000;stroke-width:2");
+    svg.line({p.x - 5, p.y - 5}, {p.x + 5, p.y + 5}, "stroke:#000;stroke-width:1.5");
+    svg.line({p.x - 5, p.y + 5}, {p.x + 5, p.y - 5}, "stroke:#000;stroke-width:1.5");
+    svg.text({p.x + 8, p.y - 6}, label, "start", "font-weight:bold");
+  } else {
+    svg.circle(p, 3, "fill:#fff;stroke:#000;stroke-width:1");
+  }
+  svg.writer().close();
 }
 
 // ---------------------------------------------------------------------------
@@ -178,7 +214,10 @@ class ProblemPage {
   void columnEnd(const ColumnEndOutcome& e);
   void section(const ColumnEndOutcome& e);
   void interaction(const ColumnEndOutcome& e, int direction);
+  void contour(const ColumnEndOutcome& e);
   void piles();
+  void pileBentPlan();
+  void footingPiles(Svg& svg, const FootingOutcome& f, Point centre, double unit);
   void footings();
   void footingPlan(const FootingOutcome& f);
 
@@ -461,42 +500,84 @@ void ProblemPage::elevation() {
 
 void ProblemPage::envelopes() {
   if (r_.cap_moments.empty() || bent_.column_lines.empty()) return;
-  // Position of every row of the table along the cap.
-  std::map<int, double> pointX;
-  for (const drawing::LoadPointMark& l : bent_.loads) pointX[l.point] = l.x;
+  // Place of every bearing point as the cap table numbers them.
+  std::map<int, drawing::CapTablePoint> points;
+  for (const drawing::CapTablePoint& q : drawing::capTablePoints(p_.used, bent_.column_lines))
+    points[q.number] = q;
+  const CapEnvelopes& env = p_.env;
   struct Row {
     double x;
     const CapMomentsRow* r;
+    float g6max, g6min;  // group VI, where formed
   };
   std::vector<Row> rows;
   for (const CapMomentsRow& r : r_.cap_moments) {
-    double x = 0;
     if (r.kind == 'C') {
       if (r.number < 1 || r.number > static_cast<int>(bent_.columns.size())) continue;
       const drawing::ColumnOutline& c = bent_.columns[static_cast<size_t>(r.number - 1)];
-      x = c.x + (r.side == 'L' ? -c.top_width / 2 : c.top_width / 2);
+      // A segment's left end ('L') is the right face of its column.
+      const bool rightFace = r.side == 'L';
+      const int n = r.number;
+      rows.push_back({c.x + (rightFace ? c.top_width / 2 : -c.top_width / 2), &r,
+                      rightFace ? env.G6MAX.MR[n] : env.G6MAX.ML[n],
+                      rightFace ? env.G6MIN.MR[n] : env.G6MIN.ML[n]});
     } else {
-      const auto it = pointX.find(r.number);
-      if (it == pointX.end()) continue;
-      x = it->second;
+      const auto it = points.find(r.number);
+      if (it == points.end()) continue;
+      const int k = it->second.segment, q = it->second.bearing;
+      rows.push_back({it->second.x, &r, env.G6MAX.MP[k][q], env.G6MIN.MP[k][q]});
     }
-    rows.push_back({x, &r});
   }
   std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.x < b.x; });
   if (rows.empty()) return;
+  const bool groupSix = env.groupSix;
+  // The capacity of the designed section at every designed point.
+  struct Capacity {
+    double x;
+    float pos, neg;
+    float designPos, designNeg;  // the moments the point was designed for
+  };
+  std::vector<Capacity> capacity;
+  for (const CapPointResult& c : r_.cap.points) {
+    if (c.status != CapPointResult::Status::kDesigned) continue;
+    const std::string label = trimmed(c.label);
+    if (label.size() < 2) continue;
+    const int n = std::atoi(label.c_str() + 1);
+    const bool service = r_.cap.METHOD == 'S';
+    const float designPos = service ? c.MBPOS : c.MPOS, designNeg = service ? c.MBNEG : c.MNEG;
+    if (label[0] == 'C' && n >= 1 && n <= static_cast<int>(bent_.column_lines.size())) {
+      capacity.push_back({bent_.column_lines[static_cast<size_t>(n - 1)], c.MCAP_POS, c.MCAP_NEG,
+                          designPos, designNeg});
+    } else if (label[0] == 'P' && points.count(n) != 0) {
+      capacity.push_back({points[n].x, c.MCAP_POS, c.MCAP_NEG, designPos, designNeg});
+    }
+  }
+  std::stable_sort(capacity.begin(), capacity.end(),
+                   [](const Capacity& a, const Capacity& b) { return a.x < b.x; });
   w_.element("h3", {}, "Cap envelopes");
   // Moments.
   {
     std::vector<Point> all;
-    for (const Row& r : rows)
+    for (const Row& r : rows) {
       for (float m : r.r->moments) all.push_back({r.x, m});
+      if (groupSix) {
+        all.push_back({r.x, r.g6max});
+        all.push_back({r.x, r.g6min});
+      }
+    }
     all.push_back({bent_.cap_left, 0});
     all.push_back({bent_.cap_right, 0});
-    for (const CapPointResult& c : r_.cap.points) all.push_back({rows.front().x, c.MBPOS});
+    for (const Capacity& c : capacity) {
+      all.push_back({c.x, c.pos});
+      all.push_back({c.x, c.neg});
+      all.push_back({c.x, c.designPos});
+      all.push_back({c.x, c.designNeg});
+    }
     drawing::PlotFrame f = drawing::plotFrame(all, 900, 320, 60);
+    const bool strength = r_.cap.METHOD != 'S';
     w_.open("figure");
     {
-      Svg svg(w_, 900, 320, "Cap moment envelopes along the cap, kip-ft", "envelope moment");
+      Svg svg(w_, 900, 350, "Cap moment envelopes along the cap, kip-ft", "envelope moment");
       axes(svg, f, "distance along the cap from its left end, ft",
            "moment, kip-ft (sagging +)");
       for (size_t s = 0; s < 7; ++s) {
@@ -505,14 +586,65 @@ void ProblemPage::envelopes() {
         svg.polyline(pts, lineStyle(static_cast<int>(s < 1 ? 0 : (s + 1) / 2)),
                      "series");
       }
-      legend(svg, {f.x.to - 200, f.y.to + 10},
-             {"dead load", "group I max + / \u2212", "group II max + / \u2212",
-              "group III max + / \u2212"});
+      std::vector<std::string> names{"dead load", "group I max + / \u2212",
+                                     "group II max + / \u2212", "group III max + / \u2212"};
+      if (groupSix) {
+        for (const bool max : {true, false}) {
+          std::vector<Point> pts;
+          for (const Row& r : rows) pts.push_back({f.x(r.x), f.y(max ? r.g6max : r.g6min)});
+          svg.polyline(pts, lineStyle(4), "series group-six");
+        }
+        names.push_back("group VI max + / \u2212");
+      }
+      std::vector<LegendEntry> entries = lineLegend(names);
+      if (groupSix) entries.back().style = lineStyle(4);
+      if (!capacity.empty()) {
+        const std::string style = "fill:none;stroke:#000;stroke-width:2.5;stroke-dasharray:1,4";
+        for (const bool pos : {true, false}) {
+          std::vector<Point> pts;
+          for (const Capacity& c : capacity) pts.push_back({f.x(c.x), f.y(pos ? c.pos : c.neg)});
+          svg.polyline(pts, style, "capacity");
+          for (const Point& p : pts)
+            svg.rect(p.x - 3, p.y - 3, 6, 6, "fill:#fff;stroke:#000;stroke-width:1.2",
+                     {{"class", "capacity-point"}});
+        }
+        entries.push_back({strength ? "design strength \u03c6Mn + / \u2212"
+                                    : "allowable moment + / \u2212",
+                           style, true});
+        // The moments each point was designed for, as filled diamonds.
+        for (const Capacity& c : capacity)
+          for (const float m : {c.designPos, c.designNeg}) {
+            if (m == 0.0f) continue;
+            const Point p{f.x(c.x), f.y(m)};
+            svg.polyline({{p.x, p.y - 4}, {p.x + 4, p.y}, {p.x, p.y + 4}, {p.x - 4, p.y}},
+                         "fill:#000;stroke:none", "design-moment", true);
+          }
+        entries.push_back({strength ? "design moment of the point (MPOS, MNEG)"
+                                    : "service design moment (MBPOS, MBNEG)",
+                           "stroke:none", false, true});
+      }
+      legend(svg, {60, 312}, entries);
     }
-    w_.element("figcaption", {},
-               "Cap moments at the column faces and bearing points, with the maximum and minimum "
-               "of each load group. Sign convention: sagging (tension at the bottom face) "
-               "positive. The designed bars of each design point are listed in the summary.");
+    std::string caption =
+        "Cap moments at the column faces and bearing points, with the maximum and minimum "
+        "of each load group";
+    caption += strength ? " (factored by 1.3 under the load-factor method)" : "";
+    if (groupSix)
+      caption += ", group VI included (group III with the expansion or shrinkage of the cap)";
+    caption += ". Sign convention: sagging (tension at the bottom face) positive.";
+    if (!capacity.empty())
+      caption += strength
+                     ? " Squares: the design moment strength \u03c6Mn of the section as designed "
+                       "at each design point, with the bottom bars (+) and with the top bars "
+                       "(\u2212) in tension; diamonds: the design moments MPOS and MNEG the "
+                       "point was designed for."
+                     : " Squares: the allowable moment of the section as designed at each design "
+                       "point (steel at FS or concrete at FC), with the bottom bars (+) and with "
+                       "the top bars (\u2212) in tension; diamonds: the service moments MBPOS and "
+                       "MBNEG (envelope B: group I without live-load factor and wind) the point "
+                       "was designed for, which the method compares with the allowable moment.";
+    caption += " The designed bars of each design point are listed in the summary.";
+    w_.element("figcaption", {}, caption);
     w_.close();
   }
   // Shears.
@@ -530,7 +662,7 @@ void ProblemPage::envelopes() {
     drawing::PlotFrame f = drawing::plotFrame(all, 900, 280, 60);
     w_.open("figure");
     {
-      Svg svg(w_, 900, 280, "Cap shear envelopes along the cap, kips", "envelope shear");
+      Svg svg(w_, 900, 300, "Cap shear envelopes along the cap, kips", "envelope shear");
       axes(svg, f, "distance along the cap from its left end, ft", "shear, kips");
       std::vector<std::string> names;
       int k = 0;
@@ -545,7 +677,10 @@ void ProblemPage::envelopes() {
         svg.polyline(pts, lineStyle(k++ * 2), "series");
         names.push_back(s.name);
       }
-      legend(svg, {f.x.to - 200, f.y.to + 10}, names);
+      std::vector<LegendEntry> entries;
+      for (size_t i = 0; i < names.size(); ++i)
+        entries.push_back({names[i], lineStyle(static_cast<int>(2 * i)), false});
+      legend(svg, {60, 290}, entries);
     }
     w_.element("figcaption", {},
                "Cap shears just left and right of every column face and bearing point (the "
@@ -588,6 +723,7 @@ void ProblemPage::columnEnd(const ColumnEndOutcome& e) {
   section(e);
   if (e.bending & 1) interaction(e, 1);
   if (e.bending & 2) interaction(e, 2);
+  if (e.bending == 3 && !e.contour.empty()) contour(e);
   w_.close();
   w_.close();
 }
@@ -642,21 +778,8 @@ void ProblemPage::interaction(const ColumnEndOutcome& e, int direction) {
     int i = 0;
     for (const ColumnLoadCheck& l : e.loads) {
       ++i;
-      const Point p{f.x(momentOf(l)), f.y(l.P)};
-      const bool gov = i == e.governing_load;
-      svg.writer().open("g", {{"class", gov ? "load governing" : "load"},
-                              {"data-load", std::to_string(i)}});
-      if (gov) {
-        svg.rect(p.x - 5, p.y - 5, 10, 10, "fill:#fff;stroke:#000;stroke-width:2");
-        svg.line({p.x - 5, p.y - 5}, {p.x + 5, p.y + 5}, "stroke:#000;stroke-width:1.5");
-        svg.line({p.x - 5, p.y + 5}, {p.x + 5, p.y - 5}, "stroke:#000;stroke-width:1.5");
-        svg.text({p.x + 8, p.y - 6},
-                 "governing " + std::to_string(i) + ": PU/PM " + fixed(e.PUPM, 3), "start",
-                 "font-weight:bold");
-      } else {
-        svg.circle(p, 3, "fill:#fff;stroke:#000;stroke-width:1");
-      }
-      svg.writer().close();
+      loadMark(svg, {f.x(momentOf(l)), f.y(l.P)}, i, i == e.governing_load,
+               "governing " + std::to_string(i) + ": PU/PM " + fixed(e.PUPM, 3));
     }
   }
   w_.element("figcaption", {},
@@ -666,12 +789,56 @@ void ProblemPage::interaction(const ColumnEndOutcome& e, int direction) {
   w_.close();
 }
 
+void ProblemPage::contour(const ColumnEndOutcome& e) {
+  std::vector<Point> curve;
+  for (const ContourPoint& c : e.contour) curve.push_back({c.MX, c.MY});
+  std::vector<Point> values = curve;
+  for (const ColumnLoadCheck& l : e.loads)
+    values.push_back({std::fabs(l.MX), std::fabs(l.MY)});
+  const double w = 380, h = 300;
+  const drawing::PlotFrame f = drawing::plotFrame(values, w, h, 55);
+  w_.open("figure");
+  {
+    Svg svg(w_, w, h,
+            "Biaxial load contour of column " + std::to_string(e.column) + " " + e.end +
+                " at P " + fixed(e.contour_P, 1) + " kips, with " +
+                std::to_string(e.loads.size()) + " design loads",
+            "contour");
+    axes(svg, f, "MX, kip-ft", "MY, kip-ft");
+    svg.polyline(drawing::mapPoints(f, curve), lineStyle(0, 2), "curve");
+    const int g = e.governing_load;
+    if (g >= 1 && g <= static_cast<int>(e.loads.size())) {
+      // The governing load's strength on its load line lies on the contour.
+      const ColumnLoadCheck& l = e.loads[static_cast<size_t>(g - 1)];
+      const Point strength{f.x(std::fabs(l.MXU)), f.y(std::fabs(l.MYU))};
+      svg.line({f.x(0), f.y(0)}, strength, "stroke:#000;stroke-width:0.8;stroke-dasharray:3,2",
+               "load-line");
+      svg.circle(strength, 3.5, "fill:#000;stroke:none", {{"class", "strength"}});
+    }
+    int i = 0;
+    for (const ColumnLoadCheck& l : e.loads) {
+      ++i;
+      loadMark(svg, {f.x(std::fabs(l.MX)), f.y(std::fabs(l.MY))}, i, i == g,
+               "governing " + std::to_string(i) + ": PU/PM " + fixed(e.PUPM, 3));
+    }
+  }
+  w_.element("figcaption", {},
+             "Load contour (solid): the biaxial design strength MX-MY at P " +
+                 fixed(e.contour_P, 1) +
+                 " kips, the axial strength of the governing load along its load line, "
+                 "whose strength is the filled dot where its load line (dashed) meets the "
+                 "contour. Every design load's moments are plotted (circles; the governing "
+                 "one boxed and crossed); loads at other axial loads meet contours of their own.");
+  w_.close();
+}
+
 // --- Piles and footings ------------------------------------------------------
 
 void ProblemPage::piles() {
   if (!r_.has_piles) return;
   const PileTables& t = r_.piles;
   w_.element("h3", {}, "Piles of the pile bent (" + t.type + ")");
+  pileBentPlan();
   w_.open("table", {{"class", "piles"}});
   w_.open("tr");
   for (const char* h : {"Pile", "Set", "PF, kips", "MTF, kip-ft", "MLF, kip-ft", "PA, kips",
@@ -690,6 +857,87 @@ void ProblemPage::piles() {
     w_.close();
   }
   w_.close();
+}
+
+// The piles of a pile bent in a row along the bent, each with its largest
+// axial load of the pile table against the allowable.
+void ProblemPage::pileBentPlan() {
+  std::vector<const drawing::ColumnOutline*> piles;
+  for (const drawing::ColumnOutline& c : bent_.columns)
+    if (c.pile) piles.push_back(&c);
+  if (piles.empty()) return;
+  const double width = 900, margin = 50, height = 110;
+  const Scale X{bent_.cap_left, bent_.cap_right, margin, width - margin};
+  w_.open("figure");
+  {
+    Svg svg(w_, width, height,
+            "Plan of the " + std::to_string(piles.size()) +
+                " piles of the pile bent with the largest axial load of each",
+            "pile-bent");
+    svg.line({X(bent_.cap_left), 40}, {X(bent_.cap_right), 40},
+             "stroke:#000;stroke-width:0.7;stroke-dasharray:8,3,2,3");
+    for (const drawing::ColumnOutline* c : piles) {
+      const PileLine* worst = nullptr;
+      for (const PileLine& l : r_.piles.axial)
+        if (l.pile == c->column && (worst == nullptr || l.PF > worst->PF)) worst = &l;
+      const Point at{X(c->base.x), 40};
+      svg.circle(at, 9, "fill:#fff;stroke:#000;stroke-width:1.5",
+                 {{"class", "pile"}, {"data-pile", std::to_string(c->column)}});
+      svg.text({at.x, at.y + 4}, std::to_string(c->column), "middle");
+      if (worst != nullptr) {
+        svg.text({at.x, at.y + 26}, fixed(worst->PF, 1) + " k", "middle", "font-size:9px");
+        svg.text({at.x, at.y + 38},
+                 worst->allowable != 0 ? "PF/PA " + fixed(worst->PF / worst->allowable, 2)
+                                       : "PA -",
+                 "middle", "font-size:9px");
+      }
+    }
+    svg.text({margin, 16}, "pile bent line (transverse), piles numbered as the columns",
+             "start", "font-size:9px");
+  }
+  w_.element("figcaption", {},
+             "Piles of the bent at their base positions along the bent, each with the largest "
+             "factored axial load PF of the pile table, kips, and its ratio to the allowable "
+             "pile load PA.");
+  w_.close();
+}
+
+std::string footingSetName(const FootingSetId& id) {
+  std::string t = "group " + charText(id.GR);
+  if (!trimmed(id.LLID).empty()) t += ", live load " + trimmed(id.LLID);
+  if (id.WC != 0) t += ", wind " + fixed(id.WC, 1);
+  for (const char f : {id.FLAGR, id.FLAGE, id.FLAGC, id.FLAGS})
+    if (f != ' ' && f != '\0') t += std::string(" ") + f;
+  return t;
+}
+
+// The piles of a pile footing in plan, each with its load under the set of
+// the largest pile load (the MAX.P1 line of the design loads).
+void ProblemPage::footingPiles(Svg& svg, const FootingOutcome& f, Point centre, double unit) {
+  const std::vector<PilePlace> places = pilePlaces(f.NP);
+  if (places.empty()) return;
+  const PileArrangement& a = pileArrangement(f.NP);
+  const FootingDesignLoad* governing = nullptr;
+  for (const FootingDesignLoad& l : f.design_loads)
+    if (trimmed(l.label) == "MAX.P1" && l.set != 0) governing = &l;
+  std::vector<double> loads;
+  if (governing != nullptr)
+    loads = drawing::pileLoads(places, a.NB1, a.ND1, governing->P1, governing->P2,
+                               governing->P3, governing->P4);
+  for (size_t i = 0; i < places.size(); ++i) {
+    // D runs across the drawing, B up it.
+    const Point at{centre.x + places[i].d * f.DP * unit, centre.y - places[i].b * f.BP * unit};
+    svg.circle(at, 6, "fill:#fff;stroke:#000;stroke-width:1.5",
+               {{"class", "pile"}, {"data-pile", std::to_string(i + 1)}});
+    if (!loads.empty())  // on a white halo, readable over the bars
+      svg.text({at.x, at.y - 9}, fixed(loads[i], 0), "middle",
+               "font-size:10px;font-weight:bold;paint-order:stroke;stroke:#fff;stroke-width:3px");
+  }
+  if (governing != nullptr)
+    svg.text({centre.x, 2 * centre.y + 16},
+             "pile loads, kips: set " + std::to_string(governing->set) + " (" +
+                 footingSetName(governing->id) + ")",
+             "middle", "font-size:9px");
 }
 
 void ProblemPage::footings() {
@@ -722,10 +970,11 @@ void ProblemPage::footingPlan(const FootingOutcome& f) {
                   {"style", "display:flex;flex-wrap:wrap;gap:1em;align-items:flex-start"}});
   {
     const FootingDirection* dirs[] = {&f.first, &f.second};
-    Svg svg(w_, size, size,
+    Svg svg(w_, size, size + (f.SP == 'P' ? 24 : 0),
             std::string("Plan of ") + (f.SP == 'P' ? "pile " : "spread ") + "footing " +
                 std::to_string(f.footing) + ": D " + fixed(f.D, 2) + " ft by B " +
-                fixed(f.B, 2) + " ft with its bars each way",
+                fixed(f.B, 2) + " ft with its bars each way" +
+                (f.SP == 'P' ? " and its " + std::to_string(f.NP) + " piles" : ""),
             "footing");
     svg.rect(c.x - halfD, c.y - halfB, 2 * halfD, 2 * halfB, "fill:#eee;stroke:#000;stroke-width:1.5");
     // The bars of each direction: LONG bars run along B, TRAN bars along D.
@@ -759,6 +1008,7 @@ void ProblemPage::footingPlan(const FootingOutcome& f) {
                                             ") rotate(-90)"}},
                          "B " + fixed(f.B, 2) + " ft (longitudinal)");
     svg.text({c.x, c.y - halfB - 8}, "T " + fixed(f.T, 2) + " ft thick", "middle");
+    if (f.SP == 'P') footingPiles(svg, f, c, unit);
   }
   // Governing soil pressure or pile load against its allowable.
   {

@@ -95,7 +95,7 @@ TEST(CapDepth, HaunchesStraightAndParabolic) {
   EXPECT_NEAR(cantileverDepth(s, 12), 3, 1e-6);
 }
 
-TEST(BentElevation, ColumnsBearingsBatterAndFootingsToScale) {
+InputCards twoColumnBent() {
   // Two columns 20 ft apart, cantilevers of 5 and 6 ft, a 4-ft constant
   // cap; the right column battered 1 in 4 over HT 16.49 ft.
   InputCards cards;
@@ -122,6 +122,11 @@ TEST(BentElevation, ColumnsBearingsBatterAndFootingsToScale) {
   cards.col[2].HT = std::sqrt(17.0f) * 4;  // 16 ft high, 4 ft out
   cards.col[2].DT = 2;
   cards.col[2].SLOPE = 0.25f;
+  return cards;
+}
+
+TEST(BentElevation, ColumnsBearingsBatterAndFootingsToScale) {
+  const InputCards cards = twoColumnBent();
   const BentElevation e = bentElevation(cards, {{10, 2.5, false}, {}});
   ASSERT_EQ(e.column_lines.size(), 2u);
   EXPECT_DOUBLE_EQ(e.column_lines[0], 5);
@@ -144,6 +149,26 @@ TEST(BentElevation, ColumnsBearingsBatterAndFootingsToScale) {
   EXPECT_NEAR(e.footings[0].bottom, -18.5, 1e-6);
   EXPECT_NEAR(e.lowest, -20, 1e-5);
   EXPECT_DOUBLE_EQ(e.deepest_cap, 4);
+}
+
+TEST(BentElevation, CapTableNumbersPointsAfterTheLeftColumnsLoadPoints) {
+  // The cap moment table counts column 1's one load point before the
+  // bearings of the span: 1, 2 on the left cantilever, 4, 5 in the span,
+  // 6 on the right cantilever; places as on the load cards.
+  const InputCards cards = twoColumnBent();
+  const std::vector<CapTablePoint> p = capTablePoints(cards, {5, 25});
+  struct Want {
+    int number, segment, bearing;
+    double x;
+  };
+  const Want want[] = {{1, 1, 1, 1}, {2, 1, 2, 3}, {4, 2, 1, 10}, {5, 2, 2, 20}, {6, 3, 1, 28}};
+  ASSERT_EQ(p.size(), 5u);
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(p[i].number, want[i].number) << i;
+    EXPECT_EQ(p[i].segment, want[i].segment) << i;
+    EXPECT_EQ(p[i].bearing, want[i].bearing) << i;
+    EXPECT_NEAR(p[i].x, want[i].x, 1e-6) << i;
+  }
 }
 
 TEST(InteractionPlot, RayToCurveAndFrameHoldEveryPoint) {
@@ -172,6 +197,38 @@ TEST(FootingPlan, BarsCentredAtTheirSpacingOrSpreadToFit) {
   EXPECT_DOUBLE_EQ(b.front(), -4);
   EXPECT_DOUBLE_EQ(b.back(), 4);
   EXPECT_TRUE(barOffsets(0, 1, 1).empty());
+}
+
+TEST(FootingPlan, PileLoadsFromTheCornerLoads) {
+  // Corner loads 130, 90, 50, 90 kips: mean 90, 20 kips each way at the
+  // outer rows. Four corner piles take the corner loads; a fifth in the
+  // centre the mean; in a 4 x 3 grid (outer rows 3 spacings out along B)
+  // the pile one spacing out along B and on the centre line along D takes
+  // 90 + 20/3.
+  const double P1 = 130, P2 = 90, P3 = 50, P4 = 90;
+  const std::vector<double> four = pileLoads(pilePlaces(4), 1, 1, P1, P2, P3, P4);
+  const std::vector<PilePlace> at4 = pilePlaces(4);
+  for (size_t i = 0; i < 4; ++i) {
+    const PilePlace q = at4[i];
+    const double want = q.b > 0 ? (q.d > 0 ? P1 : P4) : (q.d > 0 ? P2 : P3);
+    EXPECT_NEAR(four[i], want, 1e-9) << i;
+  }
+  const std::vector<PilePlace> at5 = pilePlaces(5);
+  const std::vector<double> five = pileLoads(at5, 1, 1, P1, P2, P3, P4);
+  for (size_t i = 0; i < 5; ++i)
+    if (at5[i].b == 0) {
+      EXPECT_NEAR(five[i], 90, 1e-9);
+    }
+  const std::vector<PilePlace> at12 = pilePlaces(12);
+  const std::vector<double> twelve = pileLoads(at12, 3, 1, P1, P2, P3, P4);
+  for (size_t i = 0; i < 12; ++i) {
+    if (at12[i].b == 1 && at12[i].d == 0) {
+      EXPECT_NEAR(twelve[i], 90 + 20.0 / 3, 1e-9);
+    }
+    if (at12[i].b == 3 && at12[i].d == 1) {
+      EXPECT_NEAR(twelve[i], P1, 1e-9);
+    }
+  }
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 Opens each page in headless Chromium (Selenium), and checks: no console
 errors; no script, link, image or external reference; every inline SVG is
 well-formed XML with role="img" and a <title>; every coordinate finite; the
-counts of plotted column loads, columns, piles and section bars equal the
-counts of the JSON document of the same run. Saves a screenshot of every
-page under the build folder.
+counts of plotted column loads (interaction diagrams and biaxial load
+contours), columns, piles (pile bents and pile footings), section bars and
+cap capacity points equal the counts of the JSON document of the same run,
+and a deck whose report has group VI cap moments draws them. Saves a
+screenshot of every page under the build folder.
 
 usage: check_html.py BENTPIER SOURCE_DIR OUT_DIR
 Exits 77 (skipped) when Chromium, chromedriver or Selenium is missing,
@@ -88,9 +90,15 @@ def check_svg(deck, index, svg_text):
 def expected_counts(problem):
     """What the JSON document says each drawing must show."""
     cols = problem.get("input", {}).get("columns", [])
+    piles = sum(1 for c in cols if c["S"] not in ("", " "))
     counts = {"columns": len(cols),
-              "pile columns": sum(1 for c in cols if c["S"] not in ("", " ")),
-              "loads": {}, "bars": {}, "footing bars": {}}
+              "pile columns": piles,
+              "loads": {}, "bars": {}, "footing bars": {}, "footing piles": {},
+              "bent piles": piles if problem.get("piles") else 0,
+              "cap capacities": 0}
+    cap = problem.get("cap") or {}
+    counts["cap capacities"] = 2 * sum(1 for p in cap.get("points", [])
+                                       if p.get("status") == "designed")
     for e in problem.get("columns", []):
         if e["status"] not in ("designed", "investigated"):
             continue
@@ -104,6 +112,8 @@ def expected_counts(problem):
     for f in problem.get("footings", []):
         if f["status"] == "designed":
             counts["footing bars"][str(f["footing"])] = sum(s["count"] for s in f["steel"])
+            if f["kind"] == "pile":
+                counts["footing piles"][str(f["footing"])] = f["piles"]["NP"]
     return counts
 
 
@@ -153,6 +163,36 @@ def check_problem(deck, problem, section):
                    if c.get("class") == "bar")
         if bars != want["bars"][end]:
             fail(label, f"end {end}: {bars} bars drawn, JSON has {want['bars'][end]}")
+    for end in section["ends"]:
+        ends = section["ends"][end]
+        if len(ends["interaction"]) == 2 and len(ends["contour"]) != 1:
+            fail(label, f"end {end}: biaxial loads without a load contour")
+        for d in ends["contour"]:
+            root = ET.fromstring(d)
+            plotted = {g.get("data-load") for g in root.iter(SVG + "g")
+                       if "load" in g.get("class", "").split()}
+            if len(plotted) != want["loads"].get(end, -1):
+                fail(label, f"end {end}: {len(plotted)} loads on the contour, "
+                            f"JSON has {want['loads'].get(end)}")
+            gov = [g for g in root.iter(SVG + "g") if "governing" in g.get("class", "").split()]
+            if len(gov) != 1:
+                fail(label, f"end {end}: {len(gov)} governing loads on the contour")
+    bent = [c for s in svgs.get("pile-bent", []) for c in s.iter(SVG + "circle")
+            if c.get("class") == "pile"]
+    if len(bent) != want["bent piles"]:
+        fail(label, f"pile bent plan shows {len(bent)} piles, JSON has {want['bent piles']}")
+    envelopes = [s for s in svgs.get("envelope moment", [])]
+    capacities = sum(1 for s in envelopes for r in s.iter(SVG + "rect")
+                     if r.get("class") == "capacity-point")
+    if envelopes and capacities != want["cap capacities"]:
+        fail(label, f"{capacities} cap capacity points, JSON has {want['cap capacities']} "
+                    "(two per designed point)")
+    for ftg, n in want["footing piles"].items():
+        plans = section["footings"].get(ftg, [])
+        drawn = sum(1 for s in plans for c in ET.fromstring(s).iter(SVG + "circle")
+                    if c.get("class") == "pile")
+        if drawn != n:
+            fail(label, f"footing {ftg}: {drawn} piles drawn, JSON has {n}")
     for ftg, n in want["footing bars"].items():
         plans = section["footings"].get(ftg, [])
         drawn = sum(1 for s in plans for l in ET.fromstring(s).iter(SVG + "line")
@@ -168,8 +208,9 @@ for (const s of document.querySelectorAll('section.problem')) {
   const p = {number: s.dataset.problem, svgs: [], ends: {}, footings: {}};
   for (const g of s.querySelectorAll('svg')) p.svgs.push(g.outerHTML);
   for (const e of s.querySelectorAll('div.column-end')) {
-    const d = {interaction: [], section: []};
+    const d = {interaction: [], section: [], contour: []};
     for (const g of e.querySelectorAll('svg.interaction')) d.interaction.push(g.outerHTML);
+    for (const g of e.querySelectorAll('svg.contour')) d.contour.push(g.outerHTML);
     for (const g of e.querySelectorAll('svg.section')) d.section.push(g.outerHTML);
     p.ends[e.dataset.end] = d;
   }
@@ -230,6 +271,11 @@ def main():
                            f"{len(doc['problems'])} in the JSON")
             for problem, section in zip(doc["problems"], page["problems"]):
                 check_problem(deck, problem, section)
+            with open(os.path.join(out_dir, deck + ".out"), errors="replace") as f:
+                group_six = "GROUP VI MOMENTS" in f.read()
+            drawn_six = any("group-six" in svg for p in page["problems"] for svg in p["svgs"])
+            if group_six != drawn_six:
+                fail(deck, f"group VI in the report: {group_six}, in the cap envelopes: {drawn_six}")
             height = driver.execute_script("return document.body.scrollHeight")
             driver.set_window_size(1200, min(max(height, 800), 16000))
             driver.save_screenshot(os.path.join(out_dir, deck + ".png"))

@@ -65,6 +65,10 @@ struct CapPointDesign {
   float PS = 0;   // steel ratio of the last face designed, percent
   float FS_FF = 0;  // fatigue ratio (load-factor method)
   float FS_FZ = 0;  // crack-control ratio (load-factor method)
+  // Moment capacity of the section as designed, kip-ft: the design strength
+  // (load-factor method) or the allowable moment (service-load method),
+  // positive with the bottom bars in tension, negative with the top bars.
+  float MCAP_POS = 0, MCAP_NEG = 0;
 };
 
 // Designs one point record. `st` holds the problem's constants (set with

@@ -89,6 +89,10 @@ CapPointResult keptCapPoint(const CapPointRecord& point, const CapPointDesign& d
   kept.label = point.LABEL;
   kept.MBPOS = point.MBPOS;
   kept.MBNEG = point.MBNEG;
+  kept.MPOS = point.MPOS;
+  kept.MNEG = point.MNEG;
+  kept.MCAP_POS = design.MCAP_POS;
+  kept.MCAP_NEG = design.MCAP_NEG;
   kept.top = CapFaceBars{design.top.AS, design.top.NBARS, design.top.size};
   kept.bottom = CapFaceBars{design.bottom.AS, design.bottom.NBARS, design.bottom.size};
   const int STRSZ = data.materials.STRSZ;

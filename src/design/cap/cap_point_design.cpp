@@ -231,6 +231,27 @@ void checkServiceStresses(const CapDesignState& st, const CapDesignData& data,
   checkReversing(st, data, bottom, top, MBPOS, MBNEG, out);
 }
 
+// The moment capacity of the section as designed in each sense, kip-ft:
+// positive with the bottom bars in tension, negative with the top bars.
+void keepMomentCapacity(const CapDesignState& st, const CapDesignData& data,
+                        const Method& method, const FacePlan& plan, const Faces& faces,
+                        CapPointDesign& out) {
+  const FaceSteel second{static_cast<float>(faces.second.NBARS) * st.AB, faces.secondDT};
+  const FaceSteel first{plan.twoFaces ? static_cast<float>(faces.first.NBARS) * st.AB
+                                      : st.ASMIN,
+                        faces.firstDT};
+  const bool secondIsBottom = plan.second == Face::kBottom;
+  const FaceSteel& bottom = secondIsBottom ? second : first;
+  const FaceSteel& top = secondIsBottom ? first : second;
+  auto capacity = [&](const FaceSteel& tension, const FaceSteel& compression) {
+    const float m = method.service ? allowableMomentCapacity(st, data.FC, tension, compression)
+                                   : strengthMomentCapacity(st, tension, compression);
+    return m / kInchPoundsPerKipFoot;
+  };
+  out.MCAP_POS = capacity(bottom, top);
+  out.MCAP_NEG = -capacity(top, bottom);
+}
+
 }  // namespace
 
 CapDesignData capDesignData(const CapParameterRecord& r) {
@@ -302,6 +323,7 @@ CapPointDesign designCapPoint(CapDesignState& st, const CapDesignData& data,
   const bool secondIsBottom = plan.second == Face::kBottom;
   out.bottom = secondIsBottom ? faces.second : faces.first;
   out.top = secondIsBottom ? faces.first : faces.second;
+  keepMomentCapacity(st, data, method, plan, faces, out);
   if (method.service) {
     out.IFC = st.IFC;
   } else {

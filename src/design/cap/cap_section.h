@@ -168,4 +168,26 @@ float reversingFatigueRatio(const CrackedStress& inFace2Tension,
                             const CrackedStress& inFace1Tension, float M2,
                             float M1);
 
+// The bars of one face of a designed section: their area and the distance
+// from that face to their centroid.
+struct FaceSteel {
+  float area = 0;
+  float DT = 0;
+};
+
+// Design moment strength (in-lb) of the section b by h of st with the
+// tension steel of one face and the compression steel of the other:
+// 0.9 Mn by strain compatibility with the block 0.85 F'C over BETA1 c at
+// the strain 0.003 (EPSES = 0.003 ES) of the compression face, both steels
+// within FY. 0 without tension steel or depth.
+float strengthMomentCapacity(const CapDesignState& st, const FaceSteel& tension,
+                             const FaceSteel& compression);
+
+// Allowable moment (in-lb) of the cracked transformed section: the tension
+// steel counted N times, the compression steel 2N - 1 times (left out when
+// it lies below the neutral axis), the smaller of the moments that bring
+// the tension steel to FS and the compression face to FC (psi).
+float allowableMomentCapacity(const CapDesignState& st, float FC, const FaceSteel& tension,
+                              const FaceSteel& compression);
+
 }  // namespace bentpier

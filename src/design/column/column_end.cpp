@@ -182,6 +182,19 @@ void keepSection(SectionState& s, int bending, ColumnEndResult& result) {
   }
 }
 
+// The load contour of a biaxially loaded end at the axial strength of its
+// governing load, on whose contour that load's strength lies.
+constexpr int kContourSteps = 24;
+
+void keepContour(SectionState& s, const LoadTable& loads, ColumnEndResult& result) {
+  if (loads.BENDING != kAboutX + kAboutY || result.GOVERN < 1) return;
+  for (int dir = 1; dir <= kDirections; ++dir)
+    if (!s.curve[dir].built && !FCPM(s, dir)) return;
+  result.CONTOUR_P = result.LOAD[result.GOVERN].PU;
+  for (const MomentPair& m : loadContour(s, result.CONTOUR_P, kContourSteps))
+    result.CONTOUR.push_back({m.MXU, m.MYU});
+}
+
 }  // namespace
 
 ColumnEndResult PIER62(const ColumnEndData& in) {
@@ -228,6 +241,7 @@ ColumnEndResult PIER62(const ColumnEndData& in) {
   REPRT(setup.loads, result);
   result.EXACT = exactBiaxialShortfall(s, setup.loads, result.PUPM);
   keepSection(s, setup.loads.BENDING, result);
+  keepContour(s, setup.loads, result);
   keepCurves(s, result);
   result.status = kColumnDone;
   return result;

@@ -124,6 +124,11 @@ struct ColumnEndResult {
   float P0 = 0;
   int BENDING = 0;
   std::array<std::vector<CurveSample>, 2> CURVES;
+  // Biaxial loads: the load contour (MX, MY in kip-feet, from the strength
+  // about x to that about y) at the axial strength CONTOUR_P of the
+  // governing load; empty otherwise.
+  float CONTOUR_P = 0;
+  std::vector<ContourPoint> CONTOUR;
 };
 
 ColumnEndResult PIER62(const ColumnEndData& in);

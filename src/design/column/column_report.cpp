@@ -108,6 +108,8 @@ ColumnEndOutcome keptColumnEnd(int column, int end, const ColumnEndData& data,
   k.P0 = r.P0;
   k.bending = r.BENDING;
   k.curves = r.CURVES;
+  k.contour_P = r.CONTOUR_P;
+  k.contour = r.CONTOUR;
   if (governing != nullptr) {
     const KeptSet& s = *governing;
     k.governing_set = idOf(s);

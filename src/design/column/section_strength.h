@@ -170,6 +170,15 @@ struct MomentPair {
 };
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
                                 float my);
+// The point of the load contour of the constants k in the direction of
+// (mx, my), both positive.
+MomentPair momentOnContour(const ContourConstants& k, float mx, float my);
+// The load contour at the axial load p: `steps` + 1 moment pairs from the
+// uniaxial strength about x (MX0, 0) to that about y (0, MY0), at directions
+// evenly spaced in angle between them. Empty at or above P0 or where no
+// contour through positive strengths exists. The curve points of all three
+// directions must be built.
+std::vector<MomentPair> loadContour(const SectionState& s, float p, int steps);
 
 // Biaxial strength along the line from the origin through (p, mx, my), and
 // the capacity ratio of the load.

@@ -179,6 +179,22 @@ std::optional<ContourConstants> FINDB(const SectionState& s, float p) {
   return k;
 }
 
+MomentPair momentOnContour(const ContourConstants& k, float mx, float my) {
+  const float a = mx / k.MX0, b = my / k.MY0;
+  MomentPair u;
+  if (a > b) {
+    u.MXU = k.MX0 / std::pow(std::pow(b / a, k.ALPHA) + 1.0f, 1.0f / k.ALPHA);
+    u.MYU = (my / mx) * u.MXU;
+  } else if (a < b) {
+    u.MYU = k.MY0 / std::pow(std::pow(a / b, k.ALPHA) + 1.0f, 1.0f / k.ALPHA);
+    u.MXU = (mx / my) * u.MYU;
+  } else {
+    u.MXU = k.BETA * k.MX0;
+    u.MYU = k.BETA * k.MY0;
+  }
+  return u;
+}
+
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
                                 float my) {
   if (p >= s.P0) return MomentPair{};
@@ -186,24 +202,28 @@ std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
     const std::optional<ContourConstants> k = FINDB(s, p);
     if (!k) return std::nullopt;
     if (!k->usable) return MomentPair{};
-    const float a = mx / k->MX0, b = my / k->MY0;
-    MomentPair u;
-    if (a > b) {
-      u.MXU = k->MX0 / std::pow(std::pow(b / a, k->ALPHA) + 1.0f, 1.0f / k->ALPHA);
-      u.MYU = (my / mx) * u.MXU;
-    } else if (a < b) {
-      u.MYU = k->MY0 / std::pow(std::pow(a / b, k->ALPHA) + 1.0f, 1.0f / k->ALPHA);
-      u.MXU = (mx / my) * u.MYU;
-    } else {
-      u.MXU = k->BETA * k->MX0;
-      u.MYU = k->BETA * k->MY0;
-    }
-    return u;
+    return momentOnContour(*k, mx, my);
   }
   const int direction = (my > 0.0f && !(mx > 0.0f)) ? kAboutY : kAboutX;
   const std::optional<Strength> r = FINDM(s, direction, p);
   if (!r) return std::nullopt;
   return MomentPair{r->MX, r->MY};
+}
+
+std::vector<MomentPair> loadContour(const SectionState& s, float p, int steps) {
+  std::vector<MomentPair> contour;
+  if (p >= s.P0 || steps < 1) return contour;
+  const std::optional<ContourConstants> k = FINDB(s, p);
+  if (!k || !k->usable) return contour;
+  constexpr double kQuarterTurn = 1.5707963267948966;
+  contour.push_back({k->MX0, 0.0f});
+  for (int i = 1; i < steps; ++i) {
+    const double angle = kQuarterTurn * i / steps;
+    contour.push_back(momentOnContour(*k, static_cast<float>(std::cos(angle)),
+                                      static_cast<float>(std::sin(angle))));
+  }
+  contour.push_back({0.0f, k->MY0});
+  return contour;
 }
 
 std::optional<LoadLineStrength> FBBUC(const SectionState& s, float p, float mx,

@@ -18,8 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "input/results.h"
 #include "base/report.h"
+#include "groups/design_records.h"
+#include "input/results.h"
 
 namespace bentpier {
 
@@ -29,53 +30,21 @@ class RecordStore;
 // ---------------------------------------------------------------------------
 // Input of the footing stage.
 
-// Footing design parameters of the problem.
-struct FootingParams {
-  float N = 0, FPC = 0, FY = 0, FC = 0, FS = 0;  // modular ratio; ksi
-  int NCOL = 0;
-  float SOILWT = 0;   // soil unit weight, kcf
-  float ALLSP = 0;    // allowable soil pressure, ksf
-  float EDGEDIST = 0; // pile centre to footing edge, ft
-  float MINPLSP = 0, MAXPLSP = 0;  // pile spacing limits, ft
-  float REBARCLR = 0;   // clear cover of the bottom bars, in
-  float PILEDEPTH = 0;  // pile embedment into the footing, ft
-  float PILECAP = 0;    // allowable pile load, kips
-  float PILEUPL = 0;    // lowest pile load allowed (negative: uplift), kips
-};
+// The stage reads the footing design parameters, the footings and their
+// design-load sets as the footing records hold them
+// (FootingParameterRecord, FootingRecord, FootingLoadRecord).
 
-// One footing design-load set.
-struct FootingSetRecord {
-  char GR = ' ';
-  std::string LLID = "    ";
-  float WC = 0;  // wind case and direction read as case.direction (3.1)
-  char FLAGR = ' ', FLAGE = ' ', FLAGC = ' ', FLAGS = ' ';
-  float PS = 0, MTS = 0, VTS = 0, MLS = 0, VLS = 0;  // service loads
-  float PF = 0, MTF = 0, VTF = 0, MLF = 0, VLF = 0;  // factored loads
-  float FCOL = 0;  // column whose footing produced the set
-};
-
-// One footing: its geometry, the bottom section of its column, and its
-// design-load sets.
-struct FootingData {
-  char SP = ' ';          // 'S' spread, 'P' pile; anything else is not designed
-  float B = 0, D = 0, T = 0;  // longitudinal and transverse plan, thickness
-  float BB = 0, DB = 0;   // column bottom section; BB = 0 for a round column of diameter DB
-  float S_HT = 0;         // height of soil over the footing
-  int NP = 0, SYM = 0;    // piles; 1 symmetric pile spacing, 2 rotated footing
-  float BP = 0, DP = 0;   // pile spacing parameters
-  float DEL_B = 0, DEL_D = 0, DEL_T = 0;  // design increments
-  float R_BD = 0, R_DB = 0;               // side-ratio limits
-  int NFLS = 0;           // design-load sets that belong to the footing
-  int SAME = 0;           // footing whose design this one shares; 0 none
-  // The sets as read; fewer than NFLS when the sets ran out.
-  std::vector<FootingSetRecord> sets;
+// One footing: its record, and its design-load sets as read; fewer sets
+// than NFLS when the sets ran out.
+struct FootingData : FootingRecord {
+  std::vector<FootingLoadRecord> sets;
 };
 
 // Everything the stage reads, in reading order. params is empty when the
 // parameter record is missing; footings stops before the first footing
 // whose record was missing or out of order.
 struct FootingStageInput {
-  std::optional<FootingParams> params;
+  std::optional<FootingParameterRecord> params;
   std::vector<FootingData> footings;
 };
 
@@ -86,7 +55,7 @@ struct FootingStageInput {
 // (setServiceStresses) while a footing is designed.
 
 struct FootingStrengths {
-  FootingParams p;
+  FootingParameterRecord p;
   char METHOD = 'L';  // 'S' service-load method, else load-factor
   char FTGOPT = ' ';  // 'D' design (the footing may grow), else investigation
   float SQFC = 0;     // sqrt(f'c), ksi
@@ -101,8 +70,7 @@ struct FootingStrengths {
   bool design() const { return FTGOPT == 'D'; }
 };
 
-FootingStrengths footingStrengths(const FootingParams& p, char METHOD,
-                                  char FTGOPT);
+FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD, char FTGOPT);
 
 // Group allowance factor of a set's group code.
 float groupAllowanceFactor(char GR);
@@ -210,7 +178,7 @@ struct FootingDesign {
   bool stop = false; // the footing failed; the stage ends
   FootingOutcome outcome;  // what the design found, as kept and printed
 
-  const FootingSetRecord& set(int s) const { return f.sets[s - 1]; }
+  const FootingLoadRecord& set(int s) const { return f.sets[s - 1]; }
   int sets() const { return static_cast<int>(f.sets.size()); }
 };
 
@@ -220,8 +188,8 @@ FootingDesign prepareFooting(const FootingData& r, int counter,
                              const FootingStrengths& k);
 
 // FST(1..5) := service or factored loads of set s.
-void loadServiceLoads(FootingState& FST, const FootingSetRecord& set);
-void loadFactoredLoads(FootingState& FST, const FootingSetRecord& set);
+void loadServiceLoads(FootingState& FST, const FootingLoadRecord& set);
+void loadFactoredLoads(FootingState& FST, const FootingLoadRecord& set);
 
 // FWT and FWQ for the load factor f.
 FootingWeight footingWeight(const FootingDesign& fd, float f);
@@ -390,7 +358,7 @@ int slotBeyondSteel(const FootingDesign& fd, FootingStrengths& k,
 // Keeps the governing slots as the footing's design-load lines and prints
 // "FOOTING n DESIGN LOADS" from them.
 void printDesignLoads(Report& rep, FootingDesign& fd);
-FootingSetId footingSetId(const FootingSetRecord& set);
+FootingSetId footingSetId(const FootingLoadRecord& set);
 // After the results block: keeps the corner pressures or pile loads of
 // every set under its service loads on the footing as designed, the pile
 // count and spacing, and every check with its value and limit.

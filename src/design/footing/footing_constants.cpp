@@ -28,8 +28,7 @@ constexpr float kQuarterPi = 0.7853982f;
 
 }  // namespace
 
-FootingStrengths footingStrengths(const FootingParams& p, char METHOD,
-                                  char FTGOPT) {
+FootingStrengths footingStrengths(const FootingParameterRecord& p, char METHOD, char FTGOPT) {
   FootingStrengths k;
   k.p = p;
   k.METHOD = METHOD;
@@ -89,7 +88,7 @@ FootingDesign prepareFooting(const FootingData& r, int counter,
     // The footing is designed turned through 90 degrees: the column's
     // sides and the two directions of every set change places.
     std::swap(f.BB, f.DB);
-    for (FootingSetRecord& s : f.sets) {
+    for (FootingLoadRecord& s : f.sets) {
       std::swap(s.MTS, s.MLS);
       std::swap(s.VTS, s.VLS);
       std::swap(s.MTF, s.MLF);
@@ -104,7 +103,7 @@ FootingDesign prepareFooting(const FootingData& r, int counter,
   return fd;
 }
 
-void loadServiceLoads(FootingState& FST, const FootingSetRecord& set) {
+void loadServiceLoads(FootingState& FST, const FootingLoadRecord& set) {
   FST[kFstP] = set.PS;
   FST[kFstMT] = set.MTS;
   FST[kFstVT] = set.VTS;
@@ -112,7 +111,7 @@ void loadServiceLoads(FootingState& FST, const FootingSetRecord& set) {
   FST[kFstVL] = set.VLS;
 }
 
-void loadFactoredLoads(FootingState& FST, const FootingSetRecord& set) {
+void loadFactoredLoads(FootingState& FST, const FootingLoadRecord& set) {
   FST[kFstP] = set.PF;
   FST[kFstMT] = set.MTF;
   FST[kFstVT] = set.VTF;

@@ -26,7 +26,7 @@ std::vector<FootingSetPressure> setPressures(const FootingDesign& fd, const Foot
   at.wt = footingWeight(fd, kServiceWeightFactor);
   std::vector<FootingSetPressure> out;
   for (int s = 1; s <= fd.sets(); ++s) {
-    const FootingSetRecord& set = fd.set(s);
+    const FootingLoadRecord& set = fd.set(s);
     FootingState F{};
     loadServiceLoads(F, set);
     FootingSetPressure row;  // loads as the footing carries them (turned when SYM is 2)

@@ -8,8 +8,8 @@ void printLoadBlock(Report& rep, const FootingDesign& fd) {
              .text("LOADS ARE:     PS        MTS       VTS       MLS  ")
              .text("     VLS       PF        MTF       VTF       MLF  ")
              .text("     VLF");
-  const FootingSetRecord none;
-  const FootingSetRecord& s =
+  const FootingLoadRecord none;
+  const FootingLoadRecord& s =
       fd.current >= 1 && fd.current <= fd.sets() ? fd.set(fd.current) : none;
   Line line(kSkipLine);
   line.blanks(10);

@@ -89,7 +89,7 @@ void printDesignLoads(Report& rep, FootingDesign& fd) {
     FootingDesignLoad row;
     row.label = kSlotLabel[static_cast<size_t>(m)];
     row.set = known ? s.set : 0;
-    row.id = footingSetId(known ? fd.set(s.set) : FootingSetRecord{});
+    row.id = footingSetId(known ? fd.set(s.set) : FootingLoadRecord{});
     row.id.column = static_cast<int>(columnNumber(F[kFstFCOL]));
     row.P = F[kFstP];
     row.MT = F[kFstMT];
@@ -134,7 +134,7 @@ void printDesignLoads(Report& rep, FootingDesign& fd) {
   }
 }
 
-FootingSetId footingSetId(const FootingSetRecord& set) {
+FootingSetId footingSetId(const FootingLoadRecord& set) {
   return FootingSetId{static_cast<int>(columnNumber(set.FCOL)), set.GR, set.LLID, set.WC,
                       set.FLAGR, set.FLAGE, set.FLAGC, set.FLAGS};
 }

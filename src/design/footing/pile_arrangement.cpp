@@ -2,6 +2,7 @@
 #include "design/footing/pile_arrangement.h"
 
 #include <cstddef>
+#include <initializer_list>
 
 namespace bentpier {
 namespace {
@@ -62,6 +63,89 @@ const PileArrangement& pileArrangement(int n) {
   if (n < kFewestPiles) n = kFewestPiles;
   if (n > kMostPiles) n = kMostPiles;
   return kTable[n - kFewestPiles];
+}
+
+namespace {
+
+// One row of piles across the footing: its place along B and the places
+// along D of its piles.
+struct PileRow {
+  int b;
+  std::initializer_list<int> d;
+};
+
+void addRows(std::vector<PilePlace>& places, std::initializer_list<PileRow> rows) {
+  for (const PileRow& r : rows)
+    for (const int d : r.d) places.push_back({r.b, d});
+}
+
+}  // namespace
+
+std::vector<PilePlace> pilePlaces(int n) {
+  std::vector<PilePlace> p;
+  switch (n) {
+    case 4: addRows(p, {{-1, {-1, 1}}, {1, {-1, 1}}}); break;
+    case 5: addRows(p, {{-1, {-1, 1}}, {0, {0}}, {1, {-1, 1}}}); break;
+    case 6: addRows(p, {{-1, {-1, 1}}, {0, {-1, 1}}, {1, {-1, 1}}}); break;
+    case 7: addRows(p, {{-1, {-1, 0, 1}}, {0, {0}}, {1, {-1, 0, 1}}}); break;
+    case 8: addRows(p, {{-1, {-1, 0, 1}}, {0, {-1, 1}}, {1, {-1, 0, 1}}}); break;
+    case 9: addRows(p, {{-1, {-1, 0, 1}}, {0, {-1, 0, 1}}, {1, {-1, 0, 1}}}); break;
+    case 10:
+      addRows(p, {{-3, {-1, 0, 1}}, {-1, {-1, 1}}, {1, {-1, 1}}, {3, {-1, 0, 1}}});
+      break;
+    case 11:
+      addRows(p, {{-3, {-1, 0, 1}}, {-1, {-1, 1}}, {0, {0}}, {1, {-1, 1}}, {3, {-1, 0, 1}}});
+      break;
+    case 12:
+      addRows(p, {{-3, {-1, 0, 1}}, {-1, {-1, 0, 1}}, {1, {-1, 0, 1}}, {3, {-1, 0, 1}}});
+      break;
+    case 13:
+      addRows(p, {{-2, {-2, 0, 2}}, {-1, {-1, 1}}, {0, {-2, 0, 2}}, {1, {-1, 1}},
+                  {2, {-2, 0, 2}}});
+      break;
+    case 14:
+      addRows(p, {{-3, {-3, -1, 1, 3}}, {-1, {-3, 0, 3}}, {1, {-3, 0, 3}},
+                  {3, {-3, -1, 1, 3}}});
+      break;
+    case 15:
+      addRows(p, {{-2, {-1, 0, 1}}, {-1, {-1, 0, 1}}, {0, {-1, 0, 1}}, {1, {-1, 0, 1}},
+                  {2, {-1, 0, 1}}});
+      break;
+    case 16:
+    case 17:
+      addRows(p, {{-3, {-3, -1, 1, 3}}, {-1, {-3, -1, 1, 3}}});
+      if (n == 17) addRows(p, {{0, {0}}});
+      addRows(p, {{1, {-3, -1, 1, 3}}, {3, {-3, -1, 1, 3}}});
+      break;
+    case 18:
+    case 19:
+      addRows(p, {{-3, {-2, -1, 0, 1, 2}}, {-1, {-2, -1, 1, 2}}});
+      if (n == 19) addRows(p, {{0, {0}}});
+      addRows(p, {{1, {-2, -1, 1, 2}}, {3, {-2, -1, 0, 1, 2}}});
+      break;
+    case 20:
+      addRows(p, {{-3, {-2, -1, 0, 1, 2}}, {-1, {-2, -1, 0, 1, 2}}, {1, {-2, -1, 0, 1, 2}},
+                  {3, {-2, -1, 0, 1, 2}}});
+      break;
+    case 21:
+    case 22:
+    case 23:
+    case 24:
+    case 25: {
+      addRows(p, {{-2, {-2, -1, 0, 1, 2}}, {-1, {-2, -1, 0, 1, 2}}});
+      // The middle row: the centre pile (21), the edge piles (22), or both
+      // (23), the row less its centre (24), the full row (25).
+      if (n == 21) addRows(p, {{0, {0}}});
+      if (n == 22) addRows(p, {{0, {-2, 2}}});
+      if (n == 23) addRows(p, {{0, {-2, 0, 2}}});
+      if (n == 24) addRows(p, {{0, {-2, -1, 1, 2}}});
+      if (n == 25) addRows(p, {{0, {-2, -1, 0, 1, 2}}});
+      addRows(p, {{1, {-2, -1, 0, 1, 2}}, {2, {-2, -1, 0, 1, 2}}});
+      break;
+    }
+    default: break;
+  }
+  return p;
 }
 
 }  // namespace bentpier

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace bentpier {
 
@@ -27,5 +28,18 @@ struct PileArrangement {
 
 // The arrangement of n piles, kFewestPiles <= n <= kMostPiles.
 const PileArrangement& pileArrangement(int n);
+
+// Where a pile of an arrangement stands, from the centre of the footing:
+// b in units of BP along B, d in units of DP along D.
+struct PilePlace {
+  int b = 0, d = 0;
+};
+
+// The places of the n piles (kFewestPiles <= n <= kMostPiles; none
+// otherwise): square or rectangular grids of rows, some with the centre
+// pile or with rows of fewer piles, whose outer and second rows, row counts
+// and group moduli are those of the arrangement's table. Rows are listed
+// from -B to +B, each from -D to +D.
+std::vector<PilePlace> pilePlaces(int n);
 
 }  // namespace bentpier

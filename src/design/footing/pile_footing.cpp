@@ -163,7 +163,7 @@ bool PileFooting::recheck(int m) {
 }
 
 bool PileFooting::designSet(int s) {
-  const FootingSetRecord& set = fd_.set(s);
+  const FootingLoadRecord& set = fd_.set(s);
   fd_.current = s;
   FootingState& F = fd_.FST;
   F[kFstFCOL] = set.FCOL;

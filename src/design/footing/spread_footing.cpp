@@ -136,7 +136,7 @@ bool SpreadFooting::reevaluate(std::initializer_list<int> slots, int* outgrown) 
 }
 
 bool SpreadFooting::designSet(int s) {
-  const FootingSetRecord& set = fd_.set(s);
+  const FootingLoadRecord& set = fd_.set(s);
   fd_.current = s;
   FootingState& F = fd_.FST;
   F[kFstFCOL] = set.FCOL;

@@ -275,6 +275,42 @@ TEST(ColumnSectionSearch, LoadContourIsCloseToTheTrueBiaxialStrength) {
   }
 }
 
+TEST(ColumnSectionSearch, LoadContourRunsFromOneAxisToTheOtherNearTheFibreStrength) {
+  // The drawn contour at one axial load: it starts on the x axis at the
+  // fibre model's strength about x, ends on the y axis at that about y, and
+  // in between each point lies near the fibre model's biaxial strength in
+  // its own direction; a circle's contour is the circle of its uniaxial
+  // strength. Above P0 there is none.
+  SectionState rect = tied();
+  testing::addBar(rect, 0.0f, 12.5f, 1.0f);
+  testing::addBar(rect, 0.0f, -12.5f, 1.0f);
+  COMPZ(rect);
+  buildAll(rect);
+  SectionState circle = round();
+  buildAll(circle);
+  for (SectionState* s : {&rect, &circle}) {
+    const FibreSection f = testing::fibreOf(*s, testing::grade60(), 60);
+    const float p = 300.0f;
+    const std::vector<MomentPair> c = loadContour(*s, p, 6);
+    ASSERT_EQ(c.size(), 7u);
+    const double mx0 = testing::fibreAtLoad(f, *s, kAboutX, p).mx;
+    const double my0 = testing::fibreAtLoad(f, *s, kAboutY, p).my;
+    EXPECT_NEAR(c.front().MXU, mx0, 0.01 * mx0);
+    EXPECT_EQ(c.front().MYU, 0.0f);
+    EXPECT_EQ(c.back().MXU, 0.0f);
+    EXPECT_NEAR(c.back().MYU, my0, 0.01 * my0);
+    for (size_t i = 1; i + 1 < c.size(); ++i) {
+      const double angle = std::atan2(c[i].MYU, c[i].MXU);
+      EXPECT_NEAR(angle, M_PI / 2 * static_cast<double>(i) / 6.0, 1e-4) << i;
+      const double truth = s == &circle
+                               ? mx0
+                               : fibreBiaxial(f, *s, p, c[i].MXU, c[i].MYU);
+      EXPECT_NEAR(std::hypot(c[i].MXU, c[i].MYU), truth, 0.035 * truth) << i;
+    }
+    EXPECT_TRUE(loadContour(*s, s->P0, 6).empty());
+  }
+}
+
 TEST(ColumnSectionSearch, StrengthAlongTheLoadLine) {
   SectionState s = tied();
   buildAll(s);

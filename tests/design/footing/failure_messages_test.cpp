@@ -64,7 +64,7 @@ TEST(FootingFailureMessages, SpreadFootingThatCannotBeThickenedEnough) {
   // (900 - 9 x 2.719^2)/(4 x 2.719) = 76.64 kips per foot; the check keeps
   // that force while T steps, and after 50 steps (T 1.5, d 14.625 in) the
   // capacity is only 37.74: the footing fails, with set 2's loads.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 20.0f;
   FootingData r = spreadRecord(10.0f, 10.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;

@@ -11,8 +11,8 @@
 
 namespace bentpier::testing {
 
-inline FootingParams footingParams() {
-  FootingParams p;
+inline FootingParameterRecord footingParams() {
+  FootingParameterRecord p;
   p.N = 8.0f;
   p.FPC = 4.0f;
   p.FY = 60.0f;
@@ -32,9 +32,9 @@ inline FootingParams footingParams() {
 }
 
 // A set of group GR with service loads; the factored loads are 1.5 times.
-inline FootingSetRecord loadSet(char GR, float P, float MT, float VT, float ML,
-                                float VL, float column = 1.0f) {
-  FootingSetRecord s;
+inline FootingLoadRecord loadSet(char GR, float P, float MT, float VT, float ML,
+                                 float VL, float column = 1.0f) {
+  FootingLoadRecord s;
   s.GR = GR;
   s.PS = P;
   s.MTS = MT;
@@ -66,7 +66,7 @@ inline FootingData spreadRecord(float B, float D, float T, float column) {
 }
 
 inline FootingData withSets(FootingData r,
-                              const std::vector<FootingSetRecord>& sets) {
+                              const std::vector<FootingLoadRecord>& sets) {
   r.sets = sets;
   r.NFLS = static_cast<int>(sets.size());
   return r;
@@ -82,7 +82,7 @@ inline std::vector<std::string> stageLines(const FootingStageInput& in,
   return reportLines(out.str());
 }
 
-inline FootingStageInput oneFooting(const FootingParams& p,
+inline FootingStageInput oneFooting(const FootingParameterRecord& p,
                                     const FootingData& r) {
   FootingStageInput in;
   in.params = p;

@@ -42,7 +42,7 @@ double groupFactor(char GR) {
 }
 
 FootingStageInput randomFooting(Rng& g, bool pile) {
-  FootingParams p = testing::footingParams();
+  FootingParameterRecord p = testing::footingParams();
   p.FPC = g.of({3.0f, 4.0f, 5.0f});
   p.FC = 0.4f * p.FPC;
   p.FY = g.of({40.0f, 60.0f});
@@ -81,7 +81,7 @@ FootingStageInput randomFooting(Rng& g, bool pile) {
     const float VT = g.in(-0.05, 0.05) * P;
     const float ML = g.in(-e, e) * P;
     const float VL = g.in(-0.05, 0.05) * P;
-    FootingSetRecord set = testing::loadSet(GR, P, MT, VT, ML, VL);
+    FootingLoadRecord set = testing::loadSet(GR, P, MT, VT, ML, VL);
     set.PF = g.in(1.3, 1.7) * P;  // the factored moments stay 1.5 times
     r.sets.push_back(set);
   }
@@ -96,7 +96,7 @@ float at(const std::string& line, size_t from, size_t width) {
 // Capacities per foot of a strip of effective depth d with steel As
 // (in^2/ft); service-load allowables raised by the group factor gf.
 struct Capacity { double M, VB, VP; };
-Capacity stripCapacity(const FootingParams& p, char METHOD, double d, double As,
+Capacity stripCapacity(const FootingParameterRecord& p, char METHOD, double d, double As,
                        double gf, double beta) {
   const double rootFc = std::sqrt(1000.0 * p.FPC) / 1000.0;
   if (METHOD == 'S') {
@@ -115,7 +115,7 @@ Capacity stripCapacity(const FootingParams& p, char METHOD, double d, double As,
 // Checks one printed design; returns what is wrong, or "".
 std::string checkDesign(const std::vector<std::string>& lines, const FootingStageInput& in,
                         char METHOD) {
-  const FootingParams& p = *in.params;
+  const FootingParameterRecord& p = *in.params;
   const FootingData& r = in.footings[0];
   const int head = testing::findLine(lines, "F G LLID");
   const int res = testing::findLine(lines, "   B       D       T    P1/PA");

@@ -70,7 +70,7 @@ TEST(FootingPreparation, RotatedFootingExchangesTheDirections) {
   const FootingDesign fd = prepareFooting(r, 1, k);
   EXPECT_EQ(fd.f.BB, 3.0f);
   EXPECT_EQ(fd.f.DB, 2.0f);
-  const FootingSetRecord& s = fd.set(1);
+  const FootingLoadRecord& s = fd.set(1);
   EXPECT_EQ(s.MTS, 20.0f);
   EXPECT_EQ(s.MLS, 10.0f);
   EXPECT_EQ(s.VTS, 2.0f);

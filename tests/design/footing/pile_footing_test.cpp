@@ -75,7 +75,7 @@ TEST(FootingPileDesign, WideSpacingRangeIsWalkedToTheGroupThatCarries) {
   // least spacing, BP = 0.5 x 2.5, DP = 2.5 (rows at 3 BP and 2 DP): plan
   // 2 (1.25 + 3.75) by 2 (1.25 + 5) = 10 x 12.5, weight 3 x 125 x 0.15
   // = 56.25; (1300 + 56.25)/20 = 67.81, 0.969 of 70.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.MAXPLSP = 20.0f;
   p.PILECAP = 70.0f;
   FootingData r = withSets(pileRecord(4), {loadSet('1', 1300, 0, 0, 0, 0)});

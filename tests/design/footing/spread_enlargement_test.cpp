@@ -55,7 +55,7 @@ TEST(FootingSpreadEnlargement, TransverseMomentLengthensDFirstAndWidensOnTheRati
   //   D 9 (9/7 = 1.29): back to 8, B 8: 8 x 8: 6.25 + 0.15 + 2.344 = 8.74
   //   D 9 (9/8 = 1.125): 8 x 9: 5.556 + 0.15 + 1.852 = 7.557 <= 8.
   // P1/PA = 7.557/8 = 0.945.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 8.0f;
   const FootingData r =
       withSets(sixBySix(1.25f, 1.25f), {loadSet('1', 400, 200, 0, 0, 0)});

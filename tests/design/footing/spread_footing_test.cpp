@@ -33,7 +33,7 @@ TEST(FootingSpreadDesign, PlanGrowsByTheSideRatioRules) {
   // ratios 1.2. Pressure 150/(B D) + 0.15 (own weight). By hand: B to 7
   // (3.72 ksf); B to 8 breaks 8/6 > 1.2, so B back to 7 and D to 7
   // (3.21); B to 8 (8/7 = 1.14): 150/56 + 0.15 = 2.83 ksf.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 3.0f;
   FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
@@ -66,7 +66,7 @@ TEST(FootingSpreadDesign, PlanNeverShrinksBelowItsGivenSize) {
 
 TEST(FootingSpreadDesign, SideRatiosWithoutTheNeededIncrementFail) {
   // Only D may grow; after one step D/B = 7/6 exceeds 1.0.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 3.0f;
   FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_D = 1.0f;
@@ -105,7 +105,7 @@ TEST(FootingSpreadDesign, LoadOutsideThePlanEnlargesItEvenAtLowPressure) {
   // 20 kips with 100 kip-ft on a 4 x 4 x 1 footing: e = 100/22.4 = 4.46
   // ft, far outside, although full contact would show only 11 ksf < 20.
   // The plan grows until the resultant is inside: B/2 >= e.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 20.0f;
   FootingData r = spreadRecord(4.0f, 4.0f, 1.0f, 1.0f);
   r.DEL_B = r.DEL_D = 0.5f;
@@ -122,7 +122,7 @@ TEST(FootingSpreadDesign, LoadOutsideThePlanEnlargesItEvenAtLowPressure) {
 
 TEST(FootingSpreadDesign, AllowableBelowTheOwnWeightGivesUpInTime) {
   // 0.1 ksf allowed under 0.15 ksf of concrete: no plan helps.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 0.1f;
   FootingData r = spreadRecord(6.0f, 6.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
@@ -154,7 +154,7 @@ TEST(FootingSpreadDesign, ThicknessGrowsUntilTheCapacitiesSuffice) {
   //   moment 9 x 4^2 / 2 = 72; beam shear 9 (4 - 0.71875) = 29.53;
   //   punching (900 - 9 x 2.71875^2) / (4 x 2.71875) = 76.64 kips/ft;
   // and steps T by 0.25 ft until all three capacities reach them.
-  FootingParams p = footingParams();
+  FootingParameterRecord p = footingParams();
   p.ALLSP = 20.0f;
   FootingData r = spreadRecord(10.0f, 10.0f, 1.0f, 2.0f);
   r.DEL_B = r.DEL_D = 1.0f;
@@ -181,7 +181,7 @@ TEST(FootingSpreadReport, DesignLoadsAndResultsLayout) {
   // 2.5 = 4.375 ksf, 0.875 of the 1.25 x 4 ksf allowed. Equal moments
   // both ways: the longitudinal bars go below.
   FootingData r = spreadRecord(10.0f, 10.0f, 2.5f, 2.0f);
-  FootingSetRecord s = loadSet('2', 400, 0, 0, 0, 0, 1.0f);
+  FootingLoadRecord s = loadSet('2', 400, 0, 0, 0, 0, 1.0f);
   s.LLID = "L01";
   s.WC = 3.1f;
   s.FLAGR = 'R';

@@ -1,14 +1,13 @@
 // A pile footing can only reach the footing design with 4 to 25 piles:
-// more than 25 on the footing card is an input error under either footing
-// option, the problem is skipped, and its footing stage never runs. At 25
-// piles an investigated footing is checked with the largest arrangement.
+// more than 25 on the footing card of a whole deck is an input error under
+// either footing option, the problem is skipped, and the next problem of
+// the deck is read.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "design/footing/footing_fixture.h"
-#include "input/input_harness.h"
+#include "input_harness.h"
 
 namespace bentpier {
 namespace {
@@ -66,48 +65,6 @@ TEST(FootingPileCountInput, MoreThanTwentyFivePilesIsAnInputError) {
     EXPECT_EQ(h.problem.ftg[2].NP, 25) << FTGOPT;
     EXPECT_EQ(read(h), kInputExhausted) << FTGOPT;
   }
-}
-
-TEST(FootingPileCountInput, StageRefusesMoreThanTwentyFivePilesItself) {
-  // Should such a footing reach the stage after all, it is refused before
-  // any set is evaluated: the message and the loads of the first set.
-  FootingData r;
-  r.SP = 'P';
-  r.B = r.D = 12.0f;
-  r.T = 2.5f;
-  r.BB = r.DB = 2.0f;
-  r.NP = 26;
-  r.BP = r.DP = 3.0f;
-  r = testing::withSets(r, {testing::loadSet('1', 500, 0, 0, 0, 0)});
-  EXPECT_EQ(
-      testing::stageLines(testing::oneFooting(testing::footingParams(), r), 'S', 'I'),
-      (std::vector<std::string>{
-          "0MAXIMUM NUMBER OF PILES EXCEEDED IN FOOTING 1",
-          "0LOADS ARE:     PS        MTS       VTS       MLS       VLS       PF"
-          "        MTF       VTF       MLF       VLF",
-          "0             500.000     0.000     0.000     0.000     0.000"
-          "   750.000     0.000     0.000     0.000     0.000",
-          "0DATA OUT OF ORDER FOR FOOTING 1"}));
-}
-
-TEST(FootingPileCountInput, TwentyFivePilesAreInvestigatedWithTheLargestGroup) {
-  // 25 piles in five rows of five at 3 ft: sum x^2 = 5 (2 x 9 + 2 x 36)
-  // = 450, xmax = 6, modulus 75 = 25 x 3. 9 x 9 x 2.5 ft weighs 30.375.
-  // (2000 + 30.375)/25 + 300/75 = 81.215 + 4 = 85.215, 0.852 of 100 kips.
-  FootingData r;
-  r.SP = 'P';
-  r.B = r.D = 9.0f;
-  r.T = 2.5f;
-  r.BB = r.DB = 2.0f;
-  r.NP = 25;
-  r.BP = r.DP = 3.0f;
-  r = testing::withSets(r, {testing::loadSet('1', 2000, 0, 0, 300, 0)});
-  const auto lines =
-      testing::stageLines(testing::oneFooting(testing::footingParams(), r), 'S', 'I');
-  EXPECT_EQ(lines.back(), "0NUMBER OF PILES = 25  BP = 3.000  DP = 3.000");
-  const int t = testing::findLine(lines, "   B       D       T    P1/PA");
-  ASSERT_GE(t, 0);
-  EXPECT_EQ(lines[static_cast<size_t>(t + 1)].substr(0, 30), "0 9.000   9.000   2.500  0.852");
 }
 
 }  // namespace
