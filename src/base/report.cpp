@@ -46,6 +46,10 @@ std::string fmtIZ(long long value, int width) {
 }
 
 void Report::write(std::string_view line) {
+  if (kept_) {
+    kept_->emplace_back(line);
+    return;
+  }
   const char cc = line.empty() ? kNextLine : line[0];
   std::string_view body = line.empty() ? line : line.substr(1);
   // Trailing blanks carry nothing on a printer; do not store them.
@@ -61,33 +65,34 @@ void Report::write(std::string_view line) {
   }
 
   if (raw_) {
-    if (started_) out_ << '\n';
-    out_ << cc << body;
+    if (started_) *out_ << '\n';
+    *out_ << cc << body;
   } else {
     switch (cc) {
       case kOverprint:
-        if (started_) out_ << '\r';
+        if (started_) *out_ << '\r';
         break;
       case kSkipLine:
-        if (started_) out_ << '\n';
-        out_ << '\n';
+        if (started_) *out_ << '\n';
+        *out_ << '\n';
         break;
       case kNewPage:
-        if (started_) out_ << '\n';
-        out_ << '\f';
+        if (started_) *out_ << '\n';
+        *out_ << '\f';
         break;
       default:
-        if (started_) out_ << '\n';
+        if (started_) *out_ << '\n';
         break;
     }
-    out_ << body;
+    *out_ << body;
   }
   started_ = true;
 }
 
 void Report::finish() {
-  if (started_) out_ << '\n';
-  out_.flush();
+  if (kept_) return;
+  if (started_) *out_ << '\n';
+  out_->flush();
 }
 
 }  // namespace bentpier

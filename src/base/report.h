@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bentpier {
 
@@ -43,26 +44,35 @@ class Line {
 
 // The report stream. Lines are written with their carriage control either
 // interpreted the way an `asa` filter does (the default) or kept raw as the
-// first character of each stored line.
+// first character of each stored line. A report may instead keep its lines
+// as written, to be replayed later into the real report in their place
+// (one problem analysed apart from the others).
 class Report {
  public:
-  explicit Report(std::ostream& out, bool raw = false) : out_(out), raw_(raw) {}
+  explicit Report(std::ostream& out, bool raw = false) : out_(&out), raw_(raw) {}
+  explicit Report(std::vector<std::string>& kept) : kept_(&kept) {}
 
   // Writes one line whose first character is the carriage control.
   void write(std::string_view line);
   void write(const Line& line) { write(line.str()); }
   Report& operator<<(const Line& line) { write(line.str()); return *this; }
 
+  // Writes kept lines in order, as if each had been written here.
+  void replay(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) write(line);
+  }
+
   // Ends the last line; call once when the run is over.
   void finish();
 
   int pages() const { return pages_; }          // pages started so far
   int linesOnPage() const { return lines_on_page_; }
-  bool good() const { return static_cast<bool>(out_); }
+  bool good() const { return kept_ || static_cast<bool>(*out_); }
 
  private:
-  std::ostream& out_;
-  bool raw_;
+  std::ostream* out_ = nullptr;
+  std::vector<std::string>* kept_ = nullptr;  // set for a report that keeps its lines
+  bool raw_ = false;
   bool started_ = false;
   int pages_ = 0;
   int lines_on_page_ = 0;

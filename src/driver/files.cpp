@@ -1,10 +1,12 @@
 // The file dialogue and the command line.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <vector>
 #include <system_error>
+#include <thread>
 
 #include "base/clock.h"
 #include "driver/output_file.h"
@@ -20,7 +22,7 @@ namespace {
 constexpr const char* kVersionText = "bentpier 4.2.03 (AASHTO highway bridge rules, 1984 interim)";
 constexpr const char* kUsage =
     "usage: bentpier [--raw] [--overwrite] [--json FILE] [--html FILE] [--quiet] [--strict]\n"
-    "                [--only LIST] INPUT OUTPUT\n"
+    "                [--only LIST] [--jobs N] INPUT OUTPUT\n"
     "       bentpier            (asks for the file names)\n"
     "       bentpier --schema   (prints the JSON Schema of the results document)\n"
     "\n"
@@ -36,6 +38,8 @@ constexpr const char* kUsage =
     "  --quiet      no summary of the problems on stderr\n"
     "  --only LIST  run only the problems numbered in LIST (numbers and ranges,\n"
     "               e.g. 101,105-110); the others are read past without output\n"
+    "  --jobs N     analyse N problems at once (default: one per core); every\n"
+    "               output is the same as with --jobs 1\n"
     "  --strict     exit status 4 when a problem had an input error or a\n"
     "               member without a design\n"
     "  --schema     print the JSON Schema of the results document\n"
@@ -43,6 +47,9 @@ constexpr const char* kUsage =
     "  --version    show the program version\n";
 
 constexpr const char* kProgramVersion = "4.2.03";
+
+// More threads than this would only wait on each other.
+constexpr int kMostJobs = 256;
 
 namespace fs = std::filesystem;
 
@@ -78,6 +85,22 @@ bool openInput(const std::string& name, std::ifstream& in, std::ostream& err) {
   return true;
 }
 
+// One job per core, at least one.
+int defaultJobs() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(std::min(cores, static_cast<unsigned>(kMostJobs)));
+}
+
+// The value of --jobs: a whole number from 1 to kMostJobs, digits only.
+std::optional<int> parseJobs(const std::string& text) {
+  if (text.empty() || text.size() > 4 ||
+      text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const int n = std::stoi(text);
+  if (n < 1 || n > kMostJobs) return std::nullopt;
+  return n;
+}
+
 // What the command line asks for beyond the two file names.
 struct RunOptions {
   bool raw = false;
@@ -88,6 +111,7 @@ struct RunOptions {
   std::string html;  // HTML report, empty for none
   std::string input;
   ProblemSelection only;  // the problems to run
+  int jobs = defaultJobs();  // problems analysed at once
 };
 
 // One output of the run: standard output for "-" on the command line,
@@ -185,7 +209,8 @@ bool runAll(std::istream& in, Report& report, const RunStamp& stamp, const RunOp
       o.only,
       [&](const Message& m) {
         if (ResultsDocument* doc = extra.json.writer()) doc->addOutside(m);
-      });
+      },
+      o.jobs);
   report.finish();
   if (!o.quiet)
     for (const std::string& line : summary) err << line << "\n";
@@ -259,7 +284,7 @@ bool askOverwrite(std::istream& con_in, std::ostream& con_out) {
 int runProgram(const std::vector<std::string>& args, std::istream& con_in,
                std::ostream& con_out, std::ostream& err, const char* epoch) {
   RunOptions o;
-  bool json_given = false, html_given = false, only_given = false;
+  bool json_given = false, html_given = false, only_given = false, jobs_given = false;
   std::vector<std::string> names;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -307,6 +332,16 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
       o.only = *only;
       only_given = true;
       ++i;
+    } else if (!options_done && a == "--jobs") {
+      const std::optional<int> jobs = i + 1 < args.size() ? parseJobs(args[i + 1]) : std::nullopt;
+      if (!jobs) {
+        err << "bentpier: --jobs needs a whole number of problems from 1 to " << kMostJobs
+            << " (try --help)\n";
+        return kExitUsage;
+      }
+      o.jobs = *jobs;
+      jobs_given = true;
+      ++i;
     } else if (!options_done && a.size() > 1 && a[0] == '-') {
       err << "bentpier: unknown option '" << a << "' (try --help)\n";
       return kExitUsage;
@@ -315,7 +350,8 @@ int runProgram(const std::vector<std::string>& args, std::istream& con_in,
     }
   }
   if (names.empty()) {
-    if (o.raw || o.overwrite || json_given || html_given || only_given || o.quiet || o.strict) {
+    if (o.raw || o.overwrite || json_given || html_given || only_given || jobs_given || o.quiet ||
+        o.strict) {
       err << "bentpier: options need INPUT and OUTPUT (try --help)\n";
       return kExitUsage;
     }

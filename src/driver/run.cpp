@@ -8,10 +8,11 @@
 #include "groups/load_groups.h"
 #include "input/deck.h"
 #include "input/reader.h"
+#include "driver/parallel_deck.h"
 
 namespace bentpier {
 
-void runStages(Problem& problem, Report& report) {
+void runStages(Problem& problem, Report& report, CoreShare* share) {
   std::vector<std::string>& ran = problem.results.stages;
   // Member properties: cap segment and column stiffnesses, carry-overs,
   // fixed-end moments, joint factors and slenderness.
@@ -33,7 +34,7 @@ void runStages(Problem& problem, Report& report) {
   // Column design: the section strength of each column end against its
   // design-load sets.
   if (problem.dd.COLOPT != ' ') {
-    PIER61(problem, report);
+    PIER61(problem, report, share);
     ran.push_back("columns");
   }
   // Footing design: spread or pile footing size, shears and reinforcement.
@@ -43,16 +44,31 @@ void runStages(Problem& problem, Report& report) {
   }
 }
 
-void runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag,
-             const ProblemSink& finished, const ProblemSelection& only,
-             const MessageSink& outside) {
+namespace {
+
+// One problem after another on this thread.
+DeckTally runInTurn(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag,
+                    const ProblemSink& finished, const ProblemSelection& only,
+                    const MessageSink& outside) {
   Deck deck(in);
+  DeckTally tally;
+  tally.most_held = 1;
   for (;;) {
     Problem problem;
     if (PIER11(deck, report, stamp, problem, diag, finished, only, outside) != kProblemRead) break;
     runStages(problem, report);
     if (finished) finished(problem);
   }
+  return tally;
+}
+
+}  // namespace
+
+DeckTally runDeck(std::istream& in, Report& report, const RunStamp& stamp, std::ostream& diag,
+                  const ProblemSink& finished, const ProblemSelection& only,
+                  const MessageSink& outside, int jobs) {
+  if (jobs <= 1) return runInTurn(in, report, stamp, diag, finished, only, outside);
+  return runInParallel(in, report, stamp, diag, finished, only, outside, jobs);
 }
 
 }  // namespace bentpier

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "base/core_share.h"
 #include "input/problem.h"
 #include "base/report.h"
 #include "input/problem_selection.h"
@@ -19,17 +20,26 @@ namespace bentpier {
 // skipped for an input error.
 using ProblemSink = std::function<void(const Problem&)>;
 
+// What a run of a deck held: the most problem stores alive at once.
+struct DeckTally {
+  int most_held = 0;
+};
+
 // Runs every problem of a deck through the pipeline, writing the report and
 // handing each finished problem to `finished` (when given) in deck order;
 // problems that `only` does not select are read past without any output.
 // Messages that belong to no problem (cards where a title card should be)
-// go to `outside` (when given) as they are printed.
-void runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
-             const ProblemSink& finished = {}, const ProblemSelection& only = {},
-             const MessageSink& outside = {});
+// go to `outside` (when given), in deck order. With `jobs` above 1 that many
+// problems are analysed at once, the column ends of a problem on the cores
+// the others leave idle; every output, the `diag` lines included, is the
+// same as with one job.
+DeckTally runDeck(std::istream& deck, Report& report, const RunStamp& stamp, std::ostream& diag,
+                  const ProblemSink& finished = {}, const ProblemSelection& only = {},
+                  const MessageSink& outside = {}, int jobs = 1);
 
-// The analysis and design stages of one problem, in pipeline order.
-void runStages(Problem& problem, Report& report);
+// The analysis and design stages of one problem, in pipeline order; the
+// column ends on the cores `share` can spare, when given.
+void runStages(Problem& problem, Report& report, CoreShare* share = nullptr);
 
 // Exit statuses of the program.
 inline constexpr int kExitOk = 0;

@@ -24,9 +24,51 @@ const KeptSet& governingSet(const RankedList<KeptSet>& list, const std::vector<K
   return keptSetAt(list, std::clamp(r.GOVERN, 1, kListSize));
 }
 
+// One column end: its data as read and, once solved, its design.
+struct EndWork {
+  int column = 0, end = kTopEnd;
+  bool read = false;  // false: the store ended before its records
+  ColumnEndData data;
+  bool solved = false;
+  ColumnEndResult result;
+};
+
+// The ends of the columns 1..ncol in report order, as far as the store
+// holds their records; an end whose records are missing is the last.
+std::vector<EndWork> readEnds(const Problem& p, RecordCursor& cursor, int ncol) {
+  std::vector<EndWork> ends;
+  for (int c = 1; c <= ncol; ++c) {
+    for (int end : {kTopEnd, kBottomEnd}) {
+      EndWork& w = ends.emplace_back();
+      w.column = c;
+      w.end = end;
+      w.read = readColumnEnd(cursor, p.lists.COL[c][end], p.dd.METHOD, w.data);
+      if (!w.read) return ends;
+      for (const KeptSet& set : p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)])
+        w.data.FORMED.push_back(column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR});
+    }
+  }
+  return ends;
+}
+
+// The design of every end read, on this thread and the cores `share` can
+// spare; without a share the ends are left to be solved one by one as the
+// report reaches them.
+void solveEnds(std::vector<EndWork>& ends, CoreShare* share) {
+  if (!share) return;
+  runEach(static_cast<int>(ends.size()), share, [&ends](int i) {
+    EndWork& w = ends[static_cast<size_t>(i)];
+    if (!w.read) return;
+    w.result = PIER62(w.data);
+    w.solved = true;
+  });
+}
+
 // Every end of every column in turn. An input error ends the column report
 // at once; an unstable end is listed with its loads and the others go on.
-void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
+void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep, CoreShare* share) {
+  std::vector<EndWork> ends = readEnds(p, cursor, ncol);
+  solveEnds(ends, share);
   ColumnPage page;
   printColumnHeader(rep);
   page.header();
@@ -34,45 +76,42 @@ void designColumns(Problem& p, RecordCursor& cursor, int ncol, Report& rep) {
   std::vector<size_t> designed;
   int unstable = 0;
 
-  for (int c = 1; c <= ncol; ++c) {
-    for (int end : {kTopEnd, kBottomEnd}) {
-      const RankedList<KeptSet>& list =
-          p.lists.COL[c][end];
-      ColumnEndData data;
-      if (!readColumnEnd(cursor, list, p.dd.METHOD, data)) {
-        kept.push_back(keptColumnEnd(c, end, data, ColumnEndResult{}, nullptr));
-        printInputError(rep, c, end);
-        return;
-      }
-      for (const KeptSet& set : p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)])
-        data.FORMED.push_back(column::ColumnLoadSet{set.PM, set.MTM, set.MLM, set.GR});
-      const ColumnEndResult r = PIER62(data);
-      if (r.status == kColumnInputError) {
-        kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
-        printInputError(rep, c, end);
-        return;
-      }
-      if (r.status != kColumnDone) {
-        kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
-        const int listed = std::min(r.NLOAD, kMaxColumnLoads);
-        const bool newPage = page.unstableOnNewPage(listed);
-        printUnstable(rep, kept.back(), newPage);
-        page.unstableListing(listed, newPage);
-        ++unstable;
-        continue;
-      }
-      if (page.headerDue()) {
-        printColumnHeader(rep);
-        page.header();
-      }
-      const std::vector<KeptSet>& formed =
-          p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)];
-      const KeptSet& governing = governingSet(list, formed, r);
-      kept.push_back(keptColumnEnd(c, end, data, r, &governing));
-      printCriticalLoads(rep, kept.back());
-      page.criticalLine();
-      designed.push_back(kept.size() - 1);
+  for (EndWork& w : ends) {
+    const int c = w.column, end = w.end;
+    const RankedList<KeptSet>& list = p.lists.COL[c][end];
+    const ColumnEndData& data = w.data;
+    if (!w.read) {
+      kept.push_back(keptColumnEnd(c, end, data, ColumnEndResult{}, nullptr));
+      printInputError(rep, c, end);
+      return;
     }
+    if (!w.solved) w.result = PIER62(data);
+    const ColumnEndResult& r = w.result;
+    if (r.status == kColumnInputError) {
+      kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
+      printInputError(rep, c, end);
+      return;
+    }
+    if (r.status != kColumnDone) {
+      kept.push_back(keptColumnEnd(c, end, data, r, nullptr));
+      const int listed = std::min(r.NLOAD, kMaxColumnLoads);
+      const bool newPage = page.unstableOnNewPage(listed);
+      printUnstable(rep, kept.back(), newPage);
+      page.unstableListing(listed, newPage);
+      ++unstable;
+      continue;
+    }
+    if (page.headerDue()) {
+      printColumnHeader(rep);
+      page.header();
+    }
+    const std::vector<KeptSet>& formed =
+        p.lists.COLALL[static_cast<size_t>(c)][static_cast<size_t>(end)];
+    const KeptSet& governing = governingSet(list, formed, r);
+    kept.push_back(keptColumnEnd(c, end, data, r, &governing));
+    printCriticalLoads(rep, kept.back());
+    page.criticalLine();
+    designed.push_back(kept.size() - 1);
   }
 
   const auto notes = std::count_if(designed.begin(), designed.end(),
@@ -148,7 +187,7 @@ bool readColumnEnd(RecordCursor& cursor, const RankedList<KeptSet>& list, char m
 
 }  // namespace column
 
-void PIER61(Problem& problem, Report& report) {
+void PIER61(Problem& problem, Report& report, CoreShare* share) {
   RecordCursor cursor(problem.rec.COLREC);
   const std::string* first = cursor.next();
   if (!first) return;
@@ -158,7 +197,7 @@ void PIER61(Problem& problem, Report& report) {
     column::printPileTables(problem, ncol, report);
     return;
   }
-  column::designColumns(problem, cursor, ncol, report);
+  column::designColumns(problem, cursor, ncol, report, share);
 }
 
 }  // namespace bentpier

@@ -7,13 +7,16 @@
 
 #include "design/column/column_end.h"
 #include "design/column/column_report.h"
+#include "base/core_share.h"
 #include "base/record_store.h"
 #include "input/problem.h"
 #include "base/report.h"
 
 namespace bentpier {
 
-void PIER61(Problem& problem, Report& report);
+// The ends are designed on the cores `share` can spare (one after another
+// without it); the report and the kept results are the same either way.
+void PIER61(Problem& problem, Report& report, CoreShare* share = nullptr);
 
 }  // namespace bentpier
 
