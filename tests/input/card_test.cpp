@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <sstream>
+#include <string>
 
 #include "input/deck.h"
 
@@ -91,6 +95,33 @@ TEST(BlankAsZero, NoNumberAndNumbersBeyondSinglePrecisionAreTold) {
   long long i = 0;
   EXPECT_EQ(readIntegerField("99999999999999", i), FieldRead::OutOfRange);
   EXPECT_EQ(readIntegerField("12A", i), FieldRead::NotANumber);
+}
+
+TEST(BlankAsZero, EveryPlainFieldReadsAsTheCorrectlyRoundedDecimal) {
+  // Random fields of the shapes records and cards hold (leading blanks, a
+  // sign, digits with blanks among them, a point or implied decimals), each
+  // against its decimal value rounded once to single precision by strtof.
+  std::mt19937 rng(20261209);
+  const std::string pieces = "0123456789 ";
+  for (int trial = 0; trial < 200000; ++trial) {
+    const int width = 1 + static_cast<int>(rng() % 14), decimals = static_cast<int>(rng() % 5);
+    std::string field(static_cast<size_t>(rng() % 4), ' ');
+    if (rng() % 3 == 0) field += rng() % 2 ? '-' : '+';
+    const int point = static_cast<int>(rng() % (width + 2));  // beyond the width: none
+    for (int k = 0; k < width; ++k) {
+      if (k == point) field += '.';
+      field += pieces[rng() % (k == 0 ? 10 : pieces.size())];
+    }
+    std::string text;  // the same decimal written for strtof
+    for (char c : field.substr(field.find_first_not_of(' ')))
+      text += c == ' ' ? '0' : c;
+    if (text.find('.') == std::string::npos) text += "e-" + std::to_string(decimals);
+    float v = -1;
+    ASSERT_EQ(readRealField(field, decimals, v), FieldRead::Number) << "'" << field << "'";
+    const float expected = std::strtof(text.c_str(), nullptr);
+    ASSERT_EQ(std::memcmp(&v, &expected, sizeof v), 0)
+        << "'" << field << "' " << v << " against " << expected;
+  }
 }
 
 TEST(CardLengths, ThousandthsAreTheCardsOwnResolution) {
