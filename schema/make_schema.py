@@ -161,7 +161,8 @@ column_end = obj({
                       "MXU": NUMN, "MYU": NUMN, "RATIO": NUMN}))})
 
 def pile_line(allowable):
-    return obj({"pile": INT, "set": combination, **nums("PF", "MTF", "MLF", "VLF", allowable)})
+    return obj({"pile": INT, "set": combination, **nums("PF", "MTF", "MLF", "VLF", allowable),
+                "over_allowable": BOOL})
 
 piles = obj({"type": STR, "axial": arr(pile_line("PA")), "lateral": arr(pile_line("VLA"))})
 

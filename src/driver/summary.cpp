@@ -56,6 +56,23 @@ void columnOutcome(const std::vector<ColumnEndOutcome>& ends, std::vector<std::s
   complete = complete && all;
 }
 
+// A pile whose critical axial or lateral load exceeds its allowable load.
+void pileOutcome(const PileTables& piles, std::vector<std::string>& parts, bool& complete) {
+  for (const auto& [lines, what] : {std::pair{&piles.axial, "axial"},
+                                    std::pair{&piles.lateral, "lateral"}}) {
+    std::string numbers;
+    int over = 0;
+    for (const PileLine& l : *lines)
+      if (l.over_allowable) {
+        numbers += (over++ == 0 ? "" : ", ") + std::to_string(l.pile);
+      }
+    if (over == 0) continue;
+    parts.push_back((over == 1 ? "pile " : "piles ") + numbers + " over the allowable " + what +
+                    " load");
+    complete = false;
+  }
+}
+
 void footingOutcome(const std::vector<FootingOutcome>& footings,
                     std::vector<std::string>& parts, bool& complete) {
   if (footings.empty()) {
@@ -97,6 +114,7 @@ ProblemSummary summarise(const Problem& p, int unwritten) {
     if (r.cap.ran) capOutcome(r.cap, parts, s.complete);
     if (r.has_piles) {
       parts.push_back("pile loads tabled");
+      pileOutcome(r.piles, parts, s.complete);
     } else if (p.used.dd.COLOPT != ' ') {
       columnOutcome(r.columns, parts, s.complete);
     }

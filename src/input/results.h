@@ -202,6 +202,7 @@ struct PileLine {
   CombinationId set;
   float PF = 0, MTF = 0, MLF = 0, VLF = 0;
   float allowable = 0;  // PA (axial table) or VLA (lateral table), kips
+  bool over_allowable = false;  // the load (PF, or |VLF|) exceeds it
 };
 
 struct PileTables {

@@ -661,7 +661,7 @@ Json ProblemWriter::piles() {
     for (const PileLine& l : lines)
       arr.push_back(Json{{"pile", l.pile}, {"set", combination(l.set)}, {"PF", num(l.PF)},
                          {"MTF", num(l.MTF)}, {"MLF", num(l.MLF)}, {"VLF", num(l.VLF)},
-                         {allowable, num(l.allowable)}});
+                         {allowable, num(l.allowable)}, {"over_allowable", l.over_allowable}});
     return arr;
   };
   return Json{{"type", t.type}, {"axial", table(t.axial, "PA")},

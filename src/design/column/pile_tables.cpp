@@ -1,8 +1,10 @@
 // The critical loads of the piles of a pile bent: per pile the set with the
 // largest axial load over its group factor, against the allowable pile
 // load, and the set with the largest lateral load over its group factor,
-// against the allowable lateral load.
+// against the allowable lateral load; a note names the piles whose load
+// exceeds it.
 #include <cmath>
+#include <vector>
 
 #include "design/column/column_design.h"
 #include "design/column/column_stage.h"
@@ -16,6 +18,20 @@ constexpr float kAllowableLateralLoad = 2.0f;
 
 float groupFactorOf(const KeptSet& set, char method) {
   return groupFactor(set.GR, method, /*pileBent=*/true);
+}
+
+// The note under a table when a pile's critical load exceeds its allowable
+// load: the piles, by number, on one line.
+void printOverloadNote(Report& rep, const std::vector<PileLine>& lines, const char* what) {
+  Line note(kNextLine);
+  note.text("NOTE: *** ").text(what).text(" EXCEEDS THE ALLOWABLE AT PILE");
+  int over = 0;
+  for (const PileLine& l : lines)
+    if (l.over_allowable) {
+      note.i(l.pile, 3);
+      ++over;
+    }
+  if (over > 0) rep << note.text(" ***");
 }
 
 }  // namespace
@@ -46,15 +62,19 @@ void printPileTables(Problem& p, int piles, Report& rep) {
     const RankedList<KeptSet>& list = p.lists.COL[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, false, method));
     kept.axial.push_back(keptPileLine(c, s, p.cs.PILECAP * groupFactorOf(s, method)));
+    kept.axial.back().over_allowable = s.PF > kept.axial.back().allowable;
     printPileLine(rep, kept.axial.back());
   }
+  printOverloadNote(rep, kept.axial, "AXIAL LOAD");
   printLateralPileHeader(rep);
   for (int c = 1; c <= piles; ++c) {
     const RankedList<KeptSet>& list = p.lists.PILE[c][kTopEnd];
     const KeptSet& s = keptSetAt(list, criticalPileSet(list, true, method));
     kept.lateral.push_back(keptPileLine(c, s, kAllowableLateralLoad * groupFactorOf(s, method)));
+    kept.lateral.back().over_allowable = std::fabs(s.VLF) > kept.lateral.back().allowable;
     printPileLine(rep, kept.lateral.back());
   }
+  printOverloadNote(rep, kept.lateral, "LATERAL LOAD");
 }
 
 }  // namespace bentpier::column

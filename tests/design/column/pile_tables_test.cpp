@@ -71,13 +71,34 @@ TEST(PileTables, LargestLoadOverGroupFactorWithItsAllowableLoad) {
       " CN  B  GR  LLC  WC  R  S  F  F    PF     MTF    MLF     VLF     PA",
       "0 1  T  1  L2   0.0" + blankFlags + "  100.0     0.0    0.0    0.0    70.0",
       "0 2  T  5  L2   0.0" + blankFlags + "  140.0     0.0    0.0    0.0    98.0",
+      " NOTE: *** AXIAL LOAD EXCEEDS THE ALLOWABLE AT PILE  1  2 ***",
       "0" + std::string(36, ' ') + "    MAX. VL-LOAD",
       "0    T                  E  C  S",
       " CN  B  GR  LLC  WC  R  S  F  F    PF     MTF    MLF     VLF     VLA",
       "0 1  T  2  L2   0.0" + blankFlags + "   20.0     0.0    0.0   -5.0     2.5",
       "0 2  T  3  L2   4.2  R  E  C  S  140.0   -12.5   33.3    4.0     2.5",
+      " NOTE: *** LATERAL LOAD EXCEEDS THE ALLOWABLE AT PILE  1  2 ***",
   };
   EXPECT_EQ(bent.run(), expected);
+}
+
+TEST(PileTables, ANoteNamesOnlyThePilesAboveTheirAllowableLoad) {
+  // PA = 70 x 1.25 = 87.5 in group II: 87.5 is carried, 87.6 is not. VLA =
+  // 2 x 1.25 = 2.5: |-2.5| is carried, so the lateral table has no note.
+  PileBent bent;
+  placeSets(bent.p->lists.COL[1][kTopEnd], {pileSet('2', "L1", 87.5f)});
+  placeSets(bent.p->lists.COL[2][kTopEnd], {pileSet('2', "L1", 87.6f)});
+  placeSets(bent.p->lists.PILE[1][kTopEnd], {pileSet('2', "L1", 10.0f, -2.5f)});
+  placeSets(bent.p->lists.PILE[2][kTopEnd], {pileSet('2', "L1", 10.0f, 2.5f)});
+  int notes = 0;
+  for (const std::string& l : bent.run())
+    if (l.find("NOTE") != std::string::npos) {
+      EXPECT_EQ(l, " NOTE: *** AXIAL LOAD EXCEEDS THE ALLOWABLE AT PILE  2 ***");
+      ++notes;
+    }
+  EXPECT_EQ(notes, 1);
+  EXPECT_FALSE(bent.p->results.piles.axial[0].over_allowable);
+  EXPECT_TRUE(bent.p->results.piles.axial[1].over_allowable);
 }
 
 TEST(PileTables, CriticalSetOfAnEmptyListIsItsFirstPosition) {
