@@ -12,18 +12,14 @@
 #include <thread>
 
 #include "driver/run.h"
+#include "driver/read_file.h"
 
 namespace bentpier {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing::readFile;
 
 const fs::path kExamples = fs::path(BENTPIER_SOURCE_DIR) / "examples";
 

@@ -13,18 +13,14 @@
 #include <unistd.h>
 
 #include "driver/run.h"
+#include "driver/read_file.h"
 
 namespace bentpier {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing::readFile;
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;

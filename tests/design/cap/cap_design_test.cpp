@@ -27,31 +27,12 @@
 #include <string>
 #include <vector>
 
+#include "cap_fixture.h"
+
 namespace bentpier {
 namespace {
 
-CapParameterRecord parameters() {
-  CapParameterRecord r;
-  r.FY = 60.0f;
-  r.FS = 24.0f;
-  r.FPC = 4.0f;
-  r.FC = 1.6f;
-  r.N = 8.0f;
-  r.TOPCL = 2.0f;
-  r.BOTCL = 2.0f;
-  r.DEPINC = 3.0f;
-  r.MINSSP = 4.0f;
-  r.MINSZ = 8;
-  r.MINNO = 2;
-  r.MAINSZ = 10;
-  r.MAXTOP = 6;
-  r.MAXBOT = 6;
-  r.STRSZ = 5;
-  r.Z = 170.0f;
-  r.ES = 29000.0f;
-  r.LINES = 10;
-  return r;
-}
+using testing::capParameters;
 
 CapPointRecord point(int number, float MPOS, float MNEG, float MBPOS,
                      float MBNEG, float VLT, float VRT, float BW, float DW) {
@@ -171,7 +152,7 @@ TEST(CapDesignService, OneFaceInBottomTensionWorkedByHand) {
   //  left 150 kips: v = 93.44, x = 33.35; Av/s = 33.35 * 36 / 24000 =
   //  0.0500; s = 0.62 / 0.0500 = 12.39 in, within d/2 = 22.297 in.
   //  right 20 kips: v = 12.5 psi, below VC/2: none.
-  const auto lines = run('S', parameters(), {servicePoint(1, 300.0f, 50.0f, 150.0f, 20.0f, 3.0f, 4.0f)});
+  const auto lines = run('S', capParameters(), {servicePoint(1, 300.0f, 50.0f, 150.0f, 20.0f, 3.0f, 4.0f)});
   const std::string l = lineOf(lines, "P 1");
   const DesignLine d = fields(l);
   EXPECT_NEAR(d.MBPOS, 300.0f, 1e-3);
@@ -205,7 +186,7 @@ TEST(CapDesignService, TwoDigitStirrupSizeKeepsItsColumns) {
   // section: the bottom bars sit at 2 + 1.625 + 0.71875, d = 43.656;
   // left 150 kips: v = 95.44, x = 35.36, Av/s = 0.0530; 3.12 / 0.0530 =
   // 58.8 in, held to d/2 = 21.83 in.
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.STRSZ = 11;
   const std::string l =
       lineOf(run('S', params, {servicePoint(1, 300.0f, 50.0f, 150.0f, 20.0f, 3.0f, 4.0f)}), "P 1");
@@ -219,7 +200,7 @@ TEST(CapDesignService, MomentsOfOneSenseBelowZeroPutTheTensionOnTop) {
   // of the bottom case (equal covers), and the bottom shows 2 #8. No moment
   // at all: the top again (the positive moment is not above 0), with the
   // minimum 1.58 sq in in two #10 bars and no concrete stress.
-  const auto lines = run('S', parameters(),
+  const auto lines = run('S', capParameters(),
                          {servicePoint(1, -50.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f),
                           servicePoint(2, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
   const DesignLine d = fields(lineOf(lines, "P 1"));
@@ -244,7 +225,7 @@ TEST(CapDesignService, ReversingMomentsDesignTheLargerFaceSecond) {
   // Stirrups with d = 44.594: left 90 kips, v = 56.1 psi, below VC: the
   // minimum 50 b / FY = 0.030, s = 20.67 in. Right 200 kips: v = 124.6,
   // x = 64.5, Av/s = 0.0967, s = 6.41 in.
-  const auto lines = run('S', parameters(), {servicePoint(1, 200.0f, -400.0f, 90.0f, 200.0f, 3.0f, 4.0f)});
+  const auto lines = run('S', capParameters(), {servicePoint(1, 200.0f, -400.0f, 90.0f, 200.0f, 3.0f, 4.0f)});
   const std::string l = lineOf(lines, "P 1");
   const DesignLine d = fields(l);
   EXPECT_NEAR(d.topAS, 4.788f, 0.006);
@@ -264,7 +245,7 @@ TEST(CapDesignService, TheLargerFaceMustAlsoKeepTheConcreteStress) {
   // passes at every depth (471 psi at 48 in) but the top face has 676.2 psi
   // at 48 in and 628.3 at 51; at 54 in the bottom takes 2.064 (2 #10) and
   // the top 4.188 (4 #10) with 586.6 psi.
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.FC = 0.6f;
   const auto lines = run('S', params, {servicePoint(1, 200.0f, -400.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
   const std::string l = lineOf(lines, "P 1");
@@ -283,7 +264,7 @@ TEST(CapDesignService, EqualMagnitudesDesignTheBottomSecond) {
   // 3.40625); then the bottom with those 3 #10 at 3.40625: As 3.652,
   // fc = 568.6 psi. Had the top been designed second, its concrete stress
   // would be 571.4 psi.
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.BOTCL = 3.0f;
   const auto lines = run('S', params, {servicePoint(1, 300.0f, -300.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
   const std::string l = lineOf(lines, "P 1");
@@ -297,7 +278,7 @@ TEST(CapDesignService, ConcreteOverstressDeepensTheSection) {
   // FC = 500 psi: the 300 kip-ft section of the first test has fc 589.8 at
   // 48 in, 548.5 at 51, 512.5 at 54 and 481.0 at 57 in, where it passes
   // with As = 2.938 (3 #10).
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.FC = 0.5f;
   const auto lines = run('S', params, {servicePoint(1, 300.0f, 50.0f, 0.0f, 0.0f, 3.0f, 4.0f)});
   const std::string l = lineOf(lines, "P 1");
@@ -316,7 +297,7 @@ TEST(CapDesignService, ShearAloneDeepensTheSection) {
   // x exceeds 2 sqrt(4000): the spacing limit is halved to 19.297 / 2 =
   // 9.648 in. Av/s = 242.2 * 24 / 24000 = 0.2422, s = 2.560 in is below the
   // 4 in minimum: two stirrups together at 5.120 in (mark D).
-  const auto lines = run('S', parameters(), {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f)});
+  const auto lines = run('S', capParameters(), {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f)});
   const DesignLine d = fields(lineOf(lines, "P 1"));
   EXPECT_EQ(d.h, 42.0f);
   EXPECT_NEAR(d.leftQ, 9.648f, 0.006);
@@ -325,7 +306,7 @@ TEST(CapDesignService, ShearAloneDeepensTheSection) {
   EXPECT_NEAR(d.leftS, 5.120f, 0.006);
   EXPECT_TRUE(hasLine(lines, kDeepenedNote));
   // An increment never carries to the next point.
-  const auto two = run('S', parameters(),
+  const auto two = run('S', capParameters(),
                        {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f),
                         servicePoint(2, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f, 3.0f)});
   EXPECT_EQ(fields(lineOf(two, "P 2")).h, 36.0f);
@@ -334,7 +315,7 @@ TEST(CapDesignService, ShearAloneDeepensTheSection) {
 TEST(CapDesignService, ZeroIncrementStopsAtTheLimitAndGoesOn) {
   // The shear section above with no depth increment never passes: the
   // point gets the limit line, the next point is designed as usual.
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.DEPINC = 0.0f;
   const auto lines = run('S', params,
                          {servicePoint(1, 0.0f, 0.0f, 280.0f, 0.0f, 2.0f, 3.0f),
@@ -355,7 +336,7 @@ TEST(CapDesignService, ZeroIncrementStopsAtTheLimitAndGoesOn) {
 // sqrt(f'c) = 474.3 psi) unless a third more than required is less.
 
 CapParameterRecord strengthParameters() {
-  CapParameterRecord r = parameters();
+  CapParameterRecord r = capParameters();
   r.MINNO = 0;
   return r;
 }
@@ -493,7 +474,7 @@ TEST(CapDesignStrength, AMomentBeyondTheBlockDeepensTheSection) {
 }
 
 TEST(CapDesignHeading, BothMethods) {
-  const auto service = run('S', parameters(), {});
+  const auto service = run('S', capParameters(), {});
   ASSERT_EQ(service.size(), 5u);
   EXPECT_EQ(service[0], "0");
   EXPECT_EQ(service[1], " ");
@@ -574,7 +555,7 @@ TEST(CapDesignPages, OddRecordsEachEndWithOneLine) {
   // and (with no bars to a bottom layer) a bottom-tension point: each point
   // ends with exactly one line, designed or not, in either method.
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  CapParameterRecord params = parameters();
+  CapParameterRecord params = capParameters();
   params.MAXBOT = 0;
   const std::vector<CapPointRecord> points = {
       servicePoint(1, -300.0f, -300.0f, 50.0f, 50.0f, 0.0f, 4.0f),

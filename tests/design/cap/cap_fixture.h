@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/cap/cap_section.h"
+#include "groups/design_records.h"
 
 namespace bentpier::testing {
 
@@ -33,6 +34,31 @@ inline CapDesignState capSection(const CapMaterials& m, char METHOD, float b,
   st.DT = DT;
   st.CT = DT - 0.5f * st.DMAIN;
   return st;
+}
+
+// The cap parameters of the design tests: the materials above in the
+// record's units (ksi), 2-in covers, 3-in depth steps, #10 main bars.
+inline CapParameterRecord capParameters() {
+  CapParameterRecord r;
+  r.FY = 60.0f;
+  r.FS = 24.0f;
+  r.FPC = 4.0f;
+  r.FC = 1.6f;
+  r.N = 8.0f;
+  r.TOPCL = 2.0f;
+  r.BOTCL = 2.0f;
+  r.DEPINC = 3.0f;
+  r.MINSSP = 4.0f;
+  r.MINSZ = 8;
+  r.MINNO = 2;
+  r.MAINSZ = 10;
+  r.MAXTOP = 6;
+  r.MAXBOT = 6;
+  r.STRSZ = 5;
+  r.Z = 170.0f;
+  r.ES = 29000.0f;
+  r.LINES = 10;
+  return r;
 }
 
 }  // namespace bentpier::testing

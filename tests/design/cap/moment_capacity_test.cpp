@@ -71,22 +71,7 @@ TEST(CapMomentCapacity, DesignedPointsCarryTheirDesignMoments) {
   // design moment under the load-factor method, the service moment under
   // the service-load method), positive for the bottom bars and negative
   // for the top.
-  CapParameterRecord r;
-  r.FY = 60.0f;
-  r.FS = 24.0f;
-  r.FPC = 4.0f;
-  r.FC = 1.6f;
-  r.N = 8.0f;
-  r.TOPCL = r.BOTCL = 2.0f;
-  r.DEPINC = 3.0f;
-  r.MINSSP = 4.0f;
-  r.MINSZ = 8;
-  r.MINNO = 2;
-  r.MAINSZ = 10;
-  r.MAXTOP = r.MAXBOT = 6;
-  r.STRSZ = 5;
-  r.Z = 170.0f;
-  r.ES = 29000.0f;
+  const CapParameterRecord r = testing::capParameters();
   const CapDesignData data = capDesignData(r);
   struct Case {
     char METHOD;
