@@ -504,7 +504,6 @@ void ProblemPage::envelopes() {
   std::map<int, drawing::CapTablePoint> points;
   for (const drawing::CapTablePoint& q : drawing::capTablePoints(p_.used, bent_.column_lines))
     points[q.number] = q;
-  const CapEnvelopes& env = p_.env;
   struct Row {
     double x;
     const CapMomentsRow* r;
@@ -517,20 +516,17 @@ void ProblemPage::envelopes() {
       const drawing::ColumnOutline& c = bent_.columns[static_cast<size_t>(r.number - 1)];
       // A segment's left end ('L') is the right face of its column.
       const bool rightFace = r.side == 'L';
-      const int n = r.number;
-      rows.push_back({c.x + (rightFace ? c.top_width / 2 : -c.top_width / 2), &r,
-                      rightFace ? env.G6MAX.MR[n] : env.G6MAX.ML[n],
-                      rightFace ? env.G6MIN.MR[n] : env.G6MIN.ML[n]});
+      rows.push_back({c.x + (rightFace ? c.top_width / 2 : -c.top_width / 2), &r, r.G6_max,
+                      r.G6_min});
     } else {
       const auto it = points.find(r.number);
       if (it == points.end()) continue;
-      const int k = it->second.segment, q = it->second.bearing;
-      rows.push_back({it->second.x, &r, env.G6MAX.MP[k][q], env.G6MIN.MP[k][q]});
+      rows.push_back({it->second.x, &r, r.G6_max, r.G6_min});
     }
   }
   std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.x < b.x; });
   if (rows.empty()) return;
-  const bool groupSix = env.groupSix;
+  const bool groupSix = r_.cap_moments.front().has_group_six;
   // The capacity of the designed section at every designed point.
   struct Capacity {
     double x;
