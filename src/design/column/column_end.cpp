@@ -50,10 +50,11 @@ bool repeatsAnEarlierLoad(const LoadTable& loads, int i) {
 float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float passed) {
   if (!(passed >= kCarryRatio)) return 0.0f;
   float least = kCarryRatio;
+  ExactBiaxialSection exact(s);
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
     if (!(l.MX > 0.0f && l.MY > 0.0f) || repeatsAnEarlierLoad(loads, i)) continue;
-    const std::optional<ExactStrength> e = exactBiaxialStrength(s, l.P, l.MX, l.MY);
+    const std::optional<ExactStrength> e = exact.along(l.P, l.MX, l.MY);
     if (e) least = std::min(least, l.FACTOR * e->RATIO);
   }
   return least < kCarryRatio ? least : 0.0f;

@@ -45,8 +45,69 @@ struct Normal {
 // the normal.
 struct Strip {
   double a = 0, x = 0, y = 0, z = 0;
-  // Its force and moments at the plateau stress FCC2.
-  double plateauP = 0, plateauMX = 0, plateauMY = 0;
+};
+
+// Concrete sums of a run of strips: force, and the moments the strips are
+// weighted for (about x and y for the strips of a rectangle; about the
+// centre along the normal, in mx, for the slabs of a circle).
+struct ConcreteSums {
+  double p = 0, mx = 0, my = 0;
+  void add(double force, const Strip& st, bool slab) {
+    p += force;
+    if (slab) {
+      mx += force * st.z;
+    } else {
+      mx += force * st.y;
+      my += force * st.x;
+    }
+  }
+};
+
+// Strips lying in order along the normal, with the sums at the plateau
+// stress FCC2 of every trailing run: the strips above the plateau depth of
+// a plane of strain all carry FCC2, and their sum is read, not added up.
+struct StripRun {
+  std::vector<Strip> strips;
+  std::vector<ConcreteSums> plateauFrom;  // sums of strips [i, end)
+  bool ordered = false;
+  bool slabs = false;
+
+  void finish(float fcc) {
+    ordered = std::is_sorted(strips.begin(), strips.end(),
+                             [](const Strip& a, const Strip& b) { return a.z < b.z; });
+    plateauFrom.assign(strips.size() + 1, ConcreteSums{});
+    for (size_t i = strips.size(); i-- > 0;) {
+      plateauFrom[i] = plateauFrom[i + 1];
+      plateauFrom[i].add(fcc * strips[i].a, strips[i], slabs);
+    }
+  }
+
+  // The concrete of the plane of strain whose neutral axis lies at zNA, the
+  // strain reaching EPSCU at depth c below it.
+  ConcreteSums concrete(const SectionState& s, double zNA, double c) const {
+    auto strain = [&](const Strip& st) {
+      return static_cast<float>(s.EPSCU * (st.z - zNA) / c);
+    };
+    ConcreteSums f;
+    if (!(ordered && c > 0.0 && s.EPSCU > 0.0f)) {
+      for (const Strip& st : strips)
+        if (st.z > zNA) f.add(concreteStress(s, strain(st)) * st.a, st, slabs);
+      return f;
+    }
+    // The strain rises with z, rounding included, so the strips below the
+    // neutral axis and those at the plateau stress are two runs at the ends.
+    const auto begin = std::partition_point(strips.begin(), strips.end(),
+                                            [zNA](const Strip& st) { return st.z <= zNA; });
+    const auto plateau = std::partition_point(
+        begin, strips.end(), [&](const Strip& st) { return !(strain(st) >= s.EPS0); });
+    for (auto st = begin; st != plateau; ++st)
+      f.add(concreteStress(s, strain(*st)) * st->a, *st, slabs);
+    const ConcreteSums& rest = plateauFrom[static_cast<size_t>(plateau - strips.begin())];
+    f.p += rest.p;
+    f.mx += rest.mx;
+    f.my += rest.my;
+    return f;
+  }
 };
 
 double extremeFibre(const SectionState& s, const Normal& n) {
@@ -136,20 +197,11 @@ std::vector<Strip> circleSlabs(const SectionState& s) {
   return slabs;
 }
 
-// The strips of a plane: a circle's slabs turned onto the normal (their
-// centroids lie on the normal through the centre), or the rectangle cut
-// strip by strip.
-void stripsOf(const SectionState& s, const std::vector<Strip>& slabs, const Normal& n,
-              double top, std::vector<Strip>& strips) {
+// A rectangle cut strip by strip between lines normal to n, from the
+// extreme fibre at `top` on either side of the centre.
+void rectangleStrips(const SectionState& s, const Normal& n, double top,
+                     std::vector<Strip>& strips) {
   strips.clear();
-  if (s.SECT == kCircular) {
-    for (Strip st : slabs) {
-      st.x = st.z * n.nx;
-      st.y = st.z * n.ny;
-      strips.push_back(st);
-    }
-    return;
-  }
   const double h = 2.0 * top / kStrips;
   Polygon rectangle;
   for (const Point& corner : {Point{s.B / 2.0, s.D / 2.0}, Point{-s.B / 2.0, s.D / 2.0},
@@ -162,84 +214,121 @@ void stripsOf(const SectionState& s, const std::vector<Strip>& slabs, const Norm
   }
 }
 
+// The neutral-axis depths of the scan that brackets a root, as q: point i
+// of 0..kDepthScan.
+double scanQ(int i) {
+  return i == kDepthScan ? kMostQ : kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
+}
+
+}  // namespace
+
+// What every plane of strain of one section has in common. A circle's
+// slabs are the same at every angle of the neutral axis, and so is their
+// concrete at each depth of the scan (the extreme fibre is always at the
+// radius): both are found once for all the loads of the section. A
+// rectangle's strips depend on the angle; they are cut into buffers kept
+// here, for the one plane solved at a time.
+struct ExactBiaxialSection::Shared {
+  const SectionState& s;
+  bool circle;
+  StripRun slabs;
+  std::array<std::optional<ConcreteSums>, kDepthScan + 1> scanned{};
+  StripRun planeStrips;
+  std::vector<double> barZ;
+
+  explicit Shared(const SectionState& section)
+      : s(section), circle(section.SECT == kCircular) {
+    if (circle) {
+      slabs.strips = circleSlabs(section);
+      slabs.slabs = true;
+      slabs.finish(section.FCC2);
+    } else {
+      planeStrips.strips.reserve(kStrips);
+      planeStrips.plateauFrom.reserve(kStrips + 1);
+    }
+    barZ.reserve(section.bars.size());
+  }
+};
+
+namespace {
+
+using Shared = ExactBiaxialSection::Shared;
+
 // Nominal forces of one plane of strain: kips and kip-inches.
 struct Nominal {
   double p = 0, mx = 0, my = 0;
 };
 
 struct Plane {
+  Shared& shared;
   const SectionState& s;
   Normal n;
   double top;
-  std::vector<Strip> strips;
-  std::vector<double> barZ;  // each bar's coordinate along the normal
-  // The strips lie in order along the normal, so those below the neutral
-  // axis form a leading run that needs no visit.
-  bool ordered = false;
   // The last planes of strain evaluated: the searches come back to them.
   static constexpr size_t kRemembered = 4;
   mutable std::array<double, kRemembered> seenDepth{};
   mutable std::array<Nominal, kRemembered> seenForces{};
   mutable size_t seen = 0;
 
-  Plane(const SectionState& section, const std::vector<Strip>& slabs, double angle)
-      : s(section), n(angle), top(extremeFibre(section, n)) {
-    stripsOf(section, slabs, n, top, strips);
-    ordered = std::is_sorted(strips.begin(), strips.end(),
-                             [](const Strip& a, const Strip& b) { return a.z < b.z; });
-    const double fcc = section.FCC2;
-    for (Strip& st : strips) {
-      st.plateauP = fcc * st.a;
-      st.plateauMX = fcc * st.a * st.y;
-      st.plateauMY = fcc * st.a * st.x;
+  Plane(Shared& sh, double angle)
+      : shared(sh), s(sh.s), n(angle), top(extremeFibre(sh.s, n)) {
+    if (!shared.circle) {
+      rectangleStrips(s, n, top, shared.planeStrips.strips);
+      shared.planeStrips.finish(s.FCC2);
     }
-    barZ.reserve(section.bars.size());
-    for (const BarPoint& bar : section.bars) barZ.push_back(n.along(bar.X, bar.Y));
+    shared.barZ.clear();
+    for (const BarPoint& bar : s.bars) shared.barZ.push_back(n.along(bar.X, bar.Y));
   }
+
+  const StripRun& strips() const { return shared.circle ? shared.slabs : shared.planeStrips; }
 
   double depthOf(double q) const { return 2.0 * top * q / (1.0 - q); }
 
   Nominal forces(double c) const {
+    if (const Nominal* f = remembered(c)) return *f;
+    return remember(c, evaluate(c, strips().concrete(s, top - c, c)));
+  }
+
+  // The forces at point i of the depth scan.
+  Nominal scanForces(int i) const {
+    const double c = depthOf(scanQ(i));
+    if (const Nominal* f = remembered(c)) return *f;
+    if (!shared.circle) return remember(c, evaluate(c, strips().concrete(s, top - c, c)));
+    std::optional<ConcreteSums>& k = shared.scanned[static_cast<size_t>(i)];
+    if (!k) k = strips().concrete(s, top - c, c);
+    return remember(c, evaluate(c, *k));
+  }
+
+  const Nominal* remembered(double c) const {
     const size_t known = std::min(seen, kRemembered);
     for (size_t i = 0; i < known; ++i)
-      if (seenDepth[i] == c) return seenForces[i];
-    const Nominal f = evaluate(c);
+      if (seenDepth[i] == c) return &seenForces[i];
+    return nullptr;
+  }
+  Nominal remember(double c, const Nominal& f) const {
     seenDepth[seen % kRemembered] = c;
     seenForces[seen % kRemembered] = f;
     ++seen;
     return f;
   }
 
-  Nominal evaluate(double c) const {
+  // The concrete's sums turned onto the axes (a circle's slabs carry their
+  // moment along the normal), and the bars one by one.
+  Nominal evaluate(double c, const ConcreteSums& k) const {
     const double zNA = top - c;
     Nominal f;
-    auto strain = [&](const Strip& st) {
-      return static_cast<float>(s.EPSCU * (st.z - zNA) / c);
-    };
-    auto begin = strips.begin(), plateau = strips.end();
-    if (ordered && c > 0.0 && s.EPSCU > 0.0f) {
-      // The strain rises with z, rounding included, so the strips below the
-      // neutral axis and those at the plateau stress are two runs at the ends.
-      begin = std::partition_point(strips.begin(), strips.end(),
-                                   [zNA](const Strip& st) { return st.z <= zNA; });
-      plateau = std::partition_point(begin, strips.end(),
-                                     [&](const Strip& st) { return !(strain(st) >= s.EPS0); });
-    }
-    for (auto st = begin; st != plateau; ++st) {
-      if (st->z <= zNA) continue;
-      const double sigma = concreteStress(s, strain(*st));
-      f.p += sigma * st->a;
-      f.mx += sigma * st->a * st->y;
-      f.my += sigma * st->a * st->x;
-    }
-    for (auto st = plateau; st != strips.end(); ++st) {
-      f.p += st->plateauP;
-      f.mx += st->plateauMX;
-      f.my += st->plateauMY;
+    f.p = k.p;
+    if (shared.circle) {
+      f.mx = k.mx * n.ny;
+      f.my = k.mx * n.nx;
+    } else {
+      f.mx = k.mx;
+      f.my = k.my;
     }
     for (size_t i = 0; i < s.bars.size(); ++i) {
       const BarPoint& bar = s.bars[i];
-      const double force = FES(s, static_cast<float>(s.EPSCU * (barZ[i] - zNA) / c)) * bar.A;
+      const double force =
+          FES(s, static_cast<float>(s.EPSCU * (shared.barZ[i] - zNA) / c)) * bar.A;
       f.p += force;
       f.mx += force * bar.Y;
       f.my += force * bar.X;
@@ -300,21 +389,21 @@ struct LoadLine {
 // crossing on the load's side (compression and a moment along the
 // load's), 1 the next one up.
 std::optional<double> depthOnLine(const Plane& plane, const LoadLine& line, int branch) {
-  auto gap = [&](double q) {
-    const Nominal f = plane.forces(plane.depthOf(q));
+  auto gapOf = [&](const Nominal& f) {
     const double g = line.eccentricityGap(f);
     const double scale = std::fabs((f.mx * line.ux + f.my * line.uy) * line.p) + std::fabs(line.m * f.p);
     return std::fabs(g) <= kRelativeClosure * scale ? 0.0 : g;
   };
+  auto gap = [&](double q) { return gapOf(plane.forces(plane.depthOf(q))); };
   auto onTheLoadsSide = [&](double q) {
     const Nominal f = plane.forces(plane.depthOf(q));
     return f.mx * line.ux + f.my * line.uy > 0.0 && f.p * line.p >= 0.0;
   };
   int wanted = branch;
-  double qb = kMostQ, gb = gap(qb);
+  double qb = scanQ(kDepthScan), gb = gapOf(plane.scanForces(kDepthScan));
   for (int i = kDepthScan - 1; i >= 0; --i) {
-    const double qa = kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
-    const double ga = gap(qa);
+    const double qa = scanQ(i);
+    const double ga = gapOf(plane.scanForces(i));
     if (gb == 0.0 || (ga > 0.0) != (gb > 0.0)) {
       const std::optional<double> q = illinois(qa, qb, ga, gb, gap);
       if (q && onTheLoadsSide(*q) && wanted-- == 0) return plane.depthOf(*q);
@@ -353,8 +442,17 @@ std::optional<double> bracketAngle(double lo, double hi, int points, G across) {
 
 }  // namespace
 
+ExactBiaxialSection::ExactBiaxialSection(const SectionState& s)
+    : shared_(std::make_unique<Shared>(s)) {}
+ExactBiaxialSection::~ExactBiaxialSection() = default;
+
 std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p, float mx,
                                                   float my) {
+  return ExactBiaxialSection(s).along(p, mx, my);
+}
+
+std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float my) {
+  const SectionState& s = shared_->s;
   if (s.bars.empty() || !(mx > 0.0f && my > 0.0f) || p < 0.0f) return std::nullopt;
   const double m = std::hypot(static_cast<double>(mx), static_cast<double>(my));
   const LoadLine line{p, m * kInchesPerFoot, mx / m, my / m};
@@ -374,11 +472,10 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
     Nominal f;
   };
   std::vector<Solved> solved;
-  const std::vector<Strip> slabs = s.SECT == kCircular ? circleSlabs(s) : std::vector<Strip>{};
   auto solve = [&](double angle, int branch) -> const Solved& {
     for (const Solved& v : solved)
       if (v.angle == angle && v.branch == branch) return v;
-    const Plane plane(s, slabs, angle);
+    const Plane plane(*shared_, angle);
     Solved v{angle, branch, depthOnLine(plane, line, branch), {}};
     if (v.c) v.f = plane.forces(*v.c);
     solved.push_back(v);

@@ -11,6 +11,7 @@
 // interaction curves.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "design/column/section_state.h"
@@ -25,6 +26,26 @@ struct ExactStrength {
   // (radians), and the depth of the neutral axis below the extreme fibre
   // (inches).
   float ANGLE = 0, DEPTH = 0;
+};
+
+// The exact strength of one section along the lines of many loads: what
+// does not depend on the load is found once for them all.
+class ExactBiaxialSection {
+ public:
+  explicit ExactBiaxialSection(const SectionState& s);
+  ~ExactBiaxialSection();
+  ExactBiaxialSection(const ExactBiaxialSection&) = delete;
+  ExactBiaxialSection& operator=(const ExactBiaxialSection&) = delete;
+
+  // Strength along the line through the load (p kips, mx and my kip-feet,
+  // both moments positive); no value when the section has no bars or no
+  // plane of strain meets the line.
+  std::optional<ExactStrength> along(float p, float mx, float my);
+
+  struct Shared;
+
+ private:
+  std::unique_ptr<Shared> shared_;
 };
 
 // Strength along the line through the load (p kips, mx and my kip-feet, both

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <sstream>
+#include <vector>
 
 #include "column_fixtures.h"
 #include "design/column/column_design.h"
@@ -76,6 +77,33 @@ TEST(ColumnExactBiaxial, StrengthLiesOnTheLoadLineOfTheFibreModel) {
     EXPECT_NEAR(pu, e->RATIO * k.p, 3e-3 * scale) << k.name;
     EXPECT_NEAR(mxu, e->RATIO * k.mx, 3e-3 * scale) << k.name;
     EXPECT_NEAR(myu, e->RATIO * k.my, 3e-3 * scale) << k.name;
+  }
+}
+
+// One section answers the loads of an end one after another, keeping what
+// does not depend on the load: each answer must be the one the section
+// gives that load alone, in any order of the loads.
+TEST(ColumnExactBiaxial, SectionKeptForManyLoadsAnswersEachAsAlone) {
+  struct Load {
+    float p, mx, my;
+  };
+  const std::vector<Load> loads{{700.0f, 150.0f, 200.0f}, {50.0f, 300.0f, 20.0f},
+                                {1500.0f, 40.0f, 35.0f}, {300.0f, 150.0f, 60.0f}};
+  for (const SectionState& s : {round(0.0f, 30.0f, 16, 12.0f, 0.79f),
+                                round(28.0f, 42.0f, 20, 17.5f, 1.0f), unequalFaces()}) {
+    for (bool reversed : {false, true}) {
+      ExactBiaxialSection kept(s);
+      for (size_t i = 0; i < loads.size(); ++i) {
+        const Load& l = loads[reversed ? loads.size() - 1 - i : i];
+        const std::optional<ExactStrength> a = kept.along(l.p, l.mx, l.my);
+        const std::optional<ExactStrength> b = exactBiaxialStrength(s, l.p, l.mx, l.my);
+        ASSERT_EQ(a.has_value(), b.has_value()) << l.p;
+        if (!a) continue;
+        EXPECT_EQ(a->RATIO, b->RATIO) << l.p;
+        EXPECT_EQ(a->PU, b->PU) << l.p;
+        EXPECT_EQ(a->DEPTH, b->DEPTH) << l.p;
+      }
+    }
   }
 }
 
