@@ -95,12 +95,13 @@ constexpr float kGoverningScreenMargin = 0.02f;
 
 enum class Screen { Stronger, Open, Unstable };
 
-Screen screenAgainst(const SectionState& s, const LoadResult& l, float least) {
+Screen screenAgainst(const SectionState& s, const CurveSamples& samples, const LoadResult& l,
+                     float least) {
   const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
   if (!(m > 0.0f) || !std::isfinite(least)) return Screen::Open;
   const float t = (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
   if (!(t * l.P < s.P0)) return Screen::Open;
-  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY, &samples);
   if (!u) return Screen::Unstable;
   return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Screen::Stronger : Screen::Open;
 }
@@ -127,9 +128,10 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
 Reach addGoverningFormedLoad(const SectionState& s, LoadTable& loads, std::vector<LoadResult>& formed) {
   float least = leastTableRatio(loads);
   int worst = -1;
+  const CurveSamples samples = sampleCurves(s);
   for (size_t i = 0; i < formed.size(); ++i) {
     LoadResult& l = formed[i];
-    switch (screenAgainst(s, l, least)) {
+    switch (screenAgainst(s, samples, l, least)) {
       case Screen::Stronger: continue;
       case Screen::Unstable: return Reach::Unstable;
       case Screen::Open: break;

@@ -149,8 +149,21 @@ std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
                                      float p, const CurvePoint& lower,
                                      const CurvePoint& upper, float tol);
 
-// Strength in a direction at the axial load p.
-std::optional<Strength> FINDM(const SectionState& s, int direction, float p);
+// The interaction curves of one arrangement sampled at depths between
+// their characteristic points, for the many loads checked against it: a
+// moment search at any axial load then starts from the two samples around
+// it rather than from the characteristic points. Empty for a direction
+// whose curve is not built.
+struct CurveSamples {
+  std::array<std::vector<CurvePoint>, kDirections + 1> along{};
+};
+CurveSamples sampleCurves(const SectionState& s);
+
+// Strength in a direction at the axial load p: the depth whose load is
+// within the load tolerance of p, searched from the characteristic points
+// of the curve or, given samples, from the samples around p.
+std::optional<Strength> FINDM(const SectionState& s, int direction, float p,
+                              const CurveSamples* samples = nullptr);
 // Strength in a direction at the eccentricity of the load (p, m).
 std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
                               float m);
@@ -162,14 +175,15 @@ struct ContourConstants {
   float BETA = 0, ALPHA = 0;
   bool usable = false;     // a contour through positive strengths exists
 };
-std::optional<ContourConstants> FINDB(const SectionState& s, float p);
+std::optional<ContourConstants> FINDB(const SectionState& s, float p,
+                                      const CurveSamples* samples = nullptr);
 
 // Biaxial moment strength at p in the direction of (mx, my).
 struct MomentPair {
   float MXU = 0, MYU = 0;
 };
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
-                                float my);
+                                float my, const CurveSamples* samples = nullptr);
 // The point of the load contour of the constants k in the direction of
 // (mx, my), both positive.
 MomentPair momentOnContour(const ContourConstants& k, float mx, float my);

@@ -3,6 +3,7 @@
 // biaxial strength by the load-contour method.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "design/column/section_strength.h"
 
@@ -89,12 +90,61 @@ std::optional<CurvePoint> solveDepth(const SectionState& s, int direction,
   return std::nullopt;
 }
 
-std::optional<Strength> FINDM(const SectionState& s, int direction, float p) {
+namespace {
+
+// Samples between two characteristic points of a curve; the points
+// themselves are among them.
+constexpr int kSamplesPerSegment = 32;
+
+// The two samples of the segment of p whose loads bracket it, lowest depth
+// first.
+std::optional<std::pair<CurvePoint, CurvePoint>> sampledBracket(const std::vector<CurvePoint>& v,
+                                                                bool compressionSide, float p) {
+  const size_t first = compressionSide ? kSamplesPerSegment : 0;
+  for (size_t i = first; i < first + kSamplesPerSegment && i + 1 < v.size(); ++i)
+    if (v[i].S.P <= p && p <= v[i + 1].S.P) return std::pair{v[i], v[i + 1]};
+  return std::nullopt;
+}
+
+}  // namespace
+
+CurveSamples sampleCurves(const SectionState& s) {
+  CurveSamples out;
+  for (int dir = 1; dir <= kDirections; ++dir) {
+    const InteractionCurve& curve = s.curve[dir];
+    if (!curve.built) continue;
+    std::vector<CurvePoint>& v = out.along[dir];
+    v.reserve(2 * kSamplesPerSegment + 1);
+    for (int k : {3, 2}) {
+      const float c0 = curve.PT[k].C, c1 = curve.PT[k - 1].C;
+      for (int i = 0; i < kSamplesPerSegment; ++i) {
+        const float c = c0 + (c1 - c0) * static_cast<float>(i) / kSamplesPerSegment;
+        v.push_back({c, REC(s, dir, c)});
+      }
+    }
+    v.push_back({curve.PT[1].C, REC(s, dir, curve.PT[1].C)});
+  }
+  return out;
+}
+
+std::optional<Strength> FINDM(const SectionState& s, int direction, float p,
+                              const CurveSamples* samples) {
   const InteractionCurve& curve = s.curve[direction];
   if (!curve.built) return std::nullopt;
   const auto& pt = curve.PT;
   if (p >= pt[1].S.P || p >= curve.PN[1]) return REC(s, direction, pt[1].C);
   if (p <= pt[3].S.P) return REC(s, direction, pt[3].C);
+  const bool compressionSide = p > curve.PN[2];
+  if (samples) {
+    if (const auto br = sampledBracket(samples->along[direction], compressionSide, p)) {
+      for (const CurvePoint& end : {br->first, br->second})
+        if (std::fabs(end.S.P - p) < kLoadTolerance) return end.S;
+      const std::optional<CurvePoint> found =
+          solveDepth(s, direction, p, br->first, br->second, kLoadTolerance);
+      if (!found) return std::nullopt;
+      return found->S;
+    }
+  }
   // The bracket ends carry the loads of the normal reduction, like every
   // point the search evaluates: where PHI held at PHIC differs from it, the
   // sought load could otherwise lie outside the bracket.
@@ -103,7 +153,6 @@ std::optional<Strength> FINDM(const SectionState& s, int direction, float p) {
     q.S.P = curve.PN[i];
     return q;
   };
-  const bool compressionSide = p > curve.PN[2];
   const CurvePoint lower = compressionSide ? normal(2) : normal(3);
   const CurvePoint upper = compressionSide ? normal(1) : normal(2);
   const std::optional<CurvePoint> found =
@@ -154,10 +203,11 @@ std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
   return std::nullopt;
 }
 
-std::optional<ContourConstants> FINDB(const SectionState& s, float p) {
-  const std::optional<Strength> sx = FINDM(s, kAboutX, p);
-  const std::optional<Strength> sy = FINDM(s, kAboutY, p);
-  const std::optional<Strength> sz = FINDM(s, kDiagonal, p);
+std::optional<ContourConstants> FINDB(const SectionState& s, float p,
+                                      const CurveSamples* samples) {
+  const std::optional<Strength> sx = FINDM(s, kAboutX, p, samples);
+  const std::optional<Strength> sy = FINDM(s, kAboutY, p, samples);
+  const std::optional<Strength> sz = FINDM(s, kDiagonal, p, samples);
   if (!sx || !sy || !sz) return std::nullopt;
   ContourConstants k;
   k.MX0 = sx->MX;
@@ -196,16 +246,16 @@ MomentPair momentOnContour(const ContourConstants& k, float mx, float my) {
 }
 
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
-                                float my) {
+                                float my, const CurveSamples* samples) {
   if (p >= s.P0) return MomentPair{};
   if (mx > 0.0f && my > 0.0f) {
-    const std::optional<ContourConstants> k = FINDB(s, p);
+    const std::optional<ContourConstants> k = FINDB(s, p, samples);
     if (!k) return std::nullopt;
     if (!k->usable) return MomentPair{};
     return momentOnContour(*k, mx, my);
   }
   const int direction = (my > 0.0f && !(mx > 0.0f)) ? kAboutY : kAboutX;
-  const std::optional<Strength> r = FINDM(s, direction, p);
+  const std::optional<Strength> r = FINDM(s, direction, p, samples);
   if (!r) return std::nullopt;
   return MomentPair{r->MX, r->MY};
 }
