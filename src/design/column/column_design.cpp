@@ -22,6 +22,12 @@ constexpr float kBoundMargin = 0.01f;
 // searches cannot make the screen turn down an arrangement that the ratio
 // along the line would pass.
 constexpr float kScreenMargin = 0.97f;
+// A load whose load line, this part beyond the strength it needs, still
+// lies within the moment strength at its own axial load is surely carried:
+// the strength surface is star-shaped about the origin, and the margin is
+// wider than the tolerances of the search along the line, which would find
+// a factored ratio of at least the carry ratio.
+constexpr float kSureMargin = 1.02f;
 
 // Re-places an arrangement found by the search.
 float rebuild(SectionState& s, const DesignLimits& lim, const Arrangement& a) {
@@ -154,6 +160,16 @@ bool buildCurves(SectionState& s, int bending) {
   return true;
 }
 
+bool surelyCarried(const SectionState& s, const LoadResult& l) {
+  if (!(l.P > 0.0f && l.FACTOR > 0.0f)) return false;
+  const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
+  if (!(m > 0.0f)) return false;
+  const float t = kSureMargin * kCarryRatio / l.FACTOR;
+  if (!(t * l.P < s.P0)) return false;
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
+  return u && std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m;
+}
+
 namespace {
 
 enum class Verdict { Passes, Fails, Unstable };
@@ -174,15 +190,18 @@ Verdict screenLoad(const SectionState& s, const LoadResult& l) {
                                                                 : Verdict::Fails;
 }
 
-// The measure itself: the factored capacity ratio along the load line.
-Verdict lineLoad(const SectionState& s, int bending, LoadResult l) {
+// The measure itself: the factored capacity ratio along the load line,
+// unless the load is surely carried.
+Verdict lineLoad(const SectionState& s, int bending, LoadResult l, bool sureFirst) {
+  if (sureFirst && surelyCarried(s, l)) return Verdict::Passes;
   if (!loadLineStrength(s, bending, l)) return Verdict::Unstable;
   return l.FACTOR * l.RATIO >= kCarryRatio ? Verdict::Passes : Verdict::Fails;
 }
 
-Verdict runTest(const SectionState& s, const LoadTable& loads, const LoadTest& test) {
+Verdict runTest(const SectionState& s, const LoadTable& loads, const LoadTest& test,
+                bool sureFirst) {
   const LoadResult& l = loads.LOAD[test.load];
-  return test.alongLine ? lineLoad(s, loads.BENDING, l) : screenLoad(s, l);
+  return test.alongLine ? lineLoad(s, loads.BENDING, l, sureFirst) : screenLoad(s, l);
 }
 
 bool sameTest(const LoadTest& a, const LoadTest& b) {
@@ -213,7 +232,8 @@ int likeliestToFail(const SectionState& s, const LoadTable& loads) {
   return worst;
 }
 
-Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
+Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections& recent,
+                       bool sureFirst) {
   if (!buildCurves(s, loads.BENDING)) return Check::Unstable;
   // The tests that turned down the latest arrangements first: when one fails
   // again, the arrangement fails whatever the order. When a search of one
@@ -224,7 +244,7 @@ Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections
   for (int k = 0; k < recent.count; ++k) {
     const LoadTest test = recent.tests[static_cast<size_t>(k)];
     if (test.load < 1 || test.load > loads.NLOAD) continue;
-    const Verdict v = runTest(s, loads, test);
+    const Verdict v = runTest(s, loads, test, sureFirst);
     if (v == Verdict::Fails) {
       recent.bringToFront(test);
       return Check::Fails;
@@ -242,7 +262,7 @@ Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections
     for (int i = 1; i <= loads.NLOAD; ++i) {
       const LoadTest test{i, alongLine};
       if (knownToPass(test)) continue;
-      switch (runTest(s, loads, test)) {
+      switch (runTest(s, loads, test, sureFirst)) {
         case Verdict::Passes: break;
         case Verdict::Fails: recent.bringToFront(test); return Check::Fails;
         case Verdict::Unstable: return Check::Unstable;
@@ -256,7 +276,7 @@ Check checkArrangement(SectionState& s, const LoadTable& loads, RecentRejections
 
 Check CHECK(SectionState& s, const LoadTable& loads) {
   RecentRejections none;
-  return checkArrangement(s, loads, none);
+  return checkArrangement(s, loads, none, /*sureFirst=*/false);
 }
 
 Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
@@ -265,7 +285,7 @@ Check CHECK(SectionState& s, const LoadTable& loads, RecentRejections& recent) {
     // The guess joins the tests tried first as if it had turned one down.
     if (guess > 0) recent.bringToFront({guess, false});
   }
-  return checkArrangement(s, loads, recent);
+  return checkArrangement(s, loads, recent, /*sureFirst=*/true);
 }
 
 void RecentRejections::bringToFront(const LoadTest& test) {

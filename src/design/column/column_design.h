@@ -109,6 +109,12 @@ enum class Check { Carries, Fails, Unstable };
 // ratio the report prints) at least 0.99.
 Check CHECK(SectionState& s, const LoadTable& loads);
 
+// Whether a compressive load is surely carried by the arrangement in s
+// (curves built) without its ratio along the load line being found: a point
+// of its line a little beyond the strength it needs lies within the moment
+// strength at its own axial load. False says nothing.
+bool surelyCarried(const SectionState& s, const LoadResult& l);
+
 // One test of a load: its quick screen, or its ratio along the load line.
 struct LoadTest {
   int load = 0;  // 0: none
@@ -124,7 +130,8 @@ struct RecentRejections {
   void bringToFront(const LoadTest& test);
 };
 // The check that tries the recent rejections first and records the test
-// that turns this arrangement down. An arrangement carries only when every
+// that turns this arrangement down; a load surely carried passes without
+// its ratio along the line. An arrangement carries only when every
 // test passes, and it fails on any test that fails, so the verdict is the
 // one of the usual order; a test whose search does not close sends the
 // check back to that order.

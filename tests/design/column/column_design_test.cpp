@@ -158,7 +158,20 @@ TEST(ColumnSectionDesign, CheckMeasuresTheFactoredRatioAlongTheLoadLine) {
     LoadResult printed = t.LOAD[1];
     ASSERT_TRUE(loadLineStrength(s, t.BENDING, printed));
     EXPECT_EQ(c.factor * printed.RATIO >= 0.99f, c.carries) << c.p << " " << c.factor;
+    // The search's check passes a surely carried load without its ratio:
+    // the same verdict, and "surely" never says so of a load that fails.
+    RecentRejections recent;
+    EXPECT_EQ(CHECK(s, t, recent), c.carries ? Check::Carries : Check::Fails) << c.p;
+    EXPECT_TRUE(!surelyCarried(s, t.LOAD[1]) || c.carries) << c.p << " " << c.factor;
   }
+  // Well inside the strength a load is surely carried; a load without
+  // compression, or beyond P0 at the margin, is left to its ratio.
+  LoadTable inside = loadsOf({{0.4f * balanced, 0.8f * FINDM(s, kAboutX, 0.4f * balanced)->MX, 0.0f},
+                              {-50.0f, 10.0f, 0.0f},
+                              {0.995f * s.P0, 1.0f, 0.0f}});
+  EXPECT_TRUE(surelyCarried(s, inside.LOAD[1]));
+  EXPECT_FALSE(surelyCarried(s, inside.LOAD[2]));
+  EXPECT_FALSE(surelyCarried(s, inside.LOAD[3]));
   // At or above P0 nothing carries; below it a load without moment does.
   EXPECT_EQ(CHECK(s, loadsOf({{s.P0, 1.0f, 0.0f}})), Check::Fails);
   LoadTable axial = loadsOf({{s.P0 - 1.0f, 0.0f, 0.0f}, {300.0f, 10.0f, 0.0f}});
