@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "column_fixtures.h"
 #include "design/column/section_strength.h"
@@ -67,14 +68,22 @@ TEST(ColumnSectionSearch, MomentStrengthAtALoadLiesOnTheCurve) {
                         Case{r, kDiagonal, 200}}) {
     const FibreSection f = testing::fibreOf(k.s, testing::grade60(), k.cells);
     const auto& pt = k.s.curve[k.dir].PT;
-    for (double frac : {0.02, 0.3, 0.7, 0.95}) {  // of the span from point 3 to point 1
-      const float p = static_cast<float>(pt[3].S.P + frac * (pt[1].S.P - pt[3].S.P));
-      const std::optional<Strength> m = FINDM(k.s, k.dir, p);
-      ASSERT_TRUE(m.has_value());
-      EXPECT_LT(std::fabs(m->P - p), kLoadTolerance) << k.dir << " " << frac;
-      const FibreStrength q = testing::fibreAtLoad(f, k.s, k.dir, m->P);
-      EXPECT_NEAR(m->MX, q.mx, 0.5 + 2e-3 * std::fabs(q.mx)) << k.dir << " " << frac;
-      EXPECT_NEAR(m->MY, q.my, 0.5 + 2e-3 * std::fabs(q.my)) << k.dir << " " << frac;
+    // Searched from the characteristic points, and from the samples around
+    // the load (the samples' own loads among the loads sought).
+    const CurveSamples samples = sampleCurves(k.s);
+    const std::vector<CurvePoint>& along = samples.along[static_cast<size_t>(k.dir)];
+    ASSERT_GT(along.size(), 2u);
+    for (double frac : {0.02, 0.3, 0.7, 0.95, -1.0, -2.0}) {  // of the span from point 3 to point 1
+      const float p = frac >= 0.0 ? static_cast<float>(pt[3].S.P + frac * (pt[1].S.P - pt[3].S.P))
+                                  : along[frac > -1.5 ? 3 : along.size() - 4].S.P;
+      for (const CurveSamples* from : {static_cast<const CurveSamples*>(nullptr), &samples}) {
+        const std::optional<Strength> m = FINDM(k.s, k.dir, p, from);
+        ASSERT_TRUE(m.has_value());
+        EXPECT_LT(std::fabs(m->P - p), kLoadTolerance) << k.dir << " " << frac;
+        const FibreStrength q = testing::fibreAtLoad(f, k.s, k.dir, m->P);
+        EXPECT_NEAR(m->MX, q.mx, 0.5 + 2e-3 * std::fabs(q.mx)) << k.dir << " " << frac;
+        EXPECT_NEAR(m->MY, q.my, 0.5 + 2e-3 * std::fabs(q.my)) << k.dir << " " << frac;
+      }
     }
     // Just below the squash load the curve is flat and the search slow; it
     // must still close.
