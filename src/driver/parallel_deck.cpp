@@ -35,7 +35,7 @@ class DeckPipeline {
   DeckPipeline(Report& report, std::ostream& diag, const ProblemSink& finished,
                const MessageSink& outside, int jobs)
       : report_(report), diag_(diag), finished_(finished), outside_(outside),
-        window_(2 * jobs), share_(jobs) {
+        window_(heldProblemsFor(jobs)), share_(jobs) {
     try {
       for (int j = 0; j < jobs; ++j) workers_.emplace_back([this] { analyseProblems(); });
       writer_ = std::thread([this] { writeProblems(); });
@@ -222,6 +222,8 @@ class DeckPipeline {
 };
 
 }  // namespace
+
+int heldProblemsFor(int jobs) { return 2 * jobs + 16; }
 
 DeckTally runInParallel(std::istream& in, Report& report, const RunStamp& stamp,
                         std::ostream& diag, const ProblemSink& finished,
