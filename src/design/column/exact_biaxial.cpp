@@ -119,8 +119,12 @@ double extremeFibre(const SectionState& s, const Normal& n) {
 // two lines, each cut adding at most two corners per edge.
 struct Polygon {
   std::array<Point, 16> p{};
+  std::array<double, 16> z{};  // each corner's coordinate along the normal
   size_t n = 0;
-  void add(const Point& q) { p[n++] = q; }
+  void add(const Point& q, double zq) {
+    p[n] = q;
+    z[n++] = zq;
+  }
 };
 
 // The part of a convex polygon on one side of the line along(p) = z0: the
@@ -129,12 +133,14 @@ Polygon clip(const Polygon& poly, const Normal& n, double z0, bool above) {
   Polygon out;
   const double sign = above ? 1.0 : -1.0;
   for (size_t i = 0; i < poly.n; ++i) {
-    const Point a = poly.p[i], b = poly.p[(i + 1) % poly.n];
-    const double da = sign * (n.along(a.x, a.y) - z0), db = sign * (n.along(b.x, b.y) - z0);
-    if (da >= 0.0) out.add(a);
+    const size_t j = i + 1 == poly.n ? 0 : i + 1;
+    const Point a = poly.p[i], b = poly.p[j];
+    const double da = sign * (poly.z[i] - z0), db = sign * (poly.z[j] - z0);
+    if (da >= 0.0) out.add(a, poly.z[i]);
     if ((da >= 0.0) != (db >= 0.0)) {
       const double t = da / (da - db);
-      out.add({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+      const Point cut{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+      out.add(cut, n.along(cut.x, cut.y));
     }
   }
   return out;
@@ -206,7 +212,7 @@ void rectangleStrips(const SectionState& s, const Normal& n, double top,
   Polygon rectangle;
   for (const Point& corner : {Point{s.B / 2.0, s.D / 2.0}, Point{-s.B / 2.0, s.D / 2.0},
                               Point{-s.B / 2.0, -s.D / 2.0}, Point{s.B / 2.0, -s.D / 2.0}})
-    rectangle.add(corner);
+    rectangle.add(corner, n.along(corner.x, corner.y));
   for (int i = 0; i < kStrips; ++i) {
     const double za = -top + i * h, zb = za + h;
     const Strip st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
@@ -220,21 +226,46 @@ double scanQ(int i) {
   return i == kDepthScan ? kMostQ : kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
 }
 
+// What one angle of the neutral axis fixes: its normal and extreme fibre,
+// a rectangle's strips, every bar's coordinate along the normal, and a
+// rectangle's concrete at the depths of the scan once found.
+struct AngleData {
+  double angle = 0;
+  Normal n{0.0};
+  double top = 0;
+  StripRun strips;
+  std::vector<double> barZ;
+  std::array<std::optional<ConcreteSums>, kDepthScan + 1> scanned{};
+
+  void build(const SectionState& s, double a, bool circle) {
+    angle = a;
+    n = Normal(a);
+    top = extremeFibre(s, n);
+    if (!circle) {
+      rectangleStrips(s, n, top, strips.strips);
+      strips.finish(s.FCC2);
+    }
+    barZ.clear();
+    for (const BarPoint& bar : s.bars) barZ.push_back(n.along(bar.X, bar.Y));
+    scanned.fill(std::nullopt);
+  }
+};
+
 }  // namespace
 
 // What every plane of strain of one section has in common. A circle's
 // slabs are the same at every angle of the neutral axis, and so is their
 // concrete at each depth of the scan (the extreme fibre is always at the
-// radius): both are found once for all the loads of the section. A
-// rectangle's strips depend on the angle; they are cut into buffers kept
-// here, for the one plane solved at a time.
+// radius). The search of every load begins at the two axes, so what those
+// two angles fix is kept for all the loads of the section; any other angle
+// is built into a buffer kept here, for the one plane solved at a time.
 struct ExactBiaxialSection::Shared {
   const SectionState& s;
   bool circle;
   StripRun slabs;
-  std::array<std::optional<ConcreteSums>, kDepthScan + 1> scanned{};
-  StripRun planeStrips;
-  std::vector<double> barZ;
+  std::array<std::optional<ConcreteSums>, kDepthScan + 1> circleScanned{};
+  std::array<std::optional<AngleData>, 2> axes{};
+  AngleData other;
 
   explicit Shared(const SectionState& section)
       : s(section), circle(section.SECT == kCircular) {
@@ -243,10 +274,21 @@ struct ExactBiaxialSection::Shared {
       slabs.slabs = true;
       slabs.finish(section.FCC2);
     } else {
-      planeStrips.strips.reserve(kStrips);
-      planeStrips.plateauFrom.reserve(kStrips + 1);
+      other.strips.strips.reserve(kStrips);
+      other.strips.plateauFrom.reserve(kStrips + 1);
     }
-    barZ.reserve(section.bars.size());
+    other.barZ.reserve(section.bars.size());
+  }
+
+  AngleData& at(double angle) {
+    const int axis = angle == 0.0 ? 0 : angle == kHalfPi ? 1 : -1;
+    if (axis < 0) {
+      other.build(s, angle, circle);
+      return other;
+    }
+    std::optional<AngleData>& kept = axes[static_cast<size_t>(axis)];
+    if (!kept) kept.emplace().build(s, angle, circle);
+    return *kept;
   }
 };
 
@@ -262,7 +304,8 @@ struct Nominal {
 struct Plane {
   Shared& shared;
   const SectionState& s;
-  Normal n;
+  AngleData& data;
+  const Normal& n;
   double top;
   // The last planes of strain evaluated: the searches come back to them.
   static constexpr size_t kRemembered = 4;
@@ -271,16 +314,9 @@ struct Plane {
   mutable size_t seen = 0;
 
   Plane(Shared& sh, double angle)
-      : shared(sh), s(sh.s), n(angle), top(extremeFibre(sh.s, n)) {
-    if (!shared.circle) {
-      rectangleStrips(s, n, top, shared.planeStrips.strips);
-      shared.planeStrips.finish(s.FCC2);
-    }
-    shared.barZ.clear();
-    for (const BarPoint& bar : s.bars) shared.barZ.push_back(n.along(bar.X, bar.Y));
-  }
+      : shared(sh), s(sh.s), data(sh.at(angle)), n(data.n), top(data.top) {}
 
-  const StripRun& strips() const { return shared.circle ? shared.slabs : shared.planeStrips; }
+  const StripRun& strips() const { return shared.circle ? shared.slabs : data.strips; }
 
   double depthOf(double q) const { return 2.0 * top * q / (1.0 - q); }
 
@@ -293,8 +329,8 @@ struct Plane {
   Nominal scanForces(int i) const {
     const double c = depthOf(scanQ(i));
     if (const Nominal* f = remembered(c)) return *f;
-    if (!shared.circle) return remember(c, evaluate(c, strips().concrete(s, top - c, c)));
-    std::optional<ConcreteSums>& k = shared.scanned[static_cast<size_t>(i)];
+    std::optional<ConcreteSums>& k =
+        (shared.circle ? shared.circleScanned : data.scanned)[static_cast<size_t>(i)];
     if (!k) k = strips().concrete(s, top - c, c);
     return remember(c, evaluate(c, *k));
   }
@@ -328,7 +364,7 @@ struct Plane {
     for (size_t i = 0; i < s.bars.size(); ++i) {
       const BarPoint& bar = s.bars[i];
       const double force =
-          FES(s, static_cast<float>(s.EPSCU * (shared.barZ[i] - zNA) / c)) * bar.A;
+          FES(s, static_cast<float>(s.EPSCU * (data.barZ[i] - zNA) / c)) * bar.A;
       f.p += force;
       f.mx += force * bar.Y;
       f.my += force * bar.X;
