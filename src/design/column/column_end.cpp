@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-#include <set>
 #include <limits>
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "design/column/column_design.h"
@@ -107,16 +107,32 @@ Screen screenAgainst(const SectionState& s, const CurveSamples& samples, const L
 }
 
 // The formed loads once each: several combinations often give one load,
-// and the table's own loads are measured with it.
+// and the table's own loads are measured with it. Loads are the same when
+// their four values compare equal (a zero of either sign is one zero).
+struct LoadKey {
+  std::array<float, 4> v;
+  bool operator==(const LoadKey& o) const {
+    return v[0] == o.v[0] && v[1] == o.v[1] && v[2] == o.v[2] && v[3] == o.v[3];
+  }
+};
+struct LoadKeyHash {
+  size_t operator()(const LoadKey& k) const {
+    size_t h = 0;
+    for (float x : k.v) h = h * 1000003u ^ std::hash<float>{}(x + 0.0f);
+    return h;
+  }
+};
+
 void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) {
-  std::set<std::array<float, 4>> seen;
+  std::unordered_set<LoadKey, LoadKeyHash> seen;
+  seen.reserve(static_cast<size_t>(loads.NLOAD) + formed.size());
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
-    seen.insert({l.P, l.MX, l.MY, l.FACTOR});
+    seen.insert(LoadKey{{l.P, l.MX, l.MY, l.FACTOR}});
   }
   std::vector<LoadResult> kept;
   for (const LoadResult& l : formed)
-    if (seen.insert({l.P, l.MX, l.MY, l.FACTOR}).second) kept.push_back(l);
+    if (seen.insert(LoadKey{{l.P, l.MX, l.MY, l.FACTOR}}).second) kept.push_back(l);
   formed = std::move(kept);
 }
 
