@@ -895,8 +895,8 @@ void ProblemPage::pileBentPlan() {
   }
   w_.element("figcaption", {},
              "Piles of the bent at their base positions along the bent, each with the largest "
-             "factored axial load PF of the pile table, kips, and its ratio to the allowable "
-             "pile load PA.");
+             "axial load PF of the pile table (the load of a combination, without a load "
+             "factor in a pile bent), kips, and its ratio to the allowable pile load PA.");
   w_.close();
 }
 
