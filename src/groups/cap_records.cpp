@@ -61,10 +61,10 @@ CapParameterRecord capParameters(const Problem& p, const CapTableEnd& table) {
 CapPointRecord pointRecord(const Problem& p, int q, int k, int number,
                            const MethodValues& method) {
   const float divisor = method.divisor, six = method.groupSixDivisor;
-  const auto& cp = p.env.CP[static_cast<size_t>(q)][static_cast<size_t>(k)];
-  const float g6max = p.env.G6MAX.MP[static_cast<size_t>(k)][static_cast<size_t>(q)];
-  const float g6min = p.env.G6MIN.MP[static_cast<size_t>(k)][static_cast<size_t>(q)];
-  const CapProperties& props = p.capp[static_cast<size_t>(k)];
+  const auto& cp = p.env.CP[q][k];
+  const float g6max = p.env.G6MAX.MP[k][q];
+  const float g6min = p.env.G6MIN.MP[k][q];
+  const CapProperties& props = p.capp[k];
   CapPointRecord r;
   r.LABEL = capLabel('P', number);
   r.MPOS = std::max({cp[kGroupOneMax], cp[kGroupTwoMax] / divisor, cp[kGroupThreeMax] / divisor,
@@ -85,20 +85,19 @@ CapPointRecord pointRecord(const Problem& p, int q, int k, int number,
 // segment there is at an end column.
 CapPointRecord columnRecord(const Problem& p, int k, const MethodValues& method) {
   const float divisor = method.divisor, six = method.groupSixDivisor;
-  const size_t ki = static_cast<size_t>(k);
   const CapEnvelopes& env = p.env;
-  const auto& x = p.env.X[ki];
-  auto at = [&](int s) { return x[static_cast<size_t>(s)]; };
+  const auto& x = p.env.X[k];
+  auto at = [&](int s) { return x[s]; };
   CapPointRecord r;
   r.LABEL = capLabel('C', k);
   r.MPOS = std::max({at(kFaceGroupOneMax[0]), at(kFaceGroupTwoMax[0]) / divisor,
                      at(kFaceGroupThreeMax[0]) / divisor, at(kFaceGroupOneMax[1]),
                      at(kFaceGroupTwoMax[1]) / divisor, at(kFaceGroupThreeMax[1]) / divisor,
-                     env.G6MAX.ML[ki] / six, env.G6MAX.MR[ki] / six});
+                     env.G6MAX.ML[k] / six, env.G6MAX.MR[k] / six});
   r.MNEG = std::min({at(kFaceGroupOneMin[0]), at(kFaceGroupTwoMin[0]) / divisor,
                      at(kFaceGroupThreeMin[0]) / divisor, at(kFaceGroupOneMin[1]),
                      at(kFaceGroupTwoMin[1]) / divisor, at(kFaceGroupThreeMin[1]) / divisor,
-                     env.G6MIN.ML[ki] / six, env.G6MIN.MR[ki] / six});
+                     env.G6MIN.ML[k] / six, env.G6MIN.MR[k] / six});
   r.MBPOS = std::max(at(kFaceEnvelopeBMax[0]), at(kFaceEnvelopeBMax[1]));
   r.MBNEG = std::min(at(kFaceEnvelopeBMin[0]), at(kFaceEnvelopeBMin[1]));
   r.VLT = std::max(std::fabs(at(kFaceGroupOneMaxShear[0])), std::fabs(at(kFaceGroupOneMinShear[0])));
