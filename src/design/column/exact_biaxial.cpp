@@ -11,13 +11,20 @@
 #include <vector>
 
 #include "design/column/section_strength.h"
+#include "design/column/section_strips.h"
 
 namespace bentpier::column {
 namespace {
 
-// Strips over the depth of the section: the stress is taken at the centroid
-// of each, which is exact to about (depth / strips)^2.
-constexpr int kStrips = 240;
+using strips::ConcreteSums;
+using strips::kStrips;
+using strips::Normal;
+using strips::Strip;
+using strips::StripRun;
+using strips::circleSlabs;
+using strips::extremeFibre;
+using strips::rectangleStrips;
+
 constexpr int kMaxSearchSteps = 200;
 constexpr double kHalfPi = 1.5707963267948966;
 // Neutral-axis depths are searched through q = c / (c + H), H the depth of
@@ -28,197 +35,6 @@ constexpr double kRelativeClosure = 1e-7;
 // and angles when the root does not lie between the two axes.
 constexpr int kDepthScan = 16;
 constexpr int kAngleScan = 32;
-
-struct Point {
-  double x = 0, y = 0;
-};
-
-// Unit normal of the neutral axis, pointing to the compressed side, at an
-// angle from the y axis towards the x axis.
-struct Normal {
-  double nx = 0, ny = 1;
-  explicit Normal(double angle) : nx(std::sin(angle)), ny(std::cos(angle)) {}
-  double along(double x, double y) const { return nx * x + ny * y; }
-};
-
-// A strip of concrete: area, centroid, and the centroid's coordinate along
-// the normal.
-struct Strip {
-  double a = 0, x = 0, y = 0, z = 0;
-};
-
-// Concrete sums of a run of strips: force, and the moments the strips are
-// weighted for (about x and y for the strips of a rectangle; about the
-// centre along the normal, in mx, for the slabs of a circle).
-struct ConcreteSums {
-  double p = 0, mx = 0, my = 0;
-  void add(double force, const Strip& st, bool slab) {
-    p += force;
-    if (slab) {
-      mx += force * st.z;
-    } else {
-      mx += force * st.y;
-      my += force * st.x;
-    }
-  }
-};
-
-// Strips lying in order along the normal, with the sums at the plateau
-// stress FCC2 of every trailing run: the strips above the plateau depth of
-// a plane of strain all carry FCC2, and their sum is read, not added up.
-struct StripRun {
-  std::vector<Strip> strips;
-  std::vector<ConcreteSums> plateauFrom;  // sums of strips [i, end)
-  bool ordered = false;
-  bool slabs = false;
-
-  void finish(float fcc) {
-    ordered = std::is_sorted(strips.begin(), strips.end(),
-                             [](const Strip& a, const Strip& b) { return a.z < b.z; });
-    plateauFrom.assign(strips.size() + 1, ConcreteSums{});
-    for (size_t i = strips.size(); i-- > 0;) {
-      plateauFrom[i] = plateauFrom[i + 1];
-      plateauFrom[i].add(fcc * strips[i].a, strips[i], slabs);
-    }
-  }
-
-  // The concrete of the plane of strain whose neutral axis lies at zNA, the
-  // strain reaching EPSCU at depth c below it.
-  ConcreteSums concrete(const SectionState& s, double zNA, double c) const {
-    auto strain = [&](const Strip& st) {
-      return static_cast<float>(s.EPSCU * (st.z - zNA) / c);
-    };
-    ConcreteSums f;
-    if (!(ordered && c > 0.0 && s.EPSCU > 0.0f)) {
-      for (const Strip& st : strips)
-        if (st.z > zNA) f.add(concreteStress(s, strain(st)) * st.a, st, slabs);
-      return f;
-    }
-    // The strain rises with z, rounding included, so the strips below the
-    // neutral axis and those at the plateau stress are two runs at the ends.
-    const auto begin = std::partition_point(strips.begin(), strips.end(),
-                                            [zNA](const Strip& st) { return st.z <= zNA; });
-    const auto plateau = std::partition_point(
-        begin, strips.end(), [&](const Strip& st) { return !(strain(st) >= s.EPS0); });
-    for (auto st = begin; st != plateau; ++st)
-      f.add(concreteStress(s, strain(*st)) * st->a, *st, slabs);
-    const ConcreteSums& rest = plateauFrom[static_cast<size_t>(plateau - strips.begin())];
-    f.p += rest.p;
-    f.mx += rest.mx;
-    f.my += rest.my;
-    return f;
-  }
-};
-
-double extremeFibre(const SectionState& s, const Normal& n) {
-  if (s.SECT == kCircular) return s.D / 2.0;
-  return std::fabs(n.nx) * s.B / 2.0 + std::fabs(n.ny) * s.D / 2.0;
-}
-
-// A convex polygon small enough to live on the stack: the rectangle cut by
-// two lines, each cut adding at most two corners per edge.
-struct Polygon {
-  std::array<Point, 16> p{};
-  std::array<double, 16> z{};  // each corner's coordinate along the normal
-  size_t n = 0;
-  void add(const Point& q, double zq) {
-    p[n] = q;
-    z[n++] = zq;
-  }
-};
-
-// The part of a convex polygon on one side of the line along(p) = z0: the
-// side above it when `above`, else the side below.
-Polygon clip(const Polygon& poly, const Normal& n, double z0, bool above) {
-  Polygon out;
-  const double sign = above ? 1.0 : -1.0;
-  for (size_t i = 0; i < poly.n; ++i) {
-    const size_t j = i + 1 == poly.n ? 0 : i + 1;
-    const Point a = poly.p[i], b = poly.p[j];
-    const double da = sign * (poly.z[i] - z0), db = sign * (poly.z[j] - z0);
-    if (da >= 0.0) out.add(a, poly.z[i]);
-    if ((da >= 0.0) != (db >= 0.0)) {
-      const double t = da / (da - db);
-      const Point cut{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
-      out.add(cut, n.along(cut.x, cut.y));
-    }
-  }
-  return out;
-}
-
-Strip polygonStrip(const Polygon& poly, const Normal& n) {
-  double a = 0, qx = 0, qy = 0;
-  for (size_t i = 0; i < poly.n; ++i) {
-    const Point p = poly.p[i], q = poly.p[(i + 1) % poly.n];
-    const double cross = p.x * q.y - q.x * p.y;
-    a += cross / 2.0;
-    qx += (p.x + q.x) * cross / 6.0;
-    qy += (p.y + q.y) * cross / 6.0;
-  }
-  Strip s;
-  if (!(a > 0.0)) return s;
-  s.a = a;
-  s.x = qx / a;
-  s.y = qy / a;
-  s.z = n.along(s.x, s.y);
-  return s;
-}
-
-// Area of a circle of radius r below the chord at z (from the centre), and
-// the first moment of that area about the centre line, as antiderivatives
-// in z.
-double chordArea(double r, double z) {
-  z = std::clamp(z, -r, r);
-  return r * r * std::asin(z / r) + z * std::sqrt(r * r - z * z);
-}
-double chordMoment(double r, double z) {
-  z = std::clamp(z, -r, r);
-  const double h = r * r - z * z;
-  return -2.0 / 3.0 * h * std::sqrt(h);
-}
-
-// The slabs of a circle (less the void) between lines normal to any
-// diameter: their areas and centroids along the normal are the same for
-// every angle of the neutral axis, so they are found once per section.
-std::vector<Strip> circleSlabs(const SectionState& s) {
-  std::vector<Strip> slabs;
-  slabs.reserve(kStrips);
-  const double top = s.D / 2.0;
-  const double h = 2.0 * top / kStrips;
-  const double r = s.D / 2.0, ri = s.VOID / 2.0;
-  for (int i = 0; i < kStrips; ++i) {
-    const double za = -top + i * h, zb = za + h;
-    double a = chordArea(r, zb) - chordArea(r, za);
-    double q = chordMoment(r, zb) - chordMoment(r, za);
-    if (ri > 0.0) {
-      a -= chordArea(ri, zb) - chordArea(ri, za);
-      q -= chordMoment(ri, zb) - chordMoment(ri, za);
-    }
-    if (!(a > 0.0)) continue;
-    Strip st;
-    st.a = a;
-    st.z = q / a;
-    slabs.push_back(st);
-  }
-  return slabs;
-}
-
-// A rectangle cut strip by strip between lines normal to n, from the
-// extreme fibre at `top` on either side of the centre.
-void rectangleStrips(const SectionState& s, const Normal& n, double top,
-                     std::vector<Strip>& strips) {
-  strips.clear();
-  const double h = 2.0 * top / kStrips;
-  Polygon rectangle;
-  for (const Point& corner : {Point{s.B / 2.0, s.D / 2.0}, Point{-s.B / 2.0, s.D / 2.0},
-                              Point{-s.B / 2.0, -s.D / 2.0}, Point{s.B / 2.0, -s.D / 2.0}})
-    rectangle.add(corner, n.along(corner.x, corner.y));
-  for (int i = 0; i < kStrips; ++i) {
-    const double za = -top + i * h, zb = za + h;
-    const Strip st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
-    if (st.a > 0.0) strips.push_back(st);
-  }
-}
 
 // The neutral-axis depths of the scan that brackets a root, as q: point i
 // of 0..kDepthScan.
