@@ -95,13 +95,13 @@ constexpr float kGoverningScreenMargin = 0.02f;
 
 enum class Screen { Stronger, Open, Unstable };
 
-Screen screenAgainst(const SectionState& s, const CurveSamples& samples, const LoadResult& l,
+Screen screenAgainst(const SectionState& s, CurveSearch& search, const LoadResult& l,
                      float least) {
   const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
   if (!(m > 0.0f) || !std::isfinite(least)) return Screen::Open;
   const float t = (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
   if (!(t * l.P < s.P0)) return Screen::Open;
-  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY, &samples);
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY, &search);
   if (!u) return Screen::Unstable;
   return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Screen::Stronger : Screen::Open;
 }
@@ -136,6 +136,32 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
   formed = std::move(kept);
 }
 
+// The formed loads that the screen at the table's least ratio finds
+// stronger, screened in order of their screened axial loads, so that each
+// moment search starts from the last. The least ratio only falls as the
+// formed loads are measured, and a load stronger at a ratio is stronger at
+// any smaller one (the strength surface is star-shaped about the origin),
+// so these need no screen again. None when a screen does not close: the
+// loads are then screened one by one in their own order.
+std::vector<char> strongerAtTheStart(const SectionState& s, CurveSearch& search,
+                                     const std::vector<LoadResult>& formed, float least) {
+  auto screened = [&](const LoadResult& l) {
+    return (1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P;
+  };
+  std::vector<size_t> order(formed.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return screened(formed[a]) < screened(formed[b]);
+  });
+  std::vector<char> stronger(formed.size(), 0);
+  for (const size_t i : order) {
+    const Screen v = screenAgainst(s, search, formed[i], least);
+    if (v == Screen::Unstable) return std::vector<char>(formed.size(), 0);
+    stronger[i] = v == Screen::Stronger;
+  }
+  return stronger;
+}
+
 // Every formed load against the arrangement in s, whose strength for every
 // load of the table is found (SUMRY): when one has a smaller factored ratio
 // than every load of the table (a set the ranking dropped), the least of
@@ -144,10 +170,12 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
 Reach addGoverningFormedLoad(const SectionState& s, LoadTable& loads, std::vector<LoadResult>& formed) {
   float least = leastTableRatio(loads);
   int worst = -1;
-  const CurveSamples samples = sampleCurves(s);
+  CurveSearch search{sampleCurves(s), {}};
+  const std::vector<char> stronger = strongerAtTheStart(s, search, formed, least);
   for (size_t i = 0; i < formed.size(); ++i) {
+    if (stronger[i]) continue;
     LoadResult& l = formed[i];
-    switch (screenAgainst(s, samples, l, least)) {
+    switch (screenAgainst(s, search, l, least)) {
       case Screen::Stronger: continue;
       case Screen::Unstable: return Reach::Unstable;
       case Screen::Open: break;

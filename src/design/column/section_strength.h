@@ -10,6 +10,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -159,11 +160,20 @@ struct CurveSamples {
 };
 CurveSamples sampleCurves(const SectionState& s);
 
+// The samples of an arrangement's curves and the strength each direction's
+// moment search found last, for a run of searches at nearby loads: the last
+// strength answers a load within the load tolerance of its own, and narrows
+// the bracket of any other it lies beside.
+struct CurveSearch {
+  CurveSamples samples;
+  std::array<std::optional<CurvePoint>, kDirections + 1> last{};
+};
+
 // Strength in a direction at the axial load p: the depth whose load is
 // within the load tolerance of p, searched from the characteristic points
-// of the curve or, given samples, from the samples around p.
+// of the curve or, given a curve search, from the samples around p.
 std::optional<Strength> FINDM(const SectionState& s, int direction, float p,
-                              const CurveSamples* samples = nullptr);
+                              CurveSearch* search = nullptr);
 // Strength in a direction at the eccentricity of the load (p, m).
 std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
                               float m);
@@ -176,14 +186,14 @@ struct ContourConstants {
   bool usable = false;     // a contour through positive strengths exists
 };
 std::optional<ContourConstants> FINDB(const SectionState& s, float p,
-                                      const CurveSamples* samples = nullptr);
+                                      CurveSearch* search = nullptr);
 
 // Biaxial moment strength at p in the direction of (mx, my).
 struct MomentPair {
   float MXU = 0, MYU = 0;
 };
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
-                                float my, const CurveSamples* samples = nullptr);
+                                float my, CurveSearch* search = nullptr);
 // The point of the load contour of the constants k in the direction of
 // (mx, my), both positive.
 MomentPair momentOnContour(const ContourConstants& k, float mx, float my);

@@ -96,14 +96,36 @@ namespace {
 // themselves are among them.
 constexpr int kSamplesPerSegment = 32;
 
-// The two samples of the segment of p whose loads bracket it, lowest depth
-// first.
-std::optional<std::pair<CurvePoint, CurvePoint>> sampledBracket(const std::vector<CurvePoint>& v,
-                                                                bool compressionSide, float p) {
+// The sample of the segment of p that begins the pair whose loads bracket
+// it (lowest depth first).
+std::optional<size_t> sampledBracket(const std::vector<CurvePoint>& v, bool compressionSide,
+                                     float p) {
   const size_t first = compressionSide ? kSamplesPerSegment : 0;
   for (size_t i = first; i < first + kSamplesPerSegment && i + 1 < v.size(); ++i)
-    if (v[i].S.P <= p && p <= v[i + 1].S.P) return std::pair{v[i], v[i + 1]};
+    if (v[i].S.P <= p && p <= v[i + 1].S.P) return i;
   return std::nullopt;
+}
+
+// The moment search between the samples i and i + 1, or from the strength
+// found last when that lies between them.
+std::optional<Strength> sampledMoment(const SectionState& s, int direction, float p,
+                                      CurveSearch& search, size_t i) {
+  const std::vector<CurvePoint>& v = search.samples.along[static_cast<size_t>(direction)];
+  std::optional<CurvePoint>& last = search.last[static_cast<size_t>(direction)];
+  CurvePoint lower = v[i], upper = v[i + 1];
+  for (const CurvePoint& end : {lower, upper}) {
+    if (std::fabs(end.S.P - p) < kLoadTolerance) {
+      last = end;
+      return end.S;
+    }
+  }
+  if (last && last->C > lower.C && last->C < upper.C) {
+    if (last->S.P < p && last->S.P > lower.S.P) lower = *last;
+    if (last->S.P > p && last->S.P < upper.S.P) upper = *last;
+  }
+  last = solveDepth(s, direction, p, lower, upper, kLoadTolerance);
+  if (!last) return std::nullopt;
+  return last->S;
 }
 
 }  // namespace
@@ -128,22 +150,19 @@ CurveSamples sampleCurves(const SectionState& s) {
 }
 
 std::optional<Strength> FINDM(const SectionState& s, int direction, float p,
-                              const CurveSamples* samples) {
+                              CurveSearch* search) {
   const InteractionCurve& curve = s.curve[direction];
   if (!curve.built) return std::nullopt;
   const auto& pt = curve.PT;
   if (p >= pt[1].S.P || p >= curve.PN[1]) return REC(s, direction, pt[1].C);
   if (p <= pt[3].S.P) return REC(s, direction, pt[3].C);
   const bool compressionSide = p > curve.PN[2];
-  if (samples) {
-    if (const auto br = sampledBracket(samples->along[direction], compressionSide, p)) {
-      for (const CurvePoint& end : {br->first, br->second})
-        if (std::fabs(end.S.P - p) < kLoadTolerance) return end.S;
-      const std::optional<CurvePoint> found =
-          solveDepth(s, direction, p, br->first, br->second, kLoadTolerance);
-      if (!found) return std::nullopt;
-      return found->S;
-    }
+  if (search) {
+    const std::optional<CurvePoint>& last = search->last[static_cast<size_t>(direction)];
+    if (last && std::fabs(last->S.P - p) < kLoadTolerance) return last->S;
+    const std::vector<CurvePoint>& v = search->samples.along[static_cast<size_t>(direction)];
+    if (const std::optional<size_t> i = sampledBracket(v, compressionSide, p))
+      return sampledMoment(s, direction, p, *search, *i);
   }
   // The bracket ends carry the loads of the normal reduction, like every
   // point the search evaluates: where PHI held at PHIC differs from it, the
@@ -203,11 +222,10 @@ std::optional<Strength> FINDE(const SectionState& s, int direction, float p,
   return std::nullopt;
 }
 
-std::optional<ContourConstants> FINDB(const SectionState& s, float p,
-                                      const CurveSamples* samples) {
-  const std::optional<Strength> sx = FINDM(s, kAboutX, p, samples);
-  const std::optional<Strength> sy = FINDM(s, kAboutY, p, samples);
-  const std::optional<Strength> sz = FINDM(s, kDiagonal, p, samples);
+std::optional<ContourConstants> FINDB(const SectionState& s, float p, CurveSearch* search) {
+  const std::optional<Strength> sx = FINDM(s, kAboutX, p, search);
+  const std::optional<Strength> sy = FINDM(s, kAboutY, p, search);
+  const std::optional<Strength> sz = FINDM(s, kDiagonal, p, search);
   if (!sx || !sy || !sz) return std::nullopt;
   ContourConstants k;
   k.MX0 = sx->MX;
@@ -246,16 +264,16 @@ MomentPair momentOnContour(const ContourConstants& k, float mx, float my) {
 }
 
 std::optional<MomentPair> FUMXY(const SectionState& s, float p, float mx,
-                                float my, const CurveSamples* samples) {
+                                float my, CurveSearch* search) {
   if (p >= s.P0) return MomentPair{};
   if (mx > 0.0f && my > 0.0f) {
-    const std::optional<ContourConstants> k = FINDB(s, p, samples);
+    const std::optional<ContourConstants> k = FINDB(s, p, search);
     if (!k) return std::nullopt;
     if (!k->usable) return MomentPair{};
     return momentOnContour(*k, mx, my);
   }
   const int direction = (my > 0.0f && !(mx > 0.0f)) ? kAboutY : kAboutX;
-  const std::optional<Strength> r = FINDM(s, direction, p, samples);
+  const std::optional<Strength> r = FINDM(s, direction, p, search);
   if (!r) return std::nullopt;
   return MomentPair{r->MX, r->MY};
 }

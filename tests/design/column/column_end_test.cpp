@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
 
 #include "column_fixtures.h"
 #include "base/bar_table.h"
@@ -549,6 +552,48 @@ TEST(ColumnSectionDesignedEnd, FormedSetOutsideTheTableGoverns) {
     alone.SZ = withAll.SZ;
     const ColumnEndResult a = PIER62(alone);
     EXPECT_TRUE(a.AS < r.AS || a.PUPM > r.PUPM) << option;
+  }
+}
+
+// Hundreds of formed sets, screened in order of their axial loads: the one
+// that governs is the set whose factored ratio along its line is the least
+// of all, found here by measuring every one.
+TEST(ColumnSectionInvestigation, TheLeastOfManyFormedSetsGoverns) {
+  for (unsigned seed : {7u, 11u, 19u}) {
+    ColumnEndData in = designed();
+    in.OPTION = 'I';
+    in.N = 12;
+    in.SZ = 9;
+    std::mt19937 gen(seed);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    for (int i = 1; i <= in.NLOAD; ++i) in.FORMED.push_back(in.LOAD[i]);
+    for (int k = 0; k < 400; ++k)
+      in.FORMED.push_back({50.0f + 950.0f * u(gen), 450.0f * u(gen), 250.0f * u(gen), '1'});
+    const ColumnEndResult r = PIER62(in);
+    ASSERT_EQ(r.status, kColumnDone) << seed;
+
+    ColumnEndSetup setup;
+    ASSERT_EQ(setUpSection(in, setup), kColumnDone);
+    ASSERT_EQ(setUpLoads(in, setup), kColumnDone);
+    std::array<FaceBars, kMaxFaces + 1> faces{};
+    ASSERT_EQ(REINF(in, setup, faces), kColumnDone);
+    ASSERT_TRUE(INVST(setup.section, setup.loads));
+    std::vector<LoadResult> formed;
+    ASSERT_EQ(setUpFormedLoads(in, setup, formed), kColumnDone);
+    float least = std::numeric_limits<float>::infinity();
+    LoadResult worst;
+    for (LoadResult l : formed) {
+      ASSERT_TRUE(loadLineStrength(setup.section, setup.loads.BENDING, l));
+      if (l.FACTOR * l.RATIO < least) {
+        least = l.FACTOR * l.RATIO;
+        worst = l;
+      }
+    }
+    EXPECT_FLOAT_EQ(r.PUPM, least) << seed;
+    EXPECT_FLOAT_EQ(r.PM, worst.P) << seed;
+    EXPECT_FLOAT_EQ(r.MTM, worst.MX) << seed;
+    EXPECT_FLOAT_EQ(r.MLM, worst.MY) << seed;
+    EXPECT_GT(r.GOVERN, in.NLOAD) << seed;  // a formed set, not one of the table's
   }
 }
 
