@@ -160,14 +160,20 @@ bool buildCurves(SectionState& s, int bending) {
   return true;
 }
 
+std::optional<bool> pointWithinStrength(const SectionState& s, const LoadResult& l, float m,
+                                        float t, CurveSearch* search) {
+  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY, search);
+  if (!u) return std::nullopt;
+  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m;
+}
+
 bool surelyCarried(const SectionState& s, const LoadResult& l) {
   if (!(l.P > 0.0f && l.FACTOR > 0.0f)) return false;
   const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
   if (!(m > 0.0f)) return false;
   const float t = kSureMargin * kCarryRatio / l.FACTOR;
   if (!(t * l.P < s.P0)) return false;
-  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
-  return u && std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m;
+  return pointWithinStrength(s, l, m, t).value_or(false);
 }
 
 namespace {
@@ -183,11 +189,10 @@ Verdict screenLoad(const SectionState& s, const LoadResult& l) {
   if (!(l.P < s.P0)) return Verdict::Fails;
   const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
   if (!(m > 0.0f)) return Verdict::Passes;
-  const float t = kScreenMargin * kCarryRatio / l.FACTOR;
-  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY);
-  if (!u) return Verdict::Unstable;
-  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Verdict::Passes
-                                                                : Verdict::Fails;
+  const std::optional<bool> within =
+      pointWithinStrength(s, l, m, kScreenMargin * kCarryRatio / l.FACTOR);
+  if (!within) return Verdict::Unstable;
+  return *within ? Verdict::Passes : Verdict::Fails;
 }
 
 // The measure itself: the factored capacity ratio along the load line,

@@ -9,6 +9,7 @@
 
 #include "design/column/column_end.h"
 #include "design/column/section_state.h"
+#include "design/column/section_strength.h"
 
 namespace bentpier::column {
 
@@ -108,6 +109,13 @@ enum class Check { Carries, Fails, Unstable };
 // allowable-stress factor times its capacity ratio along the load line (the
 // ratio the report prints) at least 0.99.
 Check CHECK(SectionState& s, const LoadTable& loads);
+
+// Whether the point t x (P, MX, MY) of a load's line, of resultant moment m,
+// lies within the moment strength at its own axial load t x P (the screens
+// of the design and of the formed loads); no value when the moment search
+// does not close.
+std::optional<bool> pointWithinStrength(const SectionState& s, const LoadResult& l, float m,
+                                        float t, CurveSearch* search = nullptr);
 
 // Whether a compressive load is surely carried by the arrangement in s
 // (curves built) without its ratio along the load line being found: a point

@@ -101,9 +101,9 @@ Screen screenAgainst(const SectionState& s, CurveSearch& search, const LoadResul
   if (!(m > 0.0f) || !std::isfinite(least)) return Screen::Open;
   const float t = (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
   if (!(t * l.P < s.P0)) return Screen::Open;
-  const std::optional<MomentPair> u = FUMXY(s, t * l.P, t * l.MX, t * l.MY, &search);
-  if (!u) return Screen::Unstable;
-  return std::sqrt(u->MXU * u->MXU + u->MYU * u->MYU) >= t * m ? Screen::Stronger : Screen::Open;
+  const std::optional<bool> within = pointWithinStrength(s, l, m, t, &search);
+  if (!within) return Screen::Unstable;
+  return *within ? Screen::Stronger : Screen::Open;
 }
 
 // The formed loads once each: several combinations often give one load,
