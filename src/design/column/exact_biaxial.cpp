@@ -42,9 +42,15 @@ double scanQ(int i) {
   return i == kDepthScan ? kMostQ : kLeastQ + (kMostQ - kLeastQ) * i / kDepthScan;
 }
 
+// Nominal forces of one plane of strain: kips and kip-inches.
+struct Nominal {
+  double p = 0, mx = 0, my = 0;
+};
+
 // What one angle of the neutral axis fixes: its normal and extreme fibre,
 // a rectangle's strips, every bar's coordinate along the normal, and a
-// rectangle's concrete at the depths of the scan once found.
+// rectangle's concrete and the plane's forces at the depths of the scan
+// once found (the forces at a depth do not depend on the load).
 struct AngleData {
   double angle = 0;
   Normal n{0.0};
@@ -52,6 +58,7 @@ struct AngleData {
   StripRun strips;
   std::vector<double> barZ;
   std::array<std::optional<ConcreteSums>, kDepthScan + 1> scanned{};
+  std::array<std::optional<Nominal>, kDepthScan + 1> scanForces{};
 
   void build(const SectionState& s, double a, bool circle) {
     angle = a;
@@ -64,6 +71,7 @@ struct AngleData {
     barZ.clear();
     for (const BarPoint& bar : s.bars) barZ.push_back(n.along(bar.X, bar.Y));
     scanned.fill(std::nullopt);
+    scanForces.fill(std::nullopt);
   }
 };
 
@@ -82,6 +90,9 @@ struct ExactBiaxialSection::Shared {
   std::array<std::optional<ConcreteSums>, kDepthScan + 1> circleScanned{};
   std::array<std::optional<AngleData>, 2> axes{};
   AngleData other;
+  // The bars' areas side by side, and the forces of one plane's bars.
+  std::vector<float> barA;
+  std::vector<double> barForce;
 
   explicit Shared(const SectionState& section)
       : s(section), circle(section.SECT == kCircular) {
@@ -94,6 +105,8 @@ struct ExactBiaxialSection::Shared {
       other.strips.plateauFrom.reserve(kStrips + 1);
     }
     other.barZ.reserve(section.bars.size());
+    for (const BarPoint& bar : section.bars) barA.push_back(bar.A);
+    barForce.resize(section.bars.size());
   }
 
   AngleData& at(double angle) {
@@ -111,11 +124,6 @@ struct ExactBiaxialSection::Shared {
 namespace {
 
 using Shared = ExactBiaxialSection::Shared;
-
-// Nominal forces of one plane of strain: kips and kip-inches.
-struct Nominal {
-  double p = 0, mx = 0, my = 0;
-};
 
 struct Plane {
   Shared& shared;
@@ -143,12 +151,14 @@ struct Plane {
 
   // The forces at point i of the depth scan.
   Nominal scanForces(int i) const {
+    std::optional<Nominal>& kept = data.scanForces[static_cast<size_t>(i)];
+    if (kept) return *kept;
     const double c = depthOf(scanQ(i));
-    if (const Nominal* f = remembered(c)) return *f;
+    if (const Nominal* f = remembered(c)) return *(kept = *f);
     std::optional<ConcreteSums>& k =
         (shared.circle ? shared.circleScanned : data.scanned)[static_cast<size_t>(i)];
     if (!k) k = strips().concrete(s, top - c, c);
-    return remember(c, evaluate(c, *k));
+    return *(kept = remember(c, evaluate(c, *k)));
   }
 
   const Nominal* remembered(double c) const {
@@ -177,13 +187,30 @@ struct Plane {
       f.mx = k.mx;
       f.my = k.my;
     }
-    for (size_t i = 0; i < s.bars.size(); ++i) {
+    // The bars' forces first, independent of one another (the net stress
+    // of FES, written without branches), then summed in order.
+    const size_t bars = s.bars.size();
+    const double epscu = s.EPSCU;
+    const float es = s.ES, fy = s.FY, eps0 = s.EPS0, fcc = s.FCC2;
+    const double* z = data.barZ.data();
+    const float* area = shared.barA.data();
+    double* force = shared.barForce.data();
+    for (size_t i = 0; i < bars; ++i) {
+      const float eps = static_cast<float>(epscu * (z[i] - zNA) / c);
+      const float u = eps / eps0;
+      const float parabola = fcc * u * (2.0f - u);
+      const float concrete = eps >= eps0 ? fcc : parabola;
+      float steel = es * eps;
+      steel = steel < -fy ? -fy : steel;
+      steel = fy < steel ? fy : steel;
+      const float displaced = eps > 0.0f ? concrete : 0.0f;
+      force[i] = (steel - displaced) * area[i];
+    }
+    for (size_t i = 0; i < bars; ++i) {
       const BarPoint& bar = s.bars[i];
-      const double force =
-          FES(s, static_cast<float>(s.EPSCU * (data.barZ[i] - zNA) / c)) * bar.A;
-      f.p += force;
-      f.mx += force * bar.Y;
-      f.my += force * bar.X;
+      f.p += force[i];
+      f.mx += force[i] * bar.Y;
+      f.my += force[i] * bar.X;
     }
     return f;
   }

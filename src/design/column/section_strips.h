@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -58,12 +59,21 @@ struct ConcreteSums {
 struct StripRun {
   std::vector<Strip> strips;
   std::vector<ConcreteSums> plateauFrom;  // sums of strips [i, end)
+  // The strips' coordinates along the normal and areas, side by side, for
+  // the stresses of a run of strips to be found several at a time.
+  std::vector<double> z, a;
   bool ordered = false;
   bool slabs = false;
 
   void finish(float fcc) {
     ordered = std::is_sorted(strips.begin(), strips.end(),
                              [](const Strip& a, const Strip& b) { return a.z < b.z; });
+    z.clear();
+    a.clear();
+    for (const Strip& st : strips) {
+      z.push_back(st.z);
+      a.push_back(st.a);
+    }
     plateauFrom.assign(strips.size() + 1, ConcreteSums{});
     for (size_t i = strips.size(); i-- > 0;) {
       plateauFrom[i] = plateauFrom[i + 1];
@@ -89,9 +99,19 @@ struct StripRun {
                                             [zNA](const Strip& st) { return st.z <= zNA; });
     const auto plateau = std::partition_point(
         begin, strips.end(), [&](const Strip& st) { return !(strain(st) >= s.EPS0); });
-    for (auto st = begin; st != plateau; ++st)
-      f.add(concreteStress(s, strain(*st)) * st->a, *st, slabs);
-    const ConcreteSums& rest = plateauFrom[static_cast<size_t>(plateau - strips.begin())];
+    // Below the plateau every strip is on the parabola: the forces first,
+    // strip by strip and independent of one another, then summed in order.
+    const size_t first = static_cast<size_t>(begin - strips.begin());
+    const size_t last = static_cast<size_t>(plateau - strips.begin());
+    std::array<double, kStrips> force;
+    const double epscu = s.EPSCU;
+    const float eps0 = s.EPS0, fcc = s.FCC2;
+    for (size_t i = first; i < last; ++i) {
+      const float u = static_cast<float>(epscu * (z[i] - zNA) / c) / eps0;
+      force[i - first] = fcc * u * (2.0f - u) * a[i];
+    }
+    for (size_t i = first; i < last; ++i) f.add(force[i - first], strips[i], slabs);
+    const ConcreteSums& rest = plateauFrom[last];
     f.p += rest.p;
     f.mx += rest.mx;
     f.my += rest.my;
