@@ -2,10 +2,11 @@
 #include "design/column/column_end.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 #include "design/column/column_design.h"
@@ -115,24 +116,50 @@ struct LoadKey {
     return v[0] == o.v[0] && v[1] == o.v[1] && v[2] == o.v[2] && v[3] == o.v[3];
   }
 };
-struct LoadKeyHash {
-  size_t operator()(const LoadKey& k) const {
-    size_t h = 0;
-    for (float x : k.v) h = h * 1000003u ^ std::hash<float>{}(x + 0.0f);
-    return h;
+// The keys seen, in open addressing: a slot holds the index of a key or
+// none. Equal keys hash alike, since a zero of either sign is hashed as +0.
+class LoadKeySet {
+ public:
+  explicit LoadKeySet(size_t most) {
+    size_t size = 16;
+    while (size < 2 * most) size *= 2;
+    slots_.assign(size, kEmpty);
+    keys_.reserve(most);
   }
+  // False when an equal key is already in the set.
+  bool insert(const LoadKey& k) {
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash(k) & mask;; at = (at + 1) & mask) {
+      if (slots_[at] == kEmpty) {
+        slots_[at] = static_cast<uint32_t>(keys_.size());
+        keys_.push_back(k);
+        return true;
+      }
+      if (keys_[slots_[at]] == k) return false;
+    }
+  }
+
+ private:
+  static constexpr uint32_t kEmpty = ~0u;
+  static size_t hash(const LoadKey& k) {
+    uint64_t h = 0;
+    for (float x : k.v) h = (h ^ std::bit_cast<uint32_t>(x + 0.0f)) * 0x9E3779B97F4A7C15ull;
+    return static_cast<size_t>(h ^ (h >> 29));
+  }
+  std::vector<uint32_t> slots_;
+  std::vector<LoadKey> keys_;
 };
 
 void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) {
-  std::unordered_set<LoadKey, LoadKeyHash> seen;
-  seen.reserve(static_cast<size_t>(loads.NLOAD) + formed.size());
+  LoadKeySet seen(static_cast<size_t>(loads.NLOAD) + formed.size());
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
     seen.insert(LoadKey{{l.P, l.MX, l.MY, l.FACTOR}});
   }
   std::vector<LoadResult> kept;
+  kept.reserve(formed.size());
   for (const LoadResult& l : formed)
-    if (seen.insert(LoadKey{{l.P, l.MX, l.MY, l.FACTOR}}).second) kept.push_back(l);
+    if (seen.insert(LoadKey{{l.P, l.MX, l.MY, l.FACTOR}})) kept.push_back(l);
   formed = std::move(kept);
 }
 
