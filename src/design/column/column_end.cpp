@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "design/column/column_design.h"
@@ -172,16 +173,18 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
 // loads are then screened one by one in their own order.
 std::vector<char> strongerAtTheStart(const SectionState& s, CurveSearch& search,
                                      const std::vector<LoadResult>& formed, float least) {
-  auto screened = [&](const LoadResult& l) {
-    return (1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P;
-  };
-  std::vector<size_t> order(formed.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return screened(formed[a]) < screened(formed[b]);
+  // Each load's screened axial load, found once, with its place in the
+  // list: sorted on both, the order is that of a stable sort on the load.
+  std::vector<std::pair<float, size_t>> order(formed.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    const LoadResult& l = formed[i];
+    order[i] = {(1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P, i};
+  }
+  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+    return a.first < b.first || (!(b.first < a.first) && a.second < b.second);
   });
   std::vector<char> stronger(formed.size(), 0);
-  for (const size_t i : order) {
+  for (const auto& [screened, i] : order) {
     const Screen v = screenAgainst(s, search, formed[i], least);
     if (v == Screen::Unstable) return std::vector<char>(formed.size(), 0);
     stronger[i] = v == Screen::Stronger;
