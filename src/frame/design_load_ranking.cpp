@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "frame/bent_analysis.h"
 
@@ -95,12 +96,12 @@ void insertColumnSet(Problem& p, const Combination& cb, int c, int end, const En
   RankedList<ColumnLoadSet>& list = p.lists.COL[c][end];
   if (const int s = enterList(list, k1)) list.SET[s] = set;
   if (!pile) {
-    p.lists.COLALL[c][end].push_back(set);
+    p.lists.COLALL[c][end].push_back(std::move(set));
     return;
   }
   RankedList<ColumnLoadSet>& lateral = p.lists.PILE[c][end];
   if (const int s = enterList(lateral, truncatedKey(quotient(std::fabs(e.VL), g))))
-    lateral.SET[s] = set;
+    lateral.SET[s] = std::move(set);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ constexpr double kHalfPi = 1.5707963267948966;
 // the section, from a sliver of compression to a nearly even strain.
 constexpr double kLeastQ = 1e-6, kMostQ = 1.0 - 1e-6;
 constexpr double kRelativeClosure = 1e-7;
+constexpr double kEstimateClosure = 1e-4;
 // Intervals of the scans that bracket a root before the search: depths,
 // and angles when the root does not lie between the two axes.
 constexpr int kDepthScan = 16;
@@ -267,11 +268,12 @@ struct LoadLine {
 // load's direction, two or three times; `branch` 0 takes the deepest
 // crossing on the load's side (compression and a moment along the
 // load's), 1 the next one up.
-std::optional<double> depthOnLine(const Plane& plane, const LoadLine& line, int branch) {
+std::optional<double> depthOnLine(const Plane& plane, const LoadLine& line, int branch,
+                                  double closure) {
   auto gapOf = [&](const Nominal& f) {
     const double g = line.eccentricityGap(f);
     const double scale = std::fabs((f.mx * line.ux + f.my * line.uy) * line.p) + std::fabs(line.m * f.p);
-    return std::fabs(g) <= kRelativeClosure * scale ? 0.0 : g;
+    return std::fabs(g) <= closure * scale ? 0.0 : g;
   };
   auto gap = [&](double q) { return gapOf(plane.forces(plane.depthOf(q))); };
   auto onTheLoadsSide = [&](double q) {
@@ -331,6 +333,15 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float my) {
+  return search(p, mx, my, kRelativeClosure);
+}
+
+std::optional<ExactStrength> ExactBiaxialSection::estimate(float p, float mx, float my) {
+  return search(p, mx, my, kEstimateClosure);
+}
+
+std::optional<ExactStrength> ExactBiaxialSection::search(float p, float mx, float my,
+                                                         double closure) {
   const SectionState& s = shared_->s;
   if (s.bars.empty() || !(mx > 0.0f && my > 0.0f) || p < 0.0f) return std::nullopt;
   const double m = std::hypot(static_cast<double>(mx), static_cast<double>(my));
@@ -355,7 +366,7 @@ std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float
     for (const Solved& v : solved)
       if (v.angle == angle && v.branch == branch) return v;
     const Plane plane(*shared_, angle);
-    Solved v{angle, branch, depthOnLine(plane, line, branch), {}};
+    Solved v{angle, branch, depthOnLine(plane, line, branch, closure), {}};
     if (v.c) v.f = plane.forces(*v.c);
     solved.push_back(v);
     return solved.back();
@@ -365,7 +376,7 @@ std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float
     if (!v.c) return std::nullopt;
     const Nominal& f = v.f;
     const double g = line.across(f);
-    return std::fabs(g) <= kRelativeClosure * std::hypot(f.mx, f.my) ? 0.0 : g;
+    return std::fabs(g) <= closure * std::hypot(f.mx, f.my) ? 0.0 : g;
   };
   std::optional<double> angle;
   int branch = 0;

@@ -41,10 +41,14 @@ class ExactBiaxialSection {
   // both moments positive); no value when the section has no bars or no
   // plane of strain meets the line.
   std::optional<ExactStrength> along(float p, float mx, float my);
+  // The same search closed to a looser tolerance, for a first estimate.
+  std::optional<ExactStrength> estimate(float p, float mx, float my);
 
   struct Shared;
 
  private:
+  std::optional<ExactStrength> search(float p, float mx, float my, double closure);
+
   std::unique_ptr<Shared> shared_;
 };
 
