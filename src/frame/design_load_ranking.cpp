@@ -90,7 +90,6 @@ void insertColumnSet(Problem& p, const Combination& cb, int c, int end, const En
   set.MTF = factor * e.M;
   set.MLF = factor * e.ML;
   set.VLF = e.VL;
-  identify(set, cb);
   const int k1 = pile ? truncatedKey(quotient(e.P, g))
                       : truncatedKey(quotient(std::sqrt(e.MLm * e.MLm + e.Mm * e.Mm + e.Pm * e.Pm), g));
   RankedList<ColumnLoadSet>& list = p.lists.COL[c][end];
@@ -249,6 +248,7 @@ void rankForColumns(Problem& p, const ColumnForces& f, const Combination& cb,
                        g * r[kRowPC][ci], g * amt, g * amtl};
     const EndLoads bottom{r[kRowPB][ci], r[kRowMB][ci], r[kRowMBL][ci], r[kRowVL][ci],
                           g * r[kRowPB][ci], g * amb, g * ambl};
+    identify(common, cb);  // once for both ends
     insertColumnSet(p, cb, c, 1, top, common, pile);
     insertColumnSet(p, cb, c, 2, bottom, common, pile);
   }
