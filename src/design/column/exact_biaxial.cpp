@@ -61,12 +61,12 @@ struct AngleData {
   std::array<std::optional<ConcreteSums>, kDepthScan + 1> scanned{};
   std::array<std::optional<Nominal>, kDepthScan + 1> scanForces{};
 
-  void build(const SectionState& s, double a, bool circle) {
+  void build(const SectionState& s, double a, bool circle, int count) {
     angle = a;
     n = Normal(a);
     top = extremeFibre(s, n);
     if (!circle) {
-      rectangleStrips(s, n, top, strips.strips);
+      rectangleStrips(s, n, top, strips.strips, count);
       strips.finish(s.FCC2);
     }
     barZ.clear();
@@ -78,46 +78,67 @@ struct AngleData {
 
 }  // namespace
 
-// What every plane of strain of one section has in common. A circle's
-// slabs are the same at every angle of the neutral axis, and so is their
-// concrete at each depth of the scan (the extreme fibre is always at the
-// radius). The search of every load begins at the two axes, so what those
-// two angles fix is kept for all the loads of the section; any other angle
-// is built into a buffer kept here, for the one plane solved at a time.
-struct ExactBiaxialSection::Shared {
-  const SectionState& s;
-  bool circle;
+// The section cut into `count` strips: a circle's slabs are the same at
+// every angle of the neutral axis, and so is their concrete at each depth
+// of the scan (the extreme fibre is always at the radius). The search of
+// every load begins at the two axes, so what those two angles fix is kept
+// for all the loads of the section; any other angle is built into a buffer
+// kept here, for the one plane solved at a time.
+struct ExactBiaxialSection::Cut {
+  int count;
   StripRun slabs;
   std::array<std::optional<ConcreteSums>, kDepthScan + 1> circleScanned{};
   std::array<std::optional<AngleData>, 2> axes{};
   AngleData other;
+
+  Cut(const SectionState& s, bool circle, int strips) : count(strips) {
+    if (circle) {
+      slabs.strips = circleSlabs(s, count);
+      slabs.slabs = true;
+      slabs.finish(s.FCC2);
+    } else {
+      other.strips.strips.reserve(kStrips);
+      other.strips.plateauFrom.reserve(kStrips + 1);
+    }
+    other.barZ.reserve(s.bars.size());
+  }
+};
+
+namespace {
+
+// The estimate's cut: a third of the strips, whose concrete differs from
+// the full cut's by about a tenth of the estimate's closure.
+constexpr int kEstimateStrips = kStrips / 3;
+
+}  // namespace
+
+// What every plane of strain of one section has in common: the full cut,
+// the estimate's, and the bars.
+struct ExactBiaxialSection::Shared {
+  const SectionState& s;
+  bool circle;
+  Cut full, coarse;
   // The bars' areas side by side, and the forces of one plane's bars.
   std::vector<float> barA;
   std::vector<double> barForce;
 
   explicit Shared(const SectionState& section)
-      : s(section), circle(section.SECT == kCircular) {
-    if (circle) {
-      slabs.strips = circleSlabs(section);
-      slabs.slabs = true;
-      slabs.finish(section.FCC2);
-    } else {
-      other.strips.strips.reserve(kStrips);
-      other.strips.plateauFrom.reserve(kStrips + 1);
-    }
-    other.barZ.reserve(section.bars.size());
+      : s(section),
+        circle(section.SECT == kCircular),
+        full(section, circle, kStrips),
+        coarse(section, circle, kEstimateStrips) {
     for (const BarPoint& bar : section.bars) barA.push_back(bar.A);
     barForce.resize(section.bars.size());
   }
 
-  AngleData& at(double angle) {
+  AngleData& at(Cut& cut, double angle) {
     const int axis = angle == 0.0 ? 0 : angle == kHalfPi ? 1 : -1;
     if (axis < 0) {
-      other.build(s, angle, circle);
-      return other;
+      cut.other.build(s, angle, circle, cut.count);
+      return cut.other;
     }
-    std::optional<AngleData>& kept = axes[static_cast<size_t>(axis)];
-    if (!kept) kept.emplace().build(s, angle, circle);
+    std::optional<AngleData>& kept = cut.axes[static_cast<size_t>(axis)];
+    if (!kept) kept.emplace().build(s, angle, circle, cut.count);
     return *kept;
   }
 };
@@ -125,9 +146,11 @@ struct ExactBiaxialSection::Shared {
 namespace {
 
 using Shared = ExactBiaxialSection::Shared;
+using Cut = ExactBiaxialSection::Cut;
 
 struct Plane {
   Shared& shared;
+  Cut& cut;
   const SectionState& s;
   AngleData& data;
   const Normal& n;
@@ -138,10 +161,10 @@ struct Plane {
   mutable std::array<Nominal, kRemembered> seenForces{};
   mutable size_t seen = 0;
 
-  Plane(Shared& sh, double angle)
-      : shared(sh), s(sh.s), data(sh.at(angle)), n(data.n), top(data.top) {}
+  Plane(Shared& sh, Cut& c, double angle)
+      : shared(sh), cut(c), s(sh.s), data(sh.at(c, angle)), n(data.n), top(data.top) {}
 
-  const StripRun& strips() const { return shared.circle ? shared.slabs : data.strips; }
+  const StripRun& strips() const { return shared.circle ? cut.slabs : data.strips; }
 
   double depthOf(double q) const { return 2.0 * top * q / (1.0 - q); }
 
@@ -157,7 +180,7 @@ struct Plane {
     const double c = depthOf(scanQ(i));
     if (const Nominal* f = remembered(c)) return *(kept = *f);
     std::optional<ConcreteSums>& k =
-        (shared.circle ? shared.circleScanned : data.scanned)[static_cast<size_t>(i)];
+        (shared.circle ? cut.circleScanned : data.scanned)[static_cast<size_t>(i)];
     if (!k) k = strips().concrete(s, top - c, c);
     return *(kept = remember(c, evaluate(c, *k)));
   }
@@ -333,15 +356,15 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float my) {
-  return search(p, mx, my, kRelativeClosure);
+  return search(p, mx, my, kRelativeClosure, shared_->full);
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::estimate(float p, float mx, float my) {
-  return search(p, mx, my, kEstimateClosure);
+  return search(p, mx, my, kEstimateClosure, shared_->coarse);
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::search(float p, float mx, float my,
-                                                         double closure) {
+                                                         double closure, Cut& cut) {
   const SectionState& s = shared_->s;
   if (s.bars.empty() || !(mx > 0.0f && my > 0.0f) || p < 0.0f) return std::nullopt;
   const double m = std::hypot(static_cast<double>(mx), static_cast<double>(my));
@@ -365,7 +388,7 @@ std::optional<ExactStrength> ExactBiaxialSection::search(float p, float mx, floa
   auto solve = [&](double angle, int branch) -> const Solved& {
     for (const Solved& v : solved)
       if (v.angle == angle && v.branch == branch) return v;
-    const Plane plane(*shared_, angle);
+    const Plane plane(*shared_, cut, angle);
     Solved v{angle, branch, depthOnLine(plane, line, branch, closure), {}};
     if (v.c) v.f = plane.forces(*v.c);
     solved.push_back(v);

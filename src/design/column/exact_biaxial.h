@@ -41,13 +41,15 @@ class ExactBiaxialSection {
   // both moments positive); no value when the section has no bars or no
   // plane of strain meets the line.
   std::optional<ExactStrength> along(float p, float mx, float my);
-  // The same search closed to a looser tolerance, for a first estimate.
+  // The same search on a third of the strips, closed to a looser
+  // tolerance: a first estimate, within a few parts in ten thousand.
   std::optional<ExactStrength> estimate(float p, float mx, float my);
 
   struct Shared;
+  struct Cut;
 
  private:
-  std::optional<ExactStrength> search(float p, float mx, float my, double closure);
+  std::optional<ExactStrength> search(float p, float mx, float my, double closure, Cut& cut);
 
   std::unique_ptr<Shared> shared_;
 };

@@ -4,6 +4,7 @@
 // segments in closed form).
 #include "design/column/section_strips.h"
 
+#include <algorithm>
 #include <array>
 
 namespace bentpier::column::strips {
@@ -81,13 +82,14 @@ double extremeFibre(const SectionState& s, const Normal& n) {
 // The slabs of a circle (less the void) between lines normal to any
 // diameter: their areas and centroids along the normal are the same for
 // every angle of the neutral axis, so they are found once per section.
-std::vector<Strip> circleSlabs(const SectionState& s) {
+std::vector<Strip> circleSlabs(const SectionState& s, int count) {
+  count = std::clamp(count, 1, kStrips);
   std::vector<Strip> slabs;
-  slabs.reserve(kStrips);
+  slabs.reserve(static_cast<size_t>(count));
   const double top = s.D / 2.0;
-  const double h = 2.0 * top / kStrips;
+  const double h = 2.0 * top / count;
   const double r = s.D / 2.0, ri = s.VOID / 2.0;
-  for (int i = 0; i < kStrips; ++i) {
+  for (int i = 0; i < count; ++i) {
     const double za = -top + i * h, zb = za + h;
     double a = chordArea(r, zb) - chordArea(r, za);
     double q = chordMoment(r, zb) - chordMoment(r, za);
@@ -105,14 +107,15 @@ std::vector<Strip> circleSlabs(const SectionState& s) {
 }
 
 void rectangleStrips(const SectionState& s, const Normal& n, double top,
-                     std::vector<Strip>& strips) {
+                     std::vector<Strip>& strips, int count) {
+  count = std::clamp(count, 1, kStrips);
   strips.clear();
-  const double h = 2.0 * top / kStrips;
+  const double h = 2.0 * top / count;
   Polygon rectangle;
   for (const Point& corner : {Point{s.B / 2.0, s.D / 2.0}, Point{-s.B / 2.0, s.D / 2.0},
                               Point{-s.B / 2.0, -s.D / 2.0}, Point{s.B / 2.0, -s.D / 2.0}})
     rectangle.add(corner, n.along(corner.x, corner.y));
-  for (int i = 0; i < kStrips; ++i) {
+  for (int i = 0; i < count; ++i) {
     const double za = -top + i * h, zb = za + h;
     const Strip st = polygonStrip(clip(clip(rectangle, n, za, true), n, zb, false), n);
     if (st.a > 0.0) strips.push_back(st);

@@ -16,7 +16,7 @@
 namespace bentpier::column::strips {
 
 // Strips over the depth of the section: the stress is taken at the centroid
-// of each, which is exact to about (depth / strips)^2.
+// of each, which is exact to about (depth / strips)^2. No cut has more.
 inline constexpr int kStrips = 240;
 
 struct Point {
@@ -124,11 +124,11 @@ double extremeFibre(const SectionState& s, const Normal& n);
 
 // The slabs of a circle (less the void) between lines normal to any
 // diameter, their centroids along the normal.
-std::vector<Strip> circleSlabs(const SectionState& s);
+std::vector<Strip> circleSlabs(const SectionState& s, int count = kStrips);
 
 // A rectangle cut strip by strip between lines normal to n, from the
 // extreme fibre at `top` on either side of the centre.
 void rectangleStrips(const SectionState& s, const Normal& n, double top,
-                     std::vector<Strip>& strips);
+                     std::vector<Strip>& strips, int count = kStrips);
 
 }  // namespace bentpier::column::strips
