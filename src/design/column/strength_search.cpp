@@ -94,7 +94,7 @@ namespace {
 
 // Samples between two characteristic points of a curve; the points
 // themselves are among them.
-constexpr int kSamplesPerSegment = 32;
+constexpr int kSamplesPerSegment = 16;
 
 // The sample of the segment of p that begins the pair whose loads bracket
 // it (lowest depth first).
