@@ -185,18 +185,24 @@ void dropRepeatedLoads(const LoadTable& loads, std::vector<LoadResult>& formed) 
 // loads are then screened one by one in their own order.
 std::vector<char> strongerAtTheStart(const SectionState& s, CurveSearch& search,
                                      const std::vector<LoadResult>& formed, float least) {
-  // Each load's screened axial load, found once, with its place in the
-  // list: sorted on both, the order is that of a stable sort on the load.
-  std::vector<std::pair<float, size_t>> order(formed.size());
+  // Each load's screened axial load, found once, as a key whose unsigned
+  // order is the order of the load (a zero of either sign one zero), with
+  // its place in the list below it: sorted, the order is that of a stable
+  // sort on the load.
+  auto orderable = [](float x) {
+    const uint32_t bits = std::bit_cast<uint32_t>(x + 0.0f);
+    return bits & 0x80000000u ? ~bits : bits | 0x80000000u;
+  };
+  std::vector<uint64_t> order(formed.size());
   for (size_t i = 0; i < order.size(); ++i) {
     const LoadResult& l = formed[i];
-    order[i] = {(1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P, i};
+    const float screened = (1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P;
+    order[i] = static_cast<uint64_t>(orderable(screened)) << 32 | i;
   }
-  std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-    return a.first < b.first || (!(b.first < a.first) && a.second < b.second);
-  });
+  std::sort(order.begin(), order.end());
   std::vector<char> stronger(formed.size(), 0);
-  for (const auto& [screened, i] : order) {
+  for (const uint64_t key : order) {
+    const size_t i = static_cast<size_t>(key & 0xFFFFFFFFu);
     const Screen v = screenAgainst(s, search, formed[i], least);
     if (v == Screen::Unstable) return std::vector<char>(formed.size(), 0);
     stronger[i] = v == Screen::Stronger;
