@@ -112,12 +112,13 @@ constexpr int kEstimateStrips = kStrips / 3;
 
 }  // namespace
 
-// What every plane of strain of one section has in common: the full cut,
-// the estimate's, and the bars.
+// What every plane of strain of one section has in common: the estimate's
+// cut, the full cut (cut when a load first needs it), and the bars.
 struct ExactBiaxialSection::Shared {
   const SectionState& s;
   bool circle;
-  Cut full, coarse;
+  Cut coarse;
+  std::optional<Cut> fullCut;
   // The bars' areas side by side, and the forces of one plane's bars.
   std::vector<float> barA;
   std::vector<double> barForce;
@@ -125,10 +126,14 @@ struct ExactBiaxialSection::Shared {
   explicit Shared(const SectionState& section)
       : s(section),
         circle(section.SECT == kCircular),
-        full(section, circle, kStrips),
         coarse(section, circle, kEstimateStrips) {
     for (const BarPoint& bar : section.bars) barA.push_back(bar.A);
     barForce.resize(section.bars.size());
+  }
+
+  Cut& full() {
+    if (!fullCut) fullCut.emplace(s, circle, kStrips);
+    return *fullCut;
   }
 
   AngleData& at(Cut& cut, double angle) {
@@ -356,7 +361,7 @@ std::optional<ExactStrength> exactBiaxialStrength(const SectionState& s, float p
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::along(float p, float mx, float my) {
-  return search(p, mx, my, kRelativeClosure, shared_->full);
+  return search(p, mx, my, kRelativeClosure, shared_->full());
 }
 
 std::optional<ExactStrength> ExactBiaxialSection::estimate(float p, float mx, float my) {
