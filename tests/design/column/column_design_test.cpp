@@ -238,6 +238,26 @@ void expectSameDesign(SectionState s, const DesignLimits& lim, const LoadTable& 
   EXPECT_NEAR(s.AS, found->AS, 1e-4f * found->AS) << what;
 }
 
+// The strengths the report prints: a load repeating an earlier one's axial
+// load and moments (whatever its factor) has that load's strength, and each
+// load the strength it has alone.
+TEST(ColumnSectionDesign, SummaryGivesEachLoadItsOwnStrength) {
+  SectionState s = testing::sectionOf(kCircular, 24, 24, testing::grade60(), 0.75f);
+  ASSERT_GT(REINS(s, circleLimits(), 10, 8, 100.0f), 0.0f);
+  LoadTable t = loadsOf({{400, 150, 60}, {250, 90, 120}, {400, 150, 60}, {400, 150, 61}});
+  t.LOAD[3].FACTOR = 1.25f;
+  ASSERT_TRUE(SUMRY(s, t));
+  for (int i = 1; i <= t.NLOAD; ++i) {
+    LoadResult alone = t.LOAD[i];
+    ASSERT_TRUE(loadLineStrength(s, t.BENDING, alone));
+    EXPECT_EQ(t.LOAD[i].RATIO, alone.RATIO) << i;
+    EXPECT_EQ(t.LOAD[i].PU, alone.PU) << i;
+    EXPECT_EQ(t.LOAD[i].MXU, alone.MXU) << i;
+    EXPECT_EQ(t.LOAD[i].MYU, alone.MYU) << i;
+  }
+  EXPECT_NE(t.LOAD[4].RATIO, t.LOAD[1].RATIO);
+}
+
 TEST(ColumnSectionDesign, SearchMatchesTheNestedLoopsForCircles) {
   SectionState s = testing::sectionOf(kCircular, 24, 24, testing::grade60(), 0.75f);
   DesignLimits lim = circleLimits();
