@@ -113,7 +113,8 @@ class DeckPipeline {
       if (analyse) work_.push_back(held.get());
       order_.push_back(std::move(held));
     }
-    wakeAll();
+    if (analyse) queued_.notify_one();
+    ready_.notify_one();
   }
 
   // Worker: the stages of one problem after another.
@@ -122,7 +123,7 @@ class DeckPipeline {
       Held* held = nullptr;
       {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] { return stop_ || !work_.empty() || reading_done_; });
+        queued_.wait(lock, [this] { return stop_ || !work_.empty() || reading_done_; });
         if (stop_ || work_.empty()) return;
         held = work_.front();
         work_.pop_front();
@@ -139,7 +140,7 @@ class DeckPipeline {
         const std::lock_guard<std::mutex> lock(mutex_);
         held->done = true;
       }
-      wakeAll();
+      ready_.notify_one();
     }
   }
 
@@ -149,7 +150,7 @@ class DeckPipeline {
       std::unique_ptr<Held> held;
       {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [this] {
+        ready_.wait(lock, [this] {
           return stop_ || (!order_.empty() && order_.front()->done) ||
                  (order_.empty() && reading_done_);
         });
@@ -175,15 +176,25 @@ class DeckPipeline {
           stop_ = true;
         }
         --held_;
+        // A failure stops the workers and the reader too.
+        if (stop_) {
+          queued_.notify_all();
+          room_.notify_all();
+        }
       }
       held.reset();
-      wakeAll();
+      room_.notify_one();
     }
   }
 
+  // Each thread waits on its own condition: the reader for room, the
+  // workers for work, the writer for the problem next in deck order; an
+  // event wakes only the threads it concerns, save the end of the reading
+  // and a stop, which wake every one.
   void wakeAll() {
     room_.notify_all();
-    changed_.notify_all();
+    queued_.notify_all();
+    ready_.notify_all();
   }
 
   void stopAndJoin() {
@@ -209,8 +220,9 @@ class DeckPipeline {
   CoreShare share_;
 
   std::mutex mutex_;
-  std::condition_variable room_;     // a store was written and released
-  std::condition_variable changed_;  // work queued, a problem done, the reading over
+  std::condition_variable room_;    // a store was written and released
+  std::condition_variable queued_;  // work queued, the reading over
+  std::condition_variable ready_;   // a problem queued or done, the reading over
   std::deque<std::unique_ptr<Held>> order_;  // deck order, to be written
   std::deque<Held*> work_;                   // read, to be analysed
   int held_ = 0, most_held_ = 0;
