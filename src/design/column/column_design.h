@@ -162,8 +162,13 @@ DesignOutcome DESRS(SectionState& s, const DesignLimits& lim,
 DesignOutcome DESTT(SectionState& s, const DesignLimits& lim,
                     const LoadTable& loads);
 
-// Strength and capacity ratio of every load along its load line; false
-// when a search did not close.
+// The first earlier load of the table with load i's axial load and moments
+// (and factor, when asked), or 0: its strength along the line is load i's.
+int earlierSameLoad(const LoadTable& loads, int i, bool sameFactor);
+
+// Strength and capacity ratio of every load along its load line (a load
+// repeating an earlier one takes its strength); false when a search did
+// not close.
 bool SUMRY(SectionState& s, LoadTable& loads);
 
 // Investigation: builds the arrangement of the bar record. Returns

@@ -35,16 +35,6 @@ void designedFaces(int sect, const Arrangement& a, ColumnEndResult& result) {
   }
 }
 
-// Several sets of an end often carry the same load.
-bool repeatsAnEarlierLoad(const LoadTable& loads, int i) {
-  const LoadResult& l = loads.LOAD[i];
-  for (int j = 1; j < i; ++j) {
-    const LoadResult& k = loads.LOAD[j];
-    if (k.P == l.P && k.MX == l.MX && k.MY == l.MY && k.FACTOR == l.FACTOR) return true;
-  }
-  return false;
-}
-
 // The load-contour method can overstate the strength under biaxial
 // bending. For an end that passes by it, every biaxial load is checked
 // against the exact strength along its line; the least factored exact ratio
@@ -65,7 +55,9 @@ float exactBiaxialShortfall(const SectionState& s, const LoadTable& loads, float
   ExactBiaxialSection exact(s);
   for (int i = 1; i <= loads.NLOAD; ++i) {
     const LoadResult& l = loads.LOAD[i];
-    if (!(l.MX > 0.0f && l.MY > 0.0f) || repeatsAnEarlierLoad(loads, i)) continue;
+    if (!(l.MX > 0.0f && l.MY > 0.0f)) continue;
+    // Several sets of an end often carry the same load.
+    if (earlierSameLoad(loads, i, /*sameFactor=*/true)) continue;
     const std::optional<ExactStrength> first = exact.estimate(l.P, l.MX, l.MY);
     if (first && l.FACTOR * first->RATIO > (1.0f + kExactEstimateMargin) * least) continue;
     const std::optional<ExactStrength> e = exact.along(l.P, l.MX, l.MY);
@@ -109,11 +101,16 @@ constexpr float kGoverningScreenMargin = 0.02f;
 
 enum class Screen { Stronger, Open, Unstable };
 
+// The scale of a load's line at which it is screened.
+float screenScale(const LoadResult& l, float least) {
+  return (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
+}
+
 Screen screenAgainst(const SectionState& s, CurveSearch& search, const LoadResult& l,
                      float least) {
   const float m = std::sqrt(l.MX * l.MX + l.MY * l.MY);
   if (!(m > 0.0f) || !std::isfinite(least)) return Screen::Open;
-  const float t = (1.0f + kGoverningScreenMargin) * least / l.FACTOR;
+  const float t = screenScale(l, least);
   if (!(t * l.P < s.P0)) return Screen::Open;
   const std::optional<bool> within = pointWithinStrength(s, l, m, t, &search);
   if (!within) return Screen::Unstable;
@@ -196,7 +193,7 @@ std::vector<char> strongerAtTheStart(const SectionState& s, CurveSearch& search,
   std::vector<uint64_t> order(formed.size());
   for (size_t i = 0; i < order.size(); ++i) {
     const LoadResult& l = formed[i];
-    const float screened = (1.0f + kGoverningScreenMargin) * least / l.FACTOR * l.P;
+    const float screened = screenScale(l, least) * l.P;
     order[i] = static_cast<uint64_t>(orderable(screened)) << 32 | i;
   }
   std::sort(order.begin(), order.end());

@@ -30,26 +30,21 @@ bool loadLineStrength(const SectionState& s, int bending, LoadResult& l) {
   return true;
 }
 
-namespace {
-
-// An earlier load of the table with the same axial load and moments (its
-// strength along the line is this one's), or 0.
-int sameLoadEarlier(const LoadTable& loads, int i) {
+int earlierSameLoad(const LoadTable& loads, int i, bool sameFactor) {
   const LoadResult& l = loads.LOAD[i];
   for (int j = 1; j < i; ++j) {
     const LoadResult& k = loads.LOAD[j];
-    if (k.P == l.P && k.MX == l.MX && k.MY == l.MY) return j;
+    if (k.P == l.P && k.MX == l.MX && k.MY == l.MY && (!sameFactor || k.FACTOR == l.FACTOR))
+      return j;
   }
   return 0;
 }
-
-}  // namespace
 
 bool SUMRY(SectionState& s, LoadTable& loads) {
   if (!buildCurves(s, loads.BENDING)) return false;
   for (int i = 1; i <= loads.NLOAD; ++i) {
     LoadResult& l = loads.LOAD[i];
-    if (const int j = sameLoadEarlier(loads, i)) {
+    if (const int j = earlierSameLoad(loads, i, /*sameFactor=*/false)) {
       const LoadResult& k = loads.LOAD[j];
       l.PU = k.PU;
       l.MXU = k.MXU;

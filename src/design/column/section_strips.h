@@ -105,11 +105,8 @@ struct StripRun {
     const size_t last = static_cast<size_t>(plateau - strips.begin());
     std::array<double, kStrips> force;
     const double epscu = s.EPSCU;
-    const float eps0 = s.EPS0, fcc = s.FCC2;
-    for (size_t i = first; i < last; ++i) {
-      const float u = static_cast<float>(epscu * (z[i] - zNA) / c) / eps0;
-      force[i - first] = fcc * u * (2.0f - u) * a[i];
-    }
+    for (size_t i = first; i < last; ++i)
+      force[i - first] = concreteStress(s, static_cast<float>(epscu * (z[i] - zNA) / c)) * a[i];
     for (size_t i = first; i < last; ++i) f.add(force[i - first], strips[i], slabs);
     const ConcreteSums& rest = plateauFrom[last];
     f.p += rest.p;
